@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quillby {
+
+// The application folder is the current directory at start-up, not the executable's folder:
+// a game started elsewhere looks for its data there. Any length of path works.
+bool SetAppFolder();
+void SetAppFolder(std::string folder);
+std::optional<std::string> AppFolder();
+
+// Paths under an application folder, always joined with '/'.
+struct AppPaths {
+    std::string folder;
+
+    std::string Data(const std::string& name) const { return folder + "/data/" + name; }
+    std::string Dawg() const { return Data("eng_dawg"); }
+    std::string Template(int width, int height) const;
+    std::string MainClues() const { return Data("eng_clues.b"); }
+    std::string UserClues() const { return Data("output_user.b"); }
+    std::string PlayAutosave() const { return Data("volatile.crs"); }
+    std::string CreateAutosave() const { return Data("volatile_cre.crs"); }
+    std::string DefaultPuzzle() const { return Data("eng_default.crs"); }
+    std::string Settings() const { return Data("settings.dat"); }
+    std::string ClickSound() const { return Data("click.wav"); }
+    std::string Cursor() const { return folder + "/res/cursor.cur"; }
+};
+
+}  // namespace quillby

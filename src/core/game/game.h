@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/common/app_folder.h"
+#include "core/model/crossword.h"
+#include "core/platform/host.h"
+#include "core/storage/puzzle_file.h"
+#include "core/storage/settings.h"
+
+namespace quillby {
+
+inline constexpr const char* kAppTitle = "Quillby";
+
+// The state one running game holds, and the operations on it. The desktop is reached only
+// through Host, so every rule here runs headless in tests. Operations are split over files by
+// concern (game_document.cpp, ...); this header is the one place that lists them.
+class Game {
+public:
+    Game(Host& host, std::string appFolder);
+
+    Host& host;
+    AppPaths paths;
+
+    Crossword crossword;
+    Settings settings;  // createMode, print options, colour scheme, creator instructions
+
+    // The document.
+    std::string puzzlePath;  // empty for an unnamed puzzle
+    bool modified = false;
+    std::uint8_t userMade = 0;
+
+    // Play state.
+    Clock clock;
+    bool completed = false;
+    bool clockPaused = false;
+    bool solvedByCommand = false;
+    bool errorPromptPending = false;
+
+    bool CreateMode() const { return settings.createMode; }
+
+    // --- Puzzle files (game_document.cpp) -------------------------------------------------
+    // Each returns true on success. A dialog or prompt cancelled returns false with nothing
+    // changed; a file that is refused leaves the current puzzle, its path and title as they
+    // were, and is reported only when the user chose it.
+    bool SavePuzzle(bool askName);
+    bool SaveCreatedPuzzle(bool askName);
+    bool OpenPuzzle(std::optional<std::string> path, bool advanceClues);
+    bool OpenCreatedPuzzle(std::optional<std::string> path);
+
+    // --- Autosave and titles (game_document.cpp) -----------------------------------------
+    void UpdateTitle();
+    void AutosavePlay();
+    void AutosaveCreate();
+    void RestorePlay(bool advanceClues);
+    void RestoreCreate();
+    // May the game close now? Asks to save an unsaved, uncompleted puzzle.
+    bool QueryQuit();
+
+    // --- Clue list (game_clue_list.cpp) --------------------------------------------------
+    // Rebuilds the clue lines from the answers: Across section, then Down section.
+    void RefreshClueList();
+
+private:
+    bool SaveTo(bool askName, bool createdPuzzle);
+    bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
+    void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
+    void AdvanceCluesOfAnswers();
+};
+
+}  // namespace quillby

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/game/game.h"
+#include "support/grids.h"
+#include "support/scripted_host.h"
+#include "support/temp_app_folder.h"
+
+namespace quillby {
+namespace {
+
+using testing::GridRows;
+using testing::ReadBytes;
+using testing::ScriptedHost;
+using testing::SetGrid;
+using testing::TempAppFolder;
+using testing::WriteBytes;
+
+class GameDocument : public ::testing::Test {
+protected:
+    TempAppFolder folder;
+    ScriptedHost host;
+    Game game{host, folder.Path()};
+
+    void MakePuzzle(const std::vector<std::string>& rows)
+    {
+        SetGrid(game.crossword, rows);
+        game.crossword.BuildAnswerList();
+        game.crossword.SetAnswersFromGrid();
+        game.crossword.NumberSquares();
+    }
+    std::string File(const std::string& name) const { return folder.Path() + "/" + name; }
+};
+
+TEST_F(GameDocument, SaveAsksForANameOnceThenWritesBackSilently)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    game.modified = true;
+    game.clock = {.hours = 1, .minutes = 2, .seconds = 3, .ticks = 3723};
+    host.savePaths.push_back(File("sunday.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));
+    EXPECT_EQ(game.puzzlePath, File("sunday.crs"));
+    EXPECT_EQ(host.Title(), "sunday.crs - Quillby");
+    EXPECT_FALSE(game.modified);
+    EXPECT_EQ(ReadBytes(File("sunday.crs")).size(), 29u + 27u * 9u);
+
+    game.crossword.SquareAt(0, 0)->guess = 'C';
+    ASSERT_TRUE(game.SavePuzzle(false));  // no dialog queued: none may be shown
+    game.crossword.SquareAt(0, 0)->guess = 0;
+    game.clock = {};
+    ASSERT_TRUE(game.OpenPuzzle(File("sunday.crs"), false));
+    EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 'C');
+    EXPECT_EQ(game.clock.hours, 1);
+    EXPECT_EQ(game.clock.ticks, 3723);
+    EXPECT_EQ(game.crossword.answers.size(), 4u);
+}
+
+TEST_F(GameDocument, SpecialNamesAreWrittenButNotRemembered)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    std::filesystem::create_directories(File("volatile-things"));
+    host.savePaths.push_back(File("volatile-things/mine.crs"));
+    ASSERT_TRUE(game.SavePuzzle(true));
+    EXPECT_TRUE(game.puzzlePath.empty());
+    EXPECT_TRUE(host.titles.empty());  // a volatile path leaves the title alone
+
+    host.savePaths.push_back(File("default.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));  // the path was cleared, so it asks again
+    EXPECT_TRUE(game.puzzlePath.empty());
+    EXPECT_EQ(host.Title(), "default.crs - Quillby");
+    EXPECT_TRUE(std::filesystem::exists(File("default.crs")));
+}
+
+TEST_F(GameDocument, OpenPromptsBeforeLoadingAModifiedPuzzle)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    host.savePaths.push_back(File("first.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));
+    MakePuzzle({"DOG", "A#P", "BAT"});
+    host.savePaths.push_back(File("second.crs"));
+    ASSERT_TRUE(game.SavePuzzle(true));
+
+    // Cancel: nothing happens.
+    game.modified = true;
+    host.replies = {Reply::Cancel};
+    EXPECT_FALSE(game.OpenPuzzle(std::nullopt, false));
+    EXPECT_EQ(GridRows(game.crossword)[0], "DOG");
+
+    // No: loads without saving, and modified stays as it was.
+    host.replies = {Reply::No};
+    host.openPaths.push_back(File("first.crs"));
+    ASSERT_TRUE(game.OpenPuzzle(std::nullopt, false));
+    EXPECT_EQ(GridRows(game.crossword)[0], "CAT");
+    EXPECT_TRUE(game.modified);
+    EXPECT_EQ(host.Title(), "first.crs - Quillby");
+
+    // Yes: saves to the current file first, then loads.
+    game.crossword.SquareAt(1, 0)->guess = 'A';
+    host.replies = {Reply::Yes};
+    host.openPaths.push_back(File("second.crs"));
+    ASSERT_TRUE(game.OpenPuzzle(std::nullopt, false));
+    EXPECT_EQ(GridRows(game.crossword)[0], "DOG");
+    ASSERT_TRUE(game.OpenPuzzle(File("first.crs"), false));
+    EXPECT_EQ(game.crossword.SquareAt(1, 0)->guess, 'A');
+
+    for (const auto& message : host.messages) {
+        EXPECT_EQ(message.text, "Do you want to save your puzzle before loading?");
+        EXPECT_EQ(message.caption, "Save your puzzle?");
+    }
+}
+
+TEST_F(GameDocument, ARefusedFileLeavesThePuzzlePathAndTitleUntouched)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    host.savePaths.push_back(File("good.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));
+    auto bytes = ReadBytes(File("good.crs"));
+    bytes.pop_back();
+    WriteBytes(File("short.crs"), bytes);
+    game.crossword.SquareAt(0, 0)->guess = 'X';
+
+    host.openPaths.push_back(File("short.crs"));
+    EXPECT_FALSE(game.OpenPuzzle(std::nullopt, false));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "This file is not a valid crossword: short.crs");
+    EXPECT_EQ(host.messages[0].caption, "Failed to load");
+    EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 'X');
+    EXPECT_EQ(game.puzzlePath, File("good.crs"));
+    EXPECT_EQ(host.Title(), "good.crs - Quillby");
+
+    // Fixed paths fail silently so the fallbacks can run.
+    EXPECT_FALSE(game.OpenPuzzle(File("short.crs"), false));
+    EXPECT_FALSE(game.OpenPuzzle(File("missing.crs"), false));
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(game.crossword.width, 3);
+}
+
+TEST_F(GameDocument, CreateModeRefusesGeneratedPuzzlesAndSavesAsUserMade)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    game.clock = {.hours = 0, .minutes = 5, .seconds = 1, .ticks = 301};
+    game.completed = true;
+    host.savePaths.push_back(File("generated.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));
+
+    game.settings.createMode = true;
+    game.puzzlePath.clear();
+    MakePuzzle({"DOG", "A#P", "BAT"});
+    host.openPaths.push_back(File("generated.crs"));
+    EXPECT_FALSE(game.OpenCreatedPuzzle(std::nullopt));
+    EXPECT_EQ(host.messages.back().text, "Crossword cannot be edited");
+    EXPECT_EQ(GridRows(game.crossword)[0], "DOG");
+    EXPECT_EQ(host.Title(), "Untitled - Create Crossword");
+
+    host.savePaths.push_back(File("mine.crs"));
+    ASSERT_TRUE(game.SaveCreatedPuzzle(false));
+    EXPECT_EQ(game.clock, Clock{});
+    const auto bytes = ReadBytes(File("mine.crs"));
+    EXPECT_EQ(bytes[0], std::byte{1});
+    EXPECT_EQ(bytes.back(), std::byte{0});
+
+    game.settings.createMode = false;
+    ASSERT_TRUE(game.OpenPuzzle(File("mine.crs"), false));
+    EXPECT_EQ(game.userMade, 1);
+    EXPECT_FALSE(game.completed);
+}
+
+TEST_F(GameDocument, RestorePlayFallsBackToTheDefaultWithItsClockCleared)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    game.clock = {.hours = 2, .minutes = 0, .seconds = 0, .ticks = 7200};
+    host.savePaths.push_back(game.paths.DefaultPuzzle());
+    ASSERT_TRUE(game.SavePuzzle(false));
+    game.crossword.SetGridSize(1, 1);
+
+    game.RestorePlay(false);
+    EXPECT_EQ(GridRows(game.crossword)[0], "CAT");
+    EXPECT_EQ(game.clock, Clock{});
+
+    game.crossword.SquareAt(0, 0)->guess = 'C';
+    game.AutosavePlay();
+    EXPECT_TRUE(game.puzzlePath.empty());
+    game.crossword.SquareAt(0, 0)->guess = 0;
+    game.RestorePlay(false);
+    EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 'C');
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(GameDocument, QuitPromptOnlyForUnsavedUnfinishedPuzzles)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    EXPECT_TRUE(game.QueryQuit());  // not modified
+    game.modified = true;
+    game.completed = true;
+    EXPECT_TRUE(game.QueryQuit());
+    EXPECT_TRUE(host.messages.empty());
+
+    game.completed = false;
+    host.replies = {Reply::Cancel, Reply::No, Reply::Yes};
+    EXPECT_FALSE(game.QueryQuit());
+    EXPECT_TRUE(game.QueryQuit());
+    host.savePaths.push_back(File("kept.crs"));
+    EXPECT_TRUE(game.QueryQuit());
+    EXPECT_TRUE(std::filesystem::exists(File("kept.crs")));
+    EXPECT_EQ(host.messages[0].text, "Do you want to save your puzzle before quitting?");
+}
+
+TEST_F(GameDocument, AFailedSaveIsReportedAndKeepsTheOldFileAndTheModifiedMark)
+{
+    MakePuzzle({"CAT", "O#A", "WET"});
+    game.modified = true;
+    host.savePaths.push_back(File("no-such-folder/puzzle.crs"));
+    EXPECT_FALSE(game.SavePuzzle(false));
+    EXPECT_TRUE(game.modified);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("puzzle.crs"), std::string::npos);
+
+    game.puzzlePath = folder.Path() + "/data/volatile.crs/impossible";
+    EXPECT_FALSE(game.SavePuzzle(false));  // autosaves fail quietly
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST_F(GameDocument, TitleTakesTheNameAfterEitherSeparator)
+{
+    game.puzzlePath = "C:\\puzzles\\sunday.crs";
+    game.UpdateTitle();
+    EXPECT_EQ(host.Title(), "sunday.crs - Quillby");
+    game.puzzlePath = "/home/me/monday.crs";
+    game.settings.createMode = true;
+    game.UpdateTitle();
+    EXPECT_EQ(host.Title(), "monday.crs - Create Crossword");
+    game.puzzlePath.clear();
+    game.settings.createMode = false;
+    game.UpdateTitle();
+    EXPECT_EQ(host.Title(), "Untitled - Quillby");
+}
+
+}  // namespace
+}  // namespace quillby

@@ -1,0 +1,55 @@
+#include "support/scripted_host.h"
+
+#include <gtest/gtest.h>
+
+namespace quillby::testing {
+
+Reply ScriptedHost::ShowMessage(const std::string& text, const std::string& caption,
+                                Buttons buttons)
+{
+    messages.push_back({text, caption, buttons});
+    if (replies.empty()) {
+        return buttons == Buttons::Ok ? Reply::Ok : Reply::Yes;
+    }
+    const Reply reply = replies.front();
+    replies.pop_front();
+    return reply;
+}
+
+std::optional<std::string> ScriptedHost::ChooseOpenPath()
+{
+    if (openPaths.empty()) {
+        ADD_FAILURE() << "unexpected Open dialog";
+        return std::nullopt;
+    }
+    auto path = openPaths.front();
+    openPaths.pop_front();
+    return path;
+}
+
+std::optional<std::string> ScriptedHost::ChooseSavePath()
+{
+    if (savePaths.empty()) {
+        ADD_FAILURE() << "unexpected Save dialog";
+        return std::nullopt;
+    }
+    auto path = savePaths.front();
+    savePaths.pop_front();
+    return path;
+}
+
+void ScriptedHost::SetStatusText(StatusPane pane, const std::string& text)
+{
+    (pane == StatusPane::Prompt ? promptText : timeText) = text;
+}
+
+std::vector<std::string> ScriptedHost::MessageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const Message& message : messages) {
+        texts.push_back(message.text);
+    }
+    return texts;
+}
+
+}  // namespace quillby::testing

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/platform/host.h"
+
+namespace quillby::testing {
+
+// A Host that records every call and answers prompts from queues, so a test reads like a
+// player's session: queue the replies, act, then check what the game asked and showed.
+class ScriptedHost : public Host {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        Buttons buttons;
+    };
+
+    std::deque<Reply> replies;  // answers to message boxes; empty: Ok / Yes
+    std::deque<std::optional<std::string>> openPaths;
+    std::deque<std::optional<std::string>> savePaths;
+
+    std::vector<Message> messages;
+    std::vector<std::string> sounds;
+    std::vector<std::string> titles;
+    std::vector<bool> repaints;  // the erase flag of each repaint
+    std::string promptText;
+    std::string timeText;
+    int fits = 0;
+    int minimised = 0;
+    int clueListChanges = 0;
+    int selectedClueLine = -1;
+
+    Reply ShowMessage(const std::string& text, const std::string& caption,
+                      Buttons buttons) override;
+    std::optional<std::string> ChooseOpenPath() override;
+    std::optional<std::string> ChooseSavePath() override;
+    void PlaySound(const std::string& path) override { sounds.push_back(path); }
+    void Repaint(bool erase) override { repaints.push_back(erase); }
+    void SetTitle(const std::string& title) override { titles.push_back(title); }
+    void SetStatusText(StatusPane pane, const std::string& text) override;
+    void FitFrameToGrid(int, int) override { ++fits; }
+    void Minimise() override { ++minimised; }
+    void ClueLinesChanged() override { ++clueListChanges; }
+    void ClueLineSelected(int index) override { selectedClueLine = index; }
+
+    std::string Title() const { return titles.empty() ? "" : titles.back(); }
+    std::vector<std::string> MessageTexts() const;
+};
+
+}  // namespace quillby::testing

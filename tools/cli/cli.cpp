@@ -1,0 +1,108 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace quillby::cli {
+
+namespace {
+
+constexpr Command kCommands[] = {
+    {"show", "show FILE.crs", "print a puzzle file as JSON", RunShow},
+};
+
+void PrintHelp(std::ostream& out)
+{
+    out << "usage: quillby-cli COMMAND [ARGS]\n\nHeadless tools over the Quillby core.\n\n";
+    for (const Command& command : kCommands) {
+        out << "  " << command.usage << "\n      " << command.summary << "\n";
+    }
+    out << "  --help\n      this text\n";
+}
+
+}  // namespace
+
+std::span<const Command> Commands()
+{
+    return kCommands;
+}
+
+int Main(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintHelp(args.empty() ? err : out);
+        return args.empty() ? 2 : 0;
+    }
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const Command& c) { return args[0] == c.name; });
+    if (found == std::end(kCommands)) {
+        err << "quillby-cli: unknown command '" << args[0] << "' (see --help)\n";
+        return 2;
+    }
+    return found->run(args.subspan(1), out, err);
+}
+
+std::string FlagValue(std::span<const std::string> args, const std::string& flag,
+                      const std::string& fallback)
+{
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == flag) {
+            return args[i + 1];
+        }
+    }
+    return fallback;
+}
+
+bool HasFlag(std::span<const std::string> args, const std::string& flag)
+{
+    return std::find(args.begin(), args.end(), flag) != args.end();
+}
+
+nlohmann::json PuzzleJson(Crossword& crossword, std::uint8_t userMade, const Clock& clock,
+                          bool completed)
+{
+    nlohmann::json solution = nlohmann::json::array();
+    nlohmann::json guesses = nlohmann::json::array();
+    nlohmann::json numbers = nlohmann::json::array();
+    for (int row = 0; row < crossword.height; ++row) {
+        std::string solutionRow;
+        std::string guessRow;
+        nlohmann::json numberRow = nlohmann::json::array();
+        for (int col = 0; col < crossword.width; ++col) {
+            const Square& square = *crossword.SquareAt(col, row);
+            auto cell = [&](char letter) {
+                return !square.open ? '#' : letter != 0 ? letter : '.';
+            };
+            solutionRow.push_back(cell(square.solution));
+            guessRow.push_back(cell(square.guess));
+            numberRow.push_back(square.number);
+        }
+        solution.push_back(solutionRow);
+        guesses.push_back(guessRow);
+        numbers.push_back(numberRow);
+    }
+    nlohmann::json answers = nlohmann::json::array();
+    for (const AnswerEntry& entry : crossword.answers) {
+        answers.push_back({{"number", entry.start->number},
+                           {"direction", entry.direction == kAcross ? "across" : "down"},
+                           {"col", entry.start->col},
+                           {"row", entry.start->row},
+                           {"length", entry.length},
+                           {"word", std::string(entry.AnswerWord())}});
+    }
+    return {{"width", crossword.width},
+            {"height", crossword.height},
+            {"userMade", userMade != 0},
+            {"completed", completed},
+            {"clock",
+             {{"hours", clock.hours},
+              {"minutes", clock.minutes},
+              {"seconds", clock.seconds},
+              {"ticks", clock.ticks}}},
+            {"solution", solution},
+            {"guesses", guesses},
+            {"numbers", numbers},
+            {"answers", answers}};
+}
+
+}  // namespace quillby::cli

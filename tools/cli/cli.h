@@ -1,0 +1,39 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "core/model/crossword.h"
+#include "core/storage/puzzle_file.h"
+
+namespace quillby::cli {
+
+// One subcommand: its name, its one-line help and what runs it. Each returns the exit status.
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    int (*run)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+};
+
+// Every subcommand, in the order --help lists them.
+std::span<const Command> Commands();
+int Main(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// The puzzle as the JSON object that `show` prints (and `generate` extends).
+nlohmann::json PuzzleJson(Crossword& crossword, std::uint8_t userMade, const Clock& clock,
+                          bool completed);
+
+// The value after a flag such as --file, or fallback when the flag is absent.
+std::string FlagValue(std::span<const std::string> args, const std::string& flag,
+                      const std::string& fallback);
+bool HasFlag(std::span<const std::string> args, const std::string& flag);
+
+// The subcommands, one file each.
+int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+}  // namespace quillby::cli

@@ -1,0 +1,32 @@
+#include <ostream>
+
+#include "cli/cli.h"
+#include "core/common/file_io.h"
+
+namespace quillby::cli {
+
+int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1) {
+        err << "usage: quillby-cli show FILE.crs\n";
+        return 2;
+    }
+    const std::string& path = args[0];
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        err << bytes.Error() << "\n";
+        return 1;
+    }
+    Result<PuzzleFile> puzzle = ParsePuzzle(bytes.Value());
+    if (!puzzle) {
+        err << path << ": " << puzzle.Error() << "\n";
+        return 1;
+    }
+    puzzle->crossword.BuildAnswerList();
+    puzzle->crossword.SetAnswersFromGrid();
+    out << PuzzleJson(puzzle->crossword, puzzle->userMade, puzzle->clock, puzzle->completed).dump()
+        << "\n";
+    return 0;
+}
+
+}  // namespace quillby::cli
