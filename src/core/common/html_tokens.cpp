@@ -193,7 +193,7 @@ std::optional<std::uint32_t> FontTagColour(std::string_view fromTag)
 std::uint32_t HtmlColourStack::Push(std::uint32_t current, std::uint32_t colour)
 {
     if (depth < kSlots) {
-        slots[static_cast<std::size_t>(depth++)] = current;
+        saved[static_cast<std::size_t>(depth++)] = current;
     }
     return colour;
 }
@@ -203,7 +203,7 @@ std::uint32_t HtmlColourStack::Pop()
     if (depth >= 1) {
         --depth;
     }
-    return slots[static_cast<std::size_t>(depth)];
+    return saved[static_cast<std::size_t>(depth)];
 }
 
 std::string EscapeHtmlText(std::string_view plain)

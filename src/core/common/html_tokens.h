@@ -77,7 +77,7 @@ public:
     int Depth() const { return depth; }
 
 private:
-    std::array<std::uint32_t, kSlots> slots{};
+    std::array<std::uint32_t, kSlots> saved{};
     int depth = 0;
 };
 
