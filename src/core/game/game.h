@@ -5,6 +5,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
+#include "core/game/clue_list.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
 #include "core/storage/puzzle_file.h"
@@ -64,8 +65,30 @@ public:
     bool QueryQuit();
 
     // --- Clue list (game_clue_list.cpp) --------------------------------------------------
-    // Rebuilds the clue lines from the answers: Across section, then Down section.
+    ClueList clueList{host};
+    // Rebuilds the clue lines from the answers: Clear, Across section, Down section, from the
+    // user store in Create mode and for a user-made puzzle, else from the main store.
     void RefreshClueList();
+    // Append the Across (or Down) header and one line per answered entry in clue-number
+    // order, setting each entry's clueItemId. Nothing at all for an empty answer list. An
+    // answer without a clue shows "%d) ??" from the user store and no line from the main
+    // store (its clueItemId is then left as it was).
+    void AddClueSection(bool across);
+    void AddUserClueSection(bool across);
+    // The store the clue lines come from.
+    const ClueStore& ListedClues() const;
+    // A click on clue line item (-1: below the lines) selects that answer's run as if its
+    // first square had been clicked, repaints and shows the clue. True when a run was
+    // selected, so the window can give the grid the keyboard focus.
+    bool OnListSelect(int item);
+
+    // --- Selection (game_selection.cpp) ---------------------------------------------------
+    // Selects the run at a pixel of the view: direction kAcross or kDown only, any other value
+    // lets the square decide (a second click on the cursor square switches). With notify,
+    // the clue line of each highlighted run is selected. Does not repaint.
+    void SelectAt(int x, int y, int direction, bool notify);
+    // The clue of the run at the cursor, in the status line.
+    void ShowClueInStatus();
 
     // --- Play rules (game_play.cpp) ---------------------------------------------------------
     // An open square is right when its guess is its solution; S and Z stand for each other.
@@ -96,6 +119,8 @@ private:
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
+    void AddSection(bool across, const ClueStore& store, bool showMissing);
+    bool HighlightRun(Square& square, int direction, bool notify);
 };
 
 }  // namespace quillby
