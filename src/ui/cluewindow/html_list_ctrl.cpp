@@ -214,7 +214,7 @@ void HTMLListCtrl::DrawItem(QPainter& painter, const HTMLListItem& item, const Q
     painter.setPen(Qt::black);
     QRect textRect = rect.adjusted(kMargin, kMargin, 0, 0);
     RenderHtmlText(painter, item.text, textRect, kHtmlWordBreak);
-    if (hasFocus && isSelected) {
+    if (focused && isSelected) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.rect = rect;
@@ -355,14 +355,14 @@ void HTMLListCtrl::UpdateSelectedItem()
 void HTMLListCtrl::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    hasFocus = true;
+    focused = true;
     UpdateSelectedItem();
 }
 
 void HTMLListCtrl::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
-    hasFocus = false;
+    focused = false;
     UpdateSelectedItem();
 }
 

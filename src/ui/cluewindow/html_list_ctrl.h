@@ -92,7 +92,7 @@ private:
     int width = 0;
     int height = 0;
     int selected = -1;
-    bool hasFocus = false;
+    bool focused = false;  // drawn with a focus rectangle on the selected item
     int wheelRemainder = 0;
     QFont listFont;
 };
