@@ -132,6 +132,9 @@ TEST_F(ClueWindowTest, RendersSharplyAtEveryPixelRatio)
         &window, window.List().GetItemRect(2).topRight() + QPoint(-3, 2));
     EXPECT_EQ(normal.pixelColor(inList), HTMLListCtrl::kSelectionColour);
     EXPECT_EQ(sharp.pixelColor(inList * 2), HTMLListCtrl::kSelectionColour);
+    QTest::keyClick(&window, Qt::Key_Tab);  // focused from the keyboard: a focus frame
+    QCoreApplication::processEvents();
+    Render(QStringLiteral("clue_window_focused@2x.png"), 2.0);
 
     // A longer list scrolls to keep the selected line in view.
     std::vector<std::string> lines = game.clueList.Lines();

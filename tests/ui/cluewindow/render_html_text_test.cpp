@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -207,6 +208,31 @@ TEST_F(RenderHtmlTextTest, UnderlineRunsOnUnderTheGap)
     const int gapEnd = Width("MM ") - 1;
     ASSERT_LT(gapStart, gapEnd);
     EXPECT_TRUE(HasInk(gapStart, gapEnd, Qt::black));
+}
+
+TEST(RenderHtmlText, SampleOfEveryStyleForTheEye)
+{
+    // Not a check of pixels: a picture of every feature, at twice the pixel ratio, for people.
+    QImage image(QSize(320, 200) * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    QRect rect(5, 5, 150, 190);
+    const int y = RenderHtmlText(
+        painter,
+        "<font color=#ff0000><b>-- Across Clues -- <b></font><br>Plain <b>bold</b> <i>italic</i> "
+        "<u>under lined words</u> H<sub>2</sub>O x<sup>2</sup> &lt;tag&gt; &amp; "
+        "<font color=#0000ff>blue <font color='#00a000'>green</font> blue</font> "
+        "extraordinarilylongword wraps<p>A new paragraph <zzz> </zzz>",
+        rect, kHtmlWordBreak);
+    EXPECT_GT(y, 0);
+    painter.drawRect(QRect(5, 5, 150, 190).adjusted(0, 0, -1, -1));
+    QDir().mkpath(QUILLBY_UI_OUTPUT_DIR);
+    EXPECT_TRUE(image.save(QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/html_text_styles.png")));
 }
 
 }  // namespace
