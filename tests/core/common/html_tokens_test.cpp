@@ -63,6 +63,8 @@ TEST(HtmlTokenizer, TagNamesMatchByPrefixFromTheLastRow)
 
 TEST(HtmlTokenizer, UnknownOrMalformedTagsShowAsTextOrVanish)
 {
+    // Text that ends inside a tag, or a '<' without a '>', must be read to its end and no
+    // further: the tag is shown as text or dropped.
     EXPECT_EQ(Tokens("a</zzz>b"), "ab");
     EXPECT_EQ(Tokens("a<zzz>b"), "a<zzz>b");
     EXPECT_EQ(Tokens("<b x>y"), "<b x>y");  // a tag without attributes must close at once

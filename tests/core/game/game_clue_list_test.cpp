@@ -120,6 +120,8 @@ TEST_F(GameClueList, AnEmptyAnswerListGivesNoLinesAtAll)
 
 TEST_F(GameClueList, MarkupCharactersInAClueAreEscaped)
 {
+    // A clue typed with '<', '>' or '&' was put into its line as it stood, so the list read
+    // it as markup: words vanished, or the rest of the list turned bold or green.
     game.clues.RemoveClue("HEART");
     ASSERT_TRUE(game.clues.AddClue("Core <b>not bold</b> & <font color=#00ff00>", "HEART"));
     game.RefreshClueList();
