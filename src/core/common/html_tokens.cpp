@@ -61,6 +61,28 @@ const TagRow* MatchTag(std::string_view name)
     return nullptr;
 }
 
+// Reads a tag's name, and its attributes where it takes them, up to (not past) its '>'. The
+// tag's row, or null when the tag is unknown or malformed.
+const TagRow* ReadTagBody(std::string_view text, std::size_t& position, bool closing)
+{
+    const std::size_t nameStart = position;
+    while (position < text.size() && !IsSpace(text[position]) && text[position] != '<' &&
+           text[position] != '>') {
+        ++position;
+    }
+    const TagRow* row = MatchTag(text.substr(nameStart, position - nameStart));
+    if (row != nullptr && !closing && row->takesAttributes) {
+        while (position < text.size() && text[position] != '<' && text[position] != '>') {
+            ++position;
+        }
+        return row;
+    }
+    if (row != nullptr && (position >= text.size() || text[position] != '>')) {
+        return nullptr;
+    }
+    return row;
+}
+
 int HexDigit(std::string_view text, std::size_t at)
 {
     if (at >= text.size()) {
@@ -123,19 +145,7 @@ bool HtmlTokenizer::ReadTag(HtmlToken& token, bool wasPending)
     if (closing) {
         ++position;
     }
-    const std::size_t nameStart = position;
-    while (position < text.size() && !IsSpace(text[position]) && text[position] != '<' &&
-           text[position] != '>') {
-        ++position;
-    }
-    const TagRow* row = MatchTag(text.substr(nameStart, position - nameStart));
-    if (row != nullptr && !closing && row->takesAttributes) {
-        while (position < text.size() && text[position] != '<' && text[position] != '>') {
-            ++position;
-        }
-    } else if (row != nullptr && (position >= text.size() || text[position] != '>')) {
-        row = nullptr;
-    }
+    const TagRow* row = ReadTagBody(text, position, closing);
     if (row != nullptr && row->block) {
         pendingSpace = false;
     }

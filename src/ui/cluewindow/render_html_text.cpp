@@ -21,6 +21,24 @@ HtmlColourStack& ColourStack()
     return stack;
 }
 
+int StyleBitOf(HtmlTag tag)
+{
+    switch (tag) {
+        case HtmlTag::Bold:
+            return kBold;
+        case HtmlTag::Italic:
+            return kItalic;
+        case HtmlTag::Underline:
+            return kUnderline;
+        case HtmlTag::Superscript:
+            return kSuperscript;
+        case HtmlTag::Subscript:
+            return kSubscript;
+        default:
+            return 0;
+    }
+}
+
 QFont StyleFont(const QFont& base, int style)
 {
     QFont font = base;
@@ -68,7 +86,6 @@ public:
 private:
     void SelectStyle(int newStyle);
     void LayOutWord(const HtmlToken& token);
-    void SetStyleBit(int bit, bool on) { style = on ? (style | bit) : (style & ~bit); }
     bool Measuring() const { return (format & kHtmlCalcRect) != 0; }
 
     QPainter& painter;
@@ -95,35 +112,17 @@ void HtmlLayout::SelectStyle(int newStyle)
 
 void HtmlLayout::Apply(const HtmlToken& token)
 {
-    const bool singleLine = (format & kHtmlSingleLine) != 0;
+    const bool breaks = !token.closing && (format & kHtmlSingleLine) == 0;
     switch (token.tag) {
         case HtmlTag::None:
             LayOutWord(token);
             break;
-        case HtmlTag::Bold:
-            SetStyleBit(kBold, !token.closing);
-            break;
-        case HtmlTag::Italic:
-            SetStyleBit(kItalic, !token.closing);
-            break;
-        case HtmlTag::Underline:
-            SetStyleBit(kUnderline, !token.closing);
-            break;
-        case HtmlTag::Superscript:
-            SetStyleBit(kSuperscript, !token.closing);
-            break;
-        case HtmlTag::Subscript:
-            SetStyleBit(kSubscript, !token.closing);
-            break;
         case HtmlTag::LineBreak:
-            if (!token.closing && !singleLine) {
-                y += lineHeight;
-                x = 0;
-            }
-            break;
         case HtmlTag::Paragraph:
-            if (!token.closing && !singleLine) {
-                y += token.start == 0 ? 0 : lineHeight * 3 / 2;
+            if (breaks) {
+                // A paragraph opening the text adds no space above it.
+                const bool paragraph = token.tag == HtmlTag::Paragraph;
+                y += paragraph ? (token.start == 0 ? 0 : lineHeight * 3 / 2) : lineHeight;
                 x = 0;
             }
             break;
@@ -134,6 +133,11 @@ void HtmlLayout::Apply(const HtmlToken& token)
                 const std::uint32_t current = ToRgb(painter.pen().color());
                 painter.setPen(FromRgb(ColourStack().Push(current, *token.colour)));
             }
+            break;
+        default:
+            // No nesting count: one closing tag ends the style however often it was opened.
+            style =
+                token.closing ? (style & ~StyleBitOf(token.tag)) : (style | StyleBitOf(token.tag));
             break;
     }
 }
