@@ -133,25 +133,6 @@ void Game::ToggleMode()
     host.Repaint(true);
 }
 
-void Game::EnterCreator(bool restore, int size)
-{
-    crossword.SetGridSize(size, size);
-    host.FitFrameToGrid(size, size);
-    UpdateTitle();
-    crossword.ClearSquares();
-    for (Square& square : crossword.squares) {
-        square.open = !(square.col % 2 == 1 && square.row % 2 == 1);
-    }
-    if (restore) {
-        (void)OpenCreatedPuzzle(paths.CreateAutosave());
-    }
-    crossword.BuildAnswerList();
-    crossword.SetAnswersFromGrid();
-    crossword.NumberSquares();
-    RefreshClueList();
-    host.Repaint(false);
-}
-
 std::string Game::ClockText(const Clock& clock)
 {
     char text[64];  // "%.2d": at least two digits, as the status pane has always shown
