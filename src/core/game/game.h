@@ -169,6 +169,8 @@ private:
     void AdvanceCluesOfAnswers();
     // Creator helpers (game_creator.cpp).
     Square* SelectedRunStart(int& direction);
+    bool RunTakesAnswer(int col, int row, int direction, int length);
+    std::optional<std::string> AnswerProblem(int expectedLength, const std::string& answer);
     void AfterCreatorEdit();
     void SaveUserClues();
 };

@@ -100,7 +100,8 @@ void Game::EnterCreator(bool restore, int size)
         square.open = !(square.col % 2 == 1 && square.row % 2 == 1);
     }
     if (restore) {
-        (void)OpenCreatedPuzzle(paths.CreateAutosave());  // failing that, the lattice stays
+        RestoreCreate();     // failing that, the lattice stays
+        puzzlePath.clear();  // Save must never write silently over the autosave
     }
     crossword.BuildAnswerList();
     crossword.SetAnswersFromGrid();
@@ -171,16 +172,7 @@ void Game::AddRunClue()
     const int length = crossword.RunLength(start, direction);
     const int col = start->col;
     const int row = start->row;
-    // A question for a run that can never show it would only clutter the user's clue file.
-    if (length < 2) {
-        host.ShowMessage("A clue needs a run of at least two squares", "Attention", Buttons::Ok);
-        return;
-    }
-    if (crossword.FindEntryAt(col, row, direction) == nullptr) {
-        host.ShowMessage(
-            "This run is not joined to the rest of the crossword, so it cannot "
-            "take an answer yet",
-            "Attention", Buttons::Ok);
+    if (!RunTakesAnswer(col, row, direction, length)) {
         return;
     }
     char label[80];
@@ -190,12 +182,14 @@ void Game::AddRunClue()
             return CheckRunClue(length, q, a);
         });
     const std::string answer = UpperCased(typed.answer);
-    if (typed.result == ClueEntryResult::Add) {
-        if (userClues.AddClue(typed.question, answer)) {
-            SaveUserClues();
-        }
-    } else if (typed.result != ClueEntryResult::KeepExisting) {
+    const bool accepted =
+        typed.result == ClueEntryResult::Add || typed.result == ClueEntryResult::KeepExisting;
+    // The dialog has checked the answer; nothing unchecked reaches the grid all the same.
+    if (!accepted || AnswerProblem(length, answer)) {
         return;
+    }
+    if (typed.result == ClueEntryResult::Add && userClues.AddClue(typed.question, answer)) {
+        SaveUserClues();
     }
     const ClueRecord* record = userClues.Find(answer);
     AnswerEntry* entry = crossword.FindEntryAt(col, row, direction);
@@ -205,6 +199,38 @@ void Game::AddRunClue()
     crossword.WriteAnswerLetters(*entry, record->answer);
     CountUses(crossword);
     AfterCreatorEdit();
+}
+
+bool Game::RunTakesAnswer(int col, int row, int direction, int length)
+{
+    // A question for a run that can never show it would only clutter the user's clue file.
+    if (length < 2) {
+        host.ShowMessage("A clue needs a run of at least two squares", "Attention", Buttons::Ok);
+        return false;
+    }
+    if (crossword.FindEntryAt(col, row, direction) == nullptr) {
+        host.ShowMessage(
+            "This run is not joined to the rest of the crossword, so it cannot "
+            "take an answer yet",
+            "Attention", Buttons::Ok);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> Game::AnswerProblem(int expectedLength, const std::string& answer)
+{
+    if (CharacterCount(answer) != expectedLength) {
+        return "Incorrect amount of letters entered";
+    }
+    if (!IsAnswerWord(answer)) {
+        return "The answer can only contain the letters A to Z: no spaces, digits, punctuation "
+               "or accented letters";
+    }
+    if (!AnswerFits(answer)) {
+        return "Answer " + answer + " does not fit correctly onto crossword grid";
+    }
+    return std::nullopt;
 }
 
 ClueEntryResult Game::CheckRunClue(int expectedLength, const std::string& question,

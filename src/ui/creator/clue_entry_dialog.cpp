@@ -24,24 +24,7 @@ ClueEntryDialog::ClueEntryDialog(const QString& label, ClueEntryCheck check, QWi
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* group = new QGroupBox(QStringLiteral("Create a clue dialogue"), this);
-    auto* questionLabel = new QLabel(QStringLiteral("Please enter a question"), group);
-    questionLabel->setAlignment(Qt::AlignCenter);
-    questionEdit = new QLineEdit(group);
-    questionEdit->setMaxLength(kMaxEntryCharacters);
-    answerLabel = new QLabel(label, group);
-    answerLabel->setAlignment(Qt::AlignCenter);
-    answerLabel->setWordWrap(true);
-    answerEdit = new QLineEdit(group);
-    answerEdit->setMaxLength(kMaxEntryCharacters);
-    connect(answerEdit, &QLineEdit::textEdited, this, &ClueEntryDialog::UpperCaseAnswer);
-
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(questionLabel);
-    groupLayout->addWidget(questionEdit);
-    groupLayout->addSpacing(6);
-    groupLayout->addWidget(answerLabel);
-    groupLayout->addWidget(answerEdit);
+    QGroupBox* group = BuildGroup(label);
 
     cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     addButton = new QPushButton(QStringLiteral("Add"), this);
@@ -63,6 +46,28 @@ ClueEntryDialog::ClueEntryDialog(const QString& label, ClueEntryCheck check, QWi
     layout->setSizeConstraint(QLayout::SetFixedSize);
     group->setMinimumWidth(260);
     questionEdit->setFocus();
+}
+
+QGroupBox* ClueEntryDialog::BuildGroup(const QString& label)
+{
+    auto* group = new QGroupBox(QStringLiteral("Create a clue dialogue"), this);
+    auto* questionLabel = new QLabel(QStringLiteral("Please enter a question"), group);
+    questionLabel->setAlignment(Qt::AlignCenter);
+    questionEdit = new QLineEdit(group);
+    questionEdit->setMaxLength(kMaxEntryCharacters);
+    answerLabel = new QLabel(label, group);
+    answerLabel->setAlignment(Qt::AlignCenter);
+    answerEdit = new QLineEdit(group);
+    answerEdit->setMaxLength(kMaxEntryCharacters);
+    connect(answerEdit, &QLineEdit::textEdited, this, &ClueEntryDialog::UpperCaseAnswer);
+
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(questionLabel);
+    groupLayout->addWidget(questionEdit);
+    groupLayout->addSpacing(6);
+    groupLayout->addWidget(answerLabel);
+    groupLayout->addWidget(answerEdit);
+    return group;
 }
 
 ClueEntry ClueEntryDialog::Entry() const

@@ -4,6 +4,7 @@
 
 #include "core/platform/host.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +31,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QGroupBox* BuildGroup(const QString& label);
     void OnAdd();
     void UpperCaseAnswer(const QString& text);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -294,6 +295,46 @@ TEST_F(GameCreator, AOneSquareRunNeverGetsAnAnswer)
     EXPECT_EQ(host.messages[0].text, "A clue needs a run of at least two squares");
     EXPECT_TRUE(game.userClues.Empty());
     EXPECT_EQ(game.crossword.SquareAt(1, 1)->solution, 0);
+}
+
+TEST_F(GameCreator, ARunCutOffFromTheRestCannotTakeAnAnswer)
+{
+    // An island of two squares in the bottom right corner: (9, 9) and (10, 9).
+    for (auto [col, row] : {std::pair{9, 9}, {8, 9}, {9, 8}, {9, 10}, {10, 8}, {10, 10}}) {
+        game.RightClick(X(col), Y(row));
+    }
+    ASSERT_TRUE(game.crossword.SquareAt(9, 9)->open);
+    game.LeftClick(X(9), Y(9));
+    host.clueTypings = {ScriptedHost::ClueTyping{"Us", "WE"}};
+    game.KeyDown(kKeySpace);
+    EXPECT_TRUE(host.clueDialogLabels.empty());
+    EXPECT_EQ(host.MessageTexts(),
+              std::vector<std::string>{"This run is not joined to the rest of the crossword, "
+                                       "so it cannot take an answer yet"});
+    EXPECT_TRUE(game.userClues.Empty());
+}
+
+TEST_F(GameCreator, EnteringWithRestoreBringsBackTheAutosavedDesign)
+{
+    AddAnswer(0, 0, "Magic word", "ABRACADABRA");
+    game.AutosaveCreate();
+    game.EnterCreator(false, 11);
+    EXPECT_EQ(Row(0), "...........");
+    game.EnterCreator(true, 11);
+    EXPECT_EQ(Row(0), "ABRACADABRA");
+    EXPECT_TRUE(game.puzzlePath.empty());
+    EXPECT_EQ(game.crossword.FindEntryAt(0, 0, kAcross)->AnswerWord(), "ABRACADABRA");
+}
+
+TEST_F(GameCreator, AClueFileThatCannotBeWrittenIsReported)
+{
+    std::filesystem::create_directory(folder.Data("output_user.b"));
+    AddAnswer(0, 0, "Magic word", "ABRACADABRA");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text.rfind("Your clue could not be written to the clue file.", 0),
+              0u);
+    EXPECT_EQ(host.messages[0].caption, "Attention");
+    EXPECT_EQ(Row(0), "ABRACADABRA");
 }
 
 TEST_F(GameCreator, AQuestionShowsAsTypedInAnyScript)
