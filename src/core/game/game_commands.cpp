@@ -78,6 +78,9 @@ bool Game::RunCommand(CommandId id)
         case CommandId::CrosswordCreator:
             ToggleMode();
             return true;
+        case CommandId::ShowInstructions:
+            ShowCreatorInstructions();
+            return true;
         case CommandId::PauseClock:
         case CommandId::ResumeClock:
             clockPaused = id == CommandId::PauseClock;

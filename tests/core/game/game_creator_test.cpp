@@ -102,10 +102,13 @@ TEST_F(GameCreator, InstructionsStayAwayOnceTheBoxIsTicked)
         blocks += square.open ? 0 : 1;
     }
     EXPECT_EQ(blocks, 16);
-    // The menu command shows them all the same, with the box as it stands.
-    game.ShowCreatorInstructions();
-    EXPECT_EQ(host.instructionsShown, 3);
-    EXPECT_TRUE(game.settings.creatorInstructionsOff);
+    // The menu command shows them all the same, in either mode, with the box as it stands.
+    EXPECT_TRUE(game.RunCommand(CommandId::ShowInstructions));
+    game.settings.createMode = false;
+    host.instructionsChoices = {false};
+    EXPECT_TRUE(game.RunCommand(CommandId::ShowInstructions));
+    EXPECT_EQ(host.instructionsShown, 4);
+    EXPECT_FALSE(game.settings.creatorInstructionsOff);
 }
 
 TEST_F(GameCreator, RightClickOpensABlockAndRebuildsRunsAndNumbersAtOnce)
