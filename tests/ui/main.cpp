@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
-
 #include <QApplication>
+#include <cstdlib>
 
-// Widget tests need one application object; they run offscreen unless told otherwise.
+// Widget tests need a QApplication. Without a display (CI, and test discovery at build time)
+// they run on the offscreen platform.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);

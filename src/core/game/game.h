@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
 #include "core/game/clue_list.h"
+#include "core/game/commands.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
 #include "core/storage/puzzle_file.h"
@@ -14,6 +17,16 @@
 namespace quillby {
 
 inline constexpr const char* kAppTitle = "Quillby";
+
+// Keys as the game sees them: 'A'..'Z' for letters (whatever Shift and Caps Lock), or one of
+// these.
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyDelete = 127;
+inline constexpr int kKeyOther = -1;
+
+inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
 
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
@@ -39,6 +52,8 @@ public:
     bool clockPaused = false;
     bool solvedByCommand = false;
     bool errorPromptPending = false;
+
+    bool clueWindowShown = true;
 
     bool CreateMode() const { return settings.createMode; }
 
@@ -75,20 +90,64 @@ public:
     // store (its clueItemId is then left as it was).
     void AddClueSection(bool across);
     void AddUserClueSection(bool across);
-    // The store the clue lines come from.
-    const ClueStore& ListedClues() const;
     // A click on clue line item (-1: below the lines) selects that answer's run as if its
     // first square had been clicked, repaints and shows the clue. True when a run was
     // selected, so the window can give the grid the keyboard focus.
     bool OnListSelect(int item);
+    // Has the clue list select the line of an answer entry's clueItemId.
+    void SelectLine(std::uint32_t itemId);
 
-    // --- Selection (game_selection.cpp) ---------------------------------------------------
-    // Selects the run at a pixel of the view: direction kAcross or kDown only, any other value
-    // lets the square decide (a second click on the cursor square switches). With notify,
-    // the clue line of each highlighted run is selected. Does not repaint.
+    // --- Mouse and keyboard (game_input.cpp) ---------------------------------------------
+    // Selects the run at a view pixel. direction 1: across only, 2: down only, anything else:
+    // the square's neighbours and its stored direction decide. notify: the clue list follows.
     void SelectAt(int x, int y, int direction, bool notify);
-    // The clue of the run at the cursor, in the status line.
+    void LeftClick(int x, int y);
+    void RightClick(int x, int y);
+    void KeyDown(int key);
+    // The clue of the run at the cursor, into the prompt pane.
     void ShowClueInStatus();
+    // The square under a view pixel; the 10 pixel margin belongs to column and row 0.
+    Square* HitTest(int x, int y);
+
+    // --- Commands (game_commands.cpp) ----------------------------------------------------
+    CommandState StateOf(CommandId id) const;
+    // Runs a command the core owns and returns true; false for the ones the desktop runs
+    // itself (printing, dialogs, exit, new puzzle). A disabled command does nothing.
+    bool RunCommand(CommandId id);
+    // The save prompt before a new puzzle.
+    void PromptSaveBeforeNew();
+    void ToggleMode();
+    // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
+    void EnterCreator(bool restore, int size);
+
+    // --- Creator (game_creator.cpp) -----------------------------------------------------
+    // The right button in Create mode: drops the selection, then opens or blocks the square
+    // under the pixel unless it holds a letter or would alter a placed answer.
+    void ToggleSquare(int x, int y);
+    // Space in Create mode: asks for a question and answer for the selected run, stores the
+    // clue in the user store and writes the answer into the run.
+    void AddRunClue();
+    // Delete in Create mode: takes the run's answer off the grid after asking; the clue stays.
+    void RemoveRunAnswer(Square* square);
+    void ShowCreatorInstructions();
+    // Does answer agree with every letter already in the selected run?
+    bool AnswerFits(std::string_view answer);
+    const ClueRecord* FindUserClue(std::string_view answer) const;
+    // The clue dialog's Add button for a run of expectedLength squares: checks the typed texts
+    // in order, showing the first thing wrong, and on an answer already used asks whether to
+    // overwrite its question. Stay when the dialog should stay open.
+    ClueEntryResult CheckRunClue(int expectedLength, const std::string& question,
+                                 const std::string& answer);
+
+    // --- Clock (game_commands.cpp) -------------------------------------------------------
+    // One timer tick: one second of play counted (unless paused or in Create mode) and the
+    // status panes updated.
+    void ClockTick();
+    // The timer's entry: counts every whole second that really passed since the clock was
+    // started, so a late timer neither loses nor invents seconds. Times are monotonic ms.
+    void StartClock(std::int64_t nowMillis) { clockCountedUntil = nowMillis; }
+    void OnClockTimer(std::int64_t nowMillis);
+    static std::string ClockText(const Clock& clock);
 
     // --- Play rules (game_play.cpp) ---------------------------------------------------------
     // An open square is right when its guess is its solution; S and Z stand for each other.
@@ -115,12 +174,19 @@ public:
     void SaveClueStores();
 
 private:
+    std::int64_t clockCountedUntil = 0;
+
     bool SaveTo(bool askName, bool createdPuzzle);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
     void AddSection(bool across, const ClueStore& store, bool showMissing);
-    bool HighlightRun(Square& square, int direction, bool notify);
+    // Creator helpers (game_creator.cpp).
+    Square* SelectedRunStart(int& direction);
+    bool RunTakesAnswer(int col, int row, int direction, int length);
+    std::optional<std::string> AnswerProblem(int expectedLength, const std::string& answer);
+    void AfterCreatorEdit();
+    void SaveUserClues();
 };
 
 }  // namespace quillby

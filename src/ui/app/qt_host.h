@@ -24,8 +24,14 @@ public:
     void SetStatusText(StatusPane, const std::string&) override {}
     void FitFrameToGrid(int, int) override {}
     void Minimise() override;
+    void PlaceClueWindow(bool) override {}
     void ClueLinesChanged() override {}
     void ClueLineSelected(int) override {}
+
+    // --- Creator dialogs (ui/creator/) ----------------------------------------------------
+    ClueEntry AskRunClue(int length, const std::string& label,
+                         const ClueEntryCheck& check) override;
+    bool AskCreatorInstructions(bool instructionsOff) override;
 
 protected:
     QPointer<QWidget> window;
