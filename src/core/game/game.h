@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
@@ -40,6 +41,10 @@ public:
 
     bool CreateMode() const { return settings.createMode; }
 
+    // --- Clue stores ------------------------------------------------------------------------
+    ClueStore clues;      // main store: clues of generated puzzles, solved marks, turn order
+    ClueStore userClues;  // clues typed in Create mode
+
     // --- Puzzle files (game_document.cpp) -------------------------------------------------
     // Each returns true on success. A dialog or prompt cancelled returns false with nothing
     // changed; a file that is refused leaves the current puzzle, its path and title as they
@@ -61,6 +66,30 @@ public:
     // --- Clue list (game_clue_list.cpp) --------------------------------------------------
     // Rebuilds the clue lines from the answers: Across section, then Down section.
     void RefreshClueList();
+
+    // --- Play rules (game_play.cpp) ---------------------------------------------------------
+    // An open square is right when its guess is its solution; S and Z stand for each other.
+    static bool IsRight(const Square& square);
+    // Counts the fully right answers, marks their clues solved in the main store (not for a
+    // user-made puzzle) and recycles solved clues.
+    int CountCorrectAnswers();
+    // Congratulates on a full, right grid, or offers to clear wrong squares once it is full.
+    void TestCompletion();
+    bool OfferErrorPrompt();
+    void ClearIncorrectSquares();
+    void GiveHint();
+    void SolvePuzzle();
+    // The Solve command: asks for confirmation, then solves; nothing when completed or paused.
+    void SolveCommand();
+    // The Check command: shows the number of right answers; nothing when completed or paused.
+    void CheckPuzzle();
+    void ResetPuzzle();
+    // What follows a letter, Backspace or Delete in play mode (the key itself already applied).
+    void AfterPlayKey(bool letterTyped);
+    // Loads both clue stores at start-up; a damaged clue file is reported and kept.
+    void LoadClueStores();
+    // Writes both clue stores back at shut-down; a store whose file was refused is not written.
+    void SaveClueStores();
 
 private:
     bool SaveTo(bool askName, bool createdPuzzle);
