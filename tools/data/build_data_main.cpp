@@ -1,45 +1,49 @@
+// quillby-data: builds the game's data files from Debian's SCOWL and WordNet packages.
 #include <cstdio>
-#include <random>
+#include <cstring>
+#include <string>
 
-#include "data/clue_writer.h"
-#include "data/word_list.h"
+#include "data/data_build.h"
 
-using namespace quillby::data;
+namespace {
+
+const char* kUsage =
+    "usage: quillby-data --tools DIR --out APPDIR [--scowl DIR] [--wordnet DIR] [--level N]\n"
+    "Writes data/eng_dawg, data/eng_clues.b, data/output_user.b, data/9x9, data/11x11,\n"
+    "data/eng_default.crs, data/click.wav and res/cursor.cur under APPDIR.\n";
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string scowl = "/usr/share/dict/scowl";
-    auto words = ReadAnswerWords(ScowlFiles(scowl, {"english-words", "american-words"}, 50));
-    auto dictionary = ReadDictionary(ScowlFiles(scowl, {"english-words", "american-words"}, 70));
-    auto wordNet = WordNet::Load("/usr/share/wordnet");
-    if (!words || !dictionary || !wordNet) {
-        std::fprintf(stderr, "load failed\n");
-        return 1;
-    }
-    Morphology morphology(wordNet.Value(), dictionary.Value());
-    OffensiveWords offensive = OffensiveWords::Build(wordNet.Value(), "");
-    ClueWriter writer(wordNet.Value(), morphology, offensive, {});
-    int count[12] = {};
-    int total = 0, records = 0;
-    std::vector<std::pair<std::string, std::vector<std::string>>> all;
-    for (const std::string& word : words.Value()) {
-        auto clues = writer.CluesFor(word);
-        if (!clues.empty()) {
-            ++count[word.size()];
-            ++total;
-            records += static_cast<int>(clues.size());
-            all.push_back({word, clues});
-        } else if (argc > 2 && word.size() == 3) {
-            std::printf("NOCLUE %s\n", word.c_str());
+    quillby::data::DataSources sources;
+    std::string appFolder;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string flag = argv[i];
+        const std::string value = argv[i + 1];
+        if (flag == "--tools") {
+            sources.toolsFolder = value;
+        } else if (flag == "--out") {
+            appFolder = value;
+        } else if (flag == "--scowl") {
+            sources.scowlFolder = value;
+        } else if (flag == "--wordnet") {
+            sources.wordNetFolder = value;
+        } else if (flag == "--level") {
+            sources.scowlLevel = std::stoi(value);
+        } else {
+            std::fputs(kUsage, stderr);
+            return 2;
         }
     }
-    std::printf("words %zu clued %d records %d\n", words->size(), total, records);
-    for (int i = 3; i <= 11; ++i) std::printf("%d: %d\n", i, count[i]);
-    std::mt19937 rng(argc > 1 ? std::atoi(argv[1]) : 1);
-    for (int i = 0; i < 40; ++i) {
-        auto& [w, c] = all[rng() % all.size()];
-        std::printf("%-12s", w.c_str());
-        for (auto& s : c) std::printf(" | %s", s.c_str());
-        std::printf("\n");
+    if (sources.toolsFolder.empty() || appFolder.empty() || argc % 2 == 0) {
+        std::fputs(kUsage, stderr);
+        return 2;
     }
+    const quillby::Status status = quillby::data::WriteAppData(sources, appFolder);
+    if (!status) {
+        std::fprintf(stderr, "quillby-data: %s\n", status.Error().c_str());
+        return 1;
+    }
+    return 0;
 }
