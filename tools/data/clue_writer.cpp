@@ -81,8 +81,8 @@ std::vector<ClueWriter::ScoredSense> ClueWriter::RankedSenses(std::string_view w
 std::vector<std::string> ClueWriter::DefinitionClues(const ScoredSense& sense) const
 {
     const Inflection inflection = sense.reading.inflection;
-    const bool verbForm = inflection == Inflection::ThirdPerson ||
-                          inflection == Inflection::Past || inflection == Inflection::Gerund;
+    const bool verbForm = inflection == Inflection::ThirdPerson || inflection == Inflection::Past ||
+                          inflection == Inflection::Gerund;
     if (inflection != Inflection::None && !verbForm) {
         return {};
     }

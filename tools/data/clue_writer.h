@@ -25,7 +25,9 @@ public:
     ClueWriter(const WordNet& wordNet, const Morphology& morphology,
                const OffensiveWords& offensive,
                std::map<std::string, std::vector<std::string>> handClues)
-        : wordNet(wordNet), morphology(morphology), offensive(offensive),
+        : wordNet(wordNet),
+          morphology(morphology),
+          offensive(offensive),
           handClues(std::move(handClues))
     {
     }

@@ -74,8 +74,9 @@ void CheckEntries(const GridPattern& pattern, const std::vector<Run>& runs,
         for (int i = 0; i < run.length; ++i) {
             const int col = run.col + (run.across ? i : 0);
             const int row = run.row + (run.across ? 0 : i);
-            const bool checked = run.across ? pattern.Open(col, row - 1) || pattern.Open(col, row + 1)
-                                            : pattern.Open(col - 1, row) || pattern.Open(col + 1, row);
+            const bool checked = run.across
+                                     ? pattern.Open(col, row - 1) || pattern.Open(col, row + 1)
+                                     : pattern.Open(col - 1, row) || pattern.Open(col + 1, row);
             uncheckedInARow = checked ? 0 : uncheckedInARow + 1;
             if (uncheckedInARow == 2) {
                 problems.push_back("the " + Where(run) + " has two unchecked squares together");

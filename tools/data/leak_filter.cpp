@@ -9,10 +9,10 @@ namespace quillby::data {
 namespace {
 
 constexpr std::string_view kSuffixes[] = {
-    "s",    "es",   "ies",  "ed",    "d",    "ied",  "ing",  "er",   "ers",  "r",    "est",
-    "st",   "ly",   "ily",  "ness",  "ment", "ful",  "less", "ish",  "y",    "ity",  "ion",
-    "ation", "ions", "al",  "ally",  "ic",   "ical", "ous",  "ive",  "able", "ible", "ism",
-    "ist",  "ize",  "ise",  "ized",  "ised", "ies",  "iness", "ier", "iest", "ings", "ment"};
+    "s",     "es",   "ies", "ed",   "d",    "ied",  "ing",   "er",  "ers",  "r",    "est",
+    "st",    "ly",   "ily", "ness", "ment", "ful",  "less",  "ish", "y",    "ity",  "ion",
+    "ation", "ions", "al",  "ally", "ic",   "ical", "ous",   "ive", "able", "ible", "ism",
+    "ist",   "ize",  "ise", "ized", "ised", "ies",  "iness", "ier", "iest", "ings", "ment"};
 
 bool EndsWith(std::string_view text, std::string_view tail)
 {
@@ -48,8 +48,8 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
         row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1,
-                               diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            row[j] =
+                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
             diagonal = above;
         }
     }
@@ -115,8 +115,7 @@ bool WordsRelated(std::string_view answer, std::string_view clueWord)
     }
     const auto answerStems = StemsOf(answer);
     for (const std::string& stem : StemsOf(clueWord)) {
-        if (stem.size() >= 3 &&
-            std::binary_search(answerStems.begin(), answerStems.end(), stem)) {
+        if (stem.size() >= 3 && std::binary_search(answerStems.begin(), answerStems.end(), stem)) {
             return true;
         }
     }

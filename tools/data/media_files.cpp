@@ -56,8 +56,8 @@ Rgba PenPixel(double x, double y)
     }
     const double nib = 8.0;
     const double radius = along < nib ? 0.6 + 2.9 * along / nib : 3.5;
-    const double coverage = std::clamp(radius - across + 0.5, 0.0, 1.0) *
-                            std::clamp(length - along + 0.5, 0.0, 1.0);
+    const double coverage =
+        std::clamp(radius - across + 0.5, 0.0, 1.0) * std::clamp(length - along + 0.5, 0.0, 1.0);
     if (coverage <= 0.0) {
         return {};
     }

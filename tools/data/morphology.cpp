@@ -36,8 +36,8 @@ int VowelGroups(std::string_view word)
 int Doubling(std::string_view word)
 {
     const std::size_t n = word.size();
-    if (n < 3 || !IsConsonant(word[n - 1]) || std::string_view("wxy").find(word[n - 1]) !=
-                                                  std::string_view::npos) {
+    if (n < 3 || !IsConsonant(word[n - 1]) ||
+        std::string_view("wxy").find(word[n - 1]) != std::string_view::npos) {
         return 0;
     }
     if (!IsVowel(word[n - 2]) || !IsConsonant(word[n - 3])) {
@@ -134,13 +134,24 @@ std::vector<std::string> Detach(std::string_view word, Inflection inflection)
         {"est", ""}, {"st", ""}, {"iest", "y"}};
     std::span<const std::pair<std::string_view, std::string_view>> rules;
     switch (inflection) {
-    case Inflection::Plural:
-    case Inflection::ThirdPerson: rules = kPlural; break;
-    case Inflection::Past: rules = kPast; break;
-    case Inflection::Gerund: rules = kGerund; break;
-    case Inflection::Comparative: rules = kComparative; break;
-    case Inflection::Superlative: rules = kSuperlative; break;
-    case Inflection::None: break;
+        case Inflection::Plural:
+        case Inflection::ThirdPerson:
+            rules = kPlural;
+            break;
+        case Inflection::Past:
+            rules = kPast;
+            break;
+        case Inflection::Gerund:
+            rules = kGerund;
+            break;
+        case Inflection::Comparative:
+            rules = kComparative;
+            break;
+        case Inflection::Superlative:
+            rules = kSuperlative;
+            break;
+        case Inflection::None:
+            break;
     }
     std::vector<std::string> lemmas;
     for (const auto& [suffix, replacement] : rules) {
@@ -161,13 +172,17 @@ std::vector<std::string> Detach(std::string_view word, Inflection inflection)
 Pos PosOf(Inflection inflection)
 {
     switch (inflection) {
-    case Inflection::Plural: return Pos::Noun;
-    case Inflection::ThirdPerson:
-    case Inflection::Past:
-    case Inflection::Gerund: return Pos::Verb;
-    case Inflection::Comparative:
-    case Inflection::Superlative: return Pos::Adjective;
-    case Inflection::None: break;
+        case Inflection::Plural:
+            return Pos::Noun;
+        case Inflection::ThirdPerson:
+        case Inflection::Past:
+        case Inflection::Gerund:
+            return Pos::Verb;
+        case Inflection::Comparative:
+        case Inflection::Superlative:
+            return Pos::Adjective;
+        case Inflection::None:
+            break;
     }
     return Pos::Noun;
 }
@@ -175,13 +190,20 @@ Pos PosOf(Inflection inflection)
 std::vector<std::string> RegularForms(std::string_view lemma, Inflection inflection)
 {
     switch (inflection) {
-    case Inflection::Plural: return SForms(lemma, true);
-    case Inflection::ThirdPerson: return SForms(lemma, false);
-    case Inflection::Past: return VowelForms(lemma, "ed");
-    case Inflection::Gerund: return VowelForms(lemma, "ing");
-    case Inflection::Comparative: return VowelForms(lemma, "er");
-    case Inflection::Superlative: return VowelForms(lemma, "est");
-    case Inflection::None: break;
+        case Inflection::Plural:
+            return SForms(lemma, true);
+        case Inflection::ThirdPerson:
+            return SForms(lemma, false);
+        case Inflection::Past:
+            return VowelForms(lemma, "ed");
+        case Inflection::Gerund:
+            return VowelForms(lemma, "ing");
+        case Inflection::Comparative:
+            return VowelForms(lemma, "er");
+        case Inflection::Superlative:
+            return VowelForms(lemma, "est");
+        case Inflection::None:
+            break;
     }
     return {std::string(lemma)};
 }
@@ -206,16 +228,17 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
             readings.push_back({std::string(word), pos, Inflection::None});
         }
     }
-    static constexpr Inflection kInflections[] = {
-        Inflection::Plural, Inflection::ThirdPerson, Inflection::Past,
-        Inflection::Gerund, Inflection::Comparative, Inflection::Superlative};
+    static constexpr Inflection kInflections[] = {Inflection::Plural,      Inflection::ThirdPerson,
+                                                  Inflection::Past,        Inflection::Gerund,
+                                                  Inflection::Comparative, Inflection::Superlative};
     for (Inflection inflection : kInflections) {
         const Pos pos = PosOf(inflection);
         std::vector<std::string> lemmas = Detach(word, inflection);
         for (const std::string& lemma : wordNet.ExceptionLemmas(word, pos)) {
             const bool suffixFits =
                 (inflection == Inflection::Gerund) == EndsWith(word, "ing") &&
-                (inflection == Inflection::ThirdPerson) == (EndsWith(word, "s") && pos == Pos::Verb) &&
+                (inflection == Inflection::ThirdPerson) ==
+                    (EndsWith(word, "s") && pos == Pos::Verb) &&
                 (inflection != Inflection::Superlative || EndsWith(word, "st")) &&
                 (inflection != Inflection::Comparative || !EndsWith(word, "st"));
             if (suffixFits || pos == Pos::Noun) {

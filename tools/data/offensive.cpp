@@ -66,9 +66,9 @@ bool OffensiveWords::IsOffensive(std::string_view word) const
     }
     // An inflection of a listed word is caught; a word that merely starts like one ("assess")
     // is not.
-    static constexpr Inflection kInflections[] = {
-        Inflection::Plural, Inflection::Past, Inflection::Gerund, Inflection::Comparative,
-        Inflection::Superlative};
+    static constexpr Inflection kInflections[] = {Inflection::Plural, Inflection::Past,
+                                                  Inflection::Gerund, Inflection::Comparative,
+                                                  Inflection::Superlative};
     for (const std::string& stem : StemsOf(lower)) {
         if (stem.size() < 3 || words.count(stem) == 0) {
             continue;

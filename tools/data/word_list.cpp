@@ -19,8 +19,8 @@ Status ForEachLine(const std::vector<std::string>& files, Visit visit)
         if (!bytes) {
             return Status::Failure(bytes.Error());
         }
-        std::istringstream lines(std::string(reinterpret_cast<const char*>(bytes->data()),
-                                              bytes->size()));
+        std::istringstream lines(
+            std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
         std::string line;
         while (std::getline(lines, line)) {
             visit(Trim(line));

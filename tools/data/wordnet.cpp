@@ -20,9 +20,9 @@ constexpr std::uint32_t kOffensiveDomains[] = {6717170, 6718862, 7124340};
 // Trade names, trademarks and archaisms make poor answers and worse clues.
 constexpr std::uint32_t kMarginalDomains[] = {6845599, 6851742, 7073447};
 
-constexpr std::string_view kOffensiveGlossWords[] = {
-    "vulgar", "offensive", "obscene", "derogatory", "disparaging", "slur", "taboo", "insulting",
-    "dismissive"};
+constexpr std::string_view kOffensiveGlossWords[] = {"vulgar",     "offensive",   "obscene",
+                                                     "derogatory", "disparaging", "slur",
+                                                     "taboo",      "insulting",   "dismissive"};
 
 Result<std::string> ReadText(const std::string& path)
 {
@@ -70,8 +70,8 @@ bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Syns
     const std::size_t wordCount = ParseNumber(fields[3], 16);
     std::size_t at = 4;
     for (std::size_t i = 0; i < wordCount && at + 1 < fields.size(); ++i, at += 2) {
-        synset.words.push_back({StripMarker(fields[at]),
-                                static_cast<int>(ParseNumber(fields[at + 1], 16))});
+        synset.words.push_back(
+            {StripMarker(fields[at]), static_cast<int>(ParseNumber(fields[at + 1], 16))});
     }
     const std::size_t pointerCount = at < fields.size() ? ParseNumber(fields[at]) : 0;
     ++at;
@@ -181,8 +181,8 @@ Status WordNet::ReadIndex(const std::string& folder, Pos pos)
         for (std::size_t i = 0; i < synsetCount && first + i < fields.size(); ++i) {
             auto found = synsets.find({static_cast<int>(pos), ParseNumber(fields[first + i])});
             if (found != synsets.end()) {
-                senses.push_back({&found->second, static_cast<int>(i),
-                                  TagCount(fields[0], found->second)});
+                senses.push_back(
+                    {&found->second, static_cast<int>(i), TagCount(fields[0], found->second)});
             }
         }
         index[static_cast<int>(pos)][std::string(fields[0])] = std::move(senses);

@@ -35,8 +35,8 @@ struct Synset {
 // One meaning of an index word: its synset and how often the tagged corpora used it.
 struct Sense {
     const Synset* synset = nullptr;
-    int rank = 0;       // 0 for the most frequent sense within its part of speech
-    int tagCount = 0;   // from cntlist.rev; 0 when untagged
+    int rank = 0;      // 0 for the most frequent sense within its part of speech
+    int tagCount = 0;  // from cntlist.rev; 0 when untagged
 };
 
 // The parts of WordNet 3.0 the clue writer needs, read from a dictionary folder such as
