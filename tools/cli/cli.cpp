@@ -9,6 +9,9 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"show", "show FILE.crs", "print a puzzle file as JSON", RunShow},
+    // Data checks.
+    {"check-data", "check-data [DIR]", "validate the data files of an application folder",
+     RunCheckData},
 };
 
 void PrintHelp(std::ostream& out)

@@ -260,6 +260,24 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
 std::optional<std::string> Morphology::InflectWord(std::string_view word, Pos pos,
                                                    Inflection inflection) const
 {
+    // Verbs whose past is their base form, and the few irregular third persons, which the
+    // exception lists leave out.
+    static constexpr std::string_view kSamePast[] = {
+        "put",  "set",       "cut",      "hit",    "let",    "shut",  "hurt",
+        "cost", "spread",    "burst",    "cast",   "quit",   "bet",   "bid",
+        "rid",  "shed",      "slit",     "split",  "thrust", "upset", "beat",
+        "read", "broadcast", "forecast", "offset", "outbid", "reset", "recast"};
+    static constexpr std::pair<std::string_view, std::string_view> kThird[] = {
+        {"be", "is"}, {"have", "has"}, {"do", "does"}, {"go", "goes"}};
+    if (pos == Pos::Verb && inflection == Inflection::Past &&
+        std::find(std::begin(kSamePast), std::end(kSamePast), word) != std::end(kSamePast)) {
+        return std::string(word);
+    }
+    for (const auto& [base, third] : kThird) {
+        if (pos == Pos::Verb && inflection == Inflection::ThirdPerson && word == base) {
+            return std::string(third);
+        }
+    }
     for (const std::string& form : wordNet.ExceptionForms(word, pos)) {
         const bool ing = EndsWith(form, "ing");
         const bool fits = inflection == Inflection::Plural ||
