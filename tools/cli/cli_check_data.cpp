@@ -91,13 +91,25 @@ nlohmann::json CheckWords(const Dawg& dawg, std::vector<std::string>& words, Pro
     return {{"total", words.size()}, {"byLength", ByLength(words)}};
 }
 
+// "ice_cream" is WordNet's spelling of a phrase; a blank such as "To and ___" is not.
+bool HasLemmaUnderscore(const std::string& text)
+{
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '_' && letter(text[i - 1]) && letter(text[i + 1])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CheckClueRecord(const ClueRecord& record, Problems& problems)
 {
     const std::string& q = record.question;
     std::string fault;
     if (q.empty() || (q[0] >= 'a' && q[0] <= 'z')) {
         fault = "is empty or starts in lower case";
-    } else if (q.find('_') != std::string::npos || q.find("(a)") != std::string::npos ||
+    } else if (HasLemmaUnderscore(q) || q.find("(a)") != std::string::npos ||
                q.find("(p)") != std::string::npos) {
         fault = "holds WordNet markup";
     } else if (q.size() + record.answer.size() + 1 > ClueStore::kMaxClueText) {

@@ -187,9 +187,14 @@ std::vector<std::string> ClueWriter::DefinitionClues(const ScoredSense& sense) c
     if (inflection != Inflection::None && !verbForm) {
         return {};
     }
-    const std::string& definition = sense.synset->definition;
+    std::string_view definition = sense.synset->definition;
+    for (std::string_view article : {"a ", "an ", "the "}) {
+        if (definition.substr(0, article.size()) == article) {
+            definition.remove_prefix(article.size());
+        }
+    }
     for (std::string_view opening : kUsageOpenings) {
-        if (definition.compare(0, opening.size(), opening) == 0) {
+        if (definition.substr(0, opening.size()) == opening) {
             return {};
         }
     }
@@ -235,8 +240,8 @@ std::vector<std::string> ClueWriter::BroaderClues(const ScoredSense& sense) cons
                 continue;
             }
             if (reading.pos == Pos::Noun && reading.inflection == Inflection::None) {
-                clues.push_back("Kind of " + PlainLemma(lemma.lemma));
-            } else if (reading.pos != Pos::Noun) {
+                clues.push_back("Kind of " + plain);
+            } else {
                 auto form = morphology.Inflect(lemma.lemma, reading.pos, reading.inflection);
                 if (form) {
                     clues.push_back(Capitalised(*form));
@@ -290,6 +295,13 @@ std::vector<std::string> ClueWriter::CluesFor(std::string_view word) const
                     add(sense.reading, synonyms[i]);
                 } else if (Acceptable(word, sense.reading, synonyms[i])) {
                     spare.push_back(synonyms[i]);
+                }
+            }
+            if (clues.size() == before) {
+                // A common sense with no usable definition or synonym is still worth a clue
+                // by its class ("Kind of canine"), ahead of rarer senses.
+                for (const std::string& clue : BroaderClues(sense)) {
+                    add(sense.reading, clue);
                 }
             }
             used += clues.size() > before ? 1 : 0;

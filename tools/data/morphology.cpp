@@ -223,6 +223,14 @@ bool Morphology::IsFormOf(std::string_view word, std::string_view lemma, Pos pos
 std::vector<Reading> Morphology::Analyse(std::string_view word) const
 {
     std::vector<Reading> readings;
+    static constexpr std::pair<std::string_view, Inflection> kFormsOfBe[] = {
+        {"was", Inflection::Past},     {"were", Inflection::Past}, {"been", Inflection::Past},
+        {"being", Inflection::Gerund}, {"are", Inflection::None},  {"is", Inflection::ThirdPerson}};
+    for (const auto& [form, inflection] : kFormsOfBe) {
+        if (word == form) {
+            readings.push_back({"be", Pos::Verb, inflection});
+        }
+    }
     for (Pos pos : kAllPos) {
         if (wordNet.HasLemma(word, pos)) {
             readings.push_back({std::string(word), pos, Inflection::None});
@@ -235,6 +243,9 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
         const Pos pos = PosOf(inflection);
         std::vector<std::string> lemmas = Detach(word, inflection);
         for (const std::string& lemma : wordNet.ExceptionLemmas(word, pos)) {
+            if (pos == Pos::Verb && lemma == "be") {
+                continue;  // the forms of "be" are read from their own table below
+            }
             const bool suffixFits =
                 (inflection == Inflection::Gerund) == EndsWith(word, "ing") &&
                 (inflection == Inflection::ThirdPerson) ==
