@@ -216,7 +216,7 @@ std::vector<std::string> ClueWriter::SynonymClues(const ScoredSense& sense) cons
             continue;
         }
         auto form = morphology.Inflect(synonym.lemma, sense.reading.pos, sense.reading.inflection);
-        if (form) {
+        if (form && Common(*form)) {
             clues.push_back(Capitalised(*form));
         }
     }
@@ -231,7 +231,15 @@ std::vector<std::string> ClueWriter::BroaderClues(const ScoredSense& sense) cons
 {
     std::vector<std::string> clues;
     const Reading& reading = sense.reading;
+    auto vague = [](const std::string& plain) {
+        return std::find(std::begin(kVagueClasses), std::end(kVagueClasses), plain) !=
+               std::end(kVagueClasses);
+    };
     for (const Synset* broader : sense.synset->broader) {
+        // A vague class is vague under any of its names ("person", "mortal", "soul").
+        if (broader->words.empty() || vague(PlainLemma(broader->words.front().lemma))) {
+            continue;
+        }
         for (const SynsetWord& lemma : broader->words) {
             const std::string plain = PlainLemma(lemma.lemma);
             if (HasCapital(lemma.lemma) || WordCount(plain) > 2 ||
@@ -240,10 +248,12 @@ std::vector<std::string> ClueWriter::BroaderClues(const ScoredSense& sense) cons
                 continue;
             }
             if (reading.pos == Pos::Noun && reading.inflection == Inflection::None) {
-                clues.push_back("Kind of " + plain);
+                if (Common(plain)) {
+                    clues.push_back("Kind of " + plain);
+                }
             } else {
                 auto form = morphology.Inflect(lemma.lemma, reading.pos, reading.inflection);
-                if (form) {
+                if (form && Common(*form)) {
                     clues.push_back(Capitalised(*form));
                 }
             }
@@ -251,6 +261,16 @@ std::vector<std::string> ClueWriter::BroaderClues(const ScoredSense& sense) cons
         }
     }
     return clues;
+}
+
+bool ClueWriter::Common(std::string_view phrase) const
+{
+    for (const std::string& word : LetterWords(phrase)) {
+        if (commonWords.count(word) == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool ClueWriter::Acceptable(std::string_view word, const Reading& reading,

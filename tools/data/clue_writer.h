@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "data/morphology.h"
@@ -22,13 +23,17 @@ std::map<std::string, std::vector<std::string>> ParseClueTable(std::string_view 
 // passes the leak and offensive-word filters.
 class ClueWriter {
 public:
+    // commonWords: the words a player can be expected to know (lower case, every form);
+    // synonyms and classes made of other words are too obscure to clue with.
     ClueWriter(const WordNet& wordNet, const Morphology& morphology,
                const OffensiveWords& offensive,
-               std::map<std::string, std::vector<std::string>> handClues)
+               std::map<std::string, std::vector<std::string>> handClues,
+               const std::unordered_set<std::string>& commonWords)
         : wordNet(wordNet),
           morphology(morphology),
           offensive(offensive),
-          handClues(std::move(handClues))
+          handClues(std::move(handClues)),
+          commonWords(commonWords)
     {
     }
 
@@ -47,11 +52,13 @@ private:
     std::vector<std::string> DefinitionClues(const ScoredSense& sense) const;
     std::vector<std::string> BroaderClues(const ScoredSense& sense) const;
     bool Acceptable(std::string_view word, const Reading& reading, std::string_view clue) const;
+    bool Common(std::string_view phrase) const;
 
     const WordNet& wordNet;
     const Morphology& morphology;
     const OffensiveWords& offensive;
     std::map<std::string, std::vector<std::string>> handClues;
+    const std::unordered_set<std::string>& commonWords;
 };
 
 }  // namespace quillby::data

@@ -76,13 +76,15 @@ Result<CluedWords> WriteClues(const DataSources& sources)
     auto words = ReadAnswerWords(ScowlFiles(sources.scowlFolder, kinds, sources.scowlLevel));
     // Inflected synonyms are checked against a larger list than the answers come from.
     auto dictionary = ReadDictionary(ScowlFiles(sources.scowlFolder, kinds, 70));
+    // Synonyms must be words a player knows: the answer lists' size, any length.
+    auto common = ReadDictionary(ScowlFiles(sources.scowlFolder, kinds, sources.scowlLevel));
     auto wordNet = WordNet::Load(sources.wordNetFolder);
     auto blocklist = ReadText(sources.toolsFolder + "/data/blocklist.txt");
     auto handClues = ReadText(sources.toolsFolder + "/data/function_words.txt");
     for (const std::string* error :
          {!words ? &words.Error() : nullptr, !dictionary ? &dictionary.Error() : nullptr,
           !wordNet ? &wordNet.Error() : nullptr, !blocklist ? &blocklist.Error() : nullptr,
-          !handClues ? &handClues.Error() : nullptr}) {
+          !handClues ? &handClues.Error() : nullptr, !common ? &common.Error() : nullptr}) {
         if (error != nullptr) {
             return Result<CluedWords>::Failure(*error);
         }
@@ -93,7 +95,7 @@ Result<CluedWords> WriteClues(const DataSources& sources)
     const Morphology morphology(wordNet.Value(), dictionary.Value());
     const OffensiveWords offensive = OffensiveWords::Build(wordNet.Value(), blocklist.Value());
     const ClueWriter writer(wordNet.Value(), morphology, offensive,
-                            ParseClueTable(handClues.Value()));
+                            ParseClueTable(handClues.Value()), common.Value());
     CluedWords clued;
     clued.candidates = words->size();
     for (const std::string& word : words.Value()) {

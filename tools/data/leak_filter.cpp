@@ -104,7 +104,10 @@ bool WordsRelated(std::string_view answer, std::string_view clueWord)
     if (clueWord.size() < 3 || answer.size() < 3) {
         return false;
     }
-    if (ShareSubstring(answer, clueWord, 5) || Extends(answer, clueWord) ||
+    // A word of four or more letters inside the other: "airlift" / "lift".
+    const bool inside = (clueWord.size() >= 4 && answer.find(clueWord) != std::string_view::npos) ||
+                        (answer.size() >= 4 && clueWord.find(answer) != std::string_view::npos);
+    if (inside || ShareSubstring(answer, clueWord, 5) || Extends(answer, clueWord) ||
         Extends(clueWord, answer)) {
         return true;
     }

@@ -79,7 +79,7 @@ TEST(ClueWriter, WritesCluesThatMatchTheFormAndNeverLeak)
     const Morphology morphology(sources.wordNet, sources.dictionary);
     const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "bitch\n");
     const ClueWriter writer(sources.wordNet, morphology, offensive,
-                            ParseClueTable("the\tDefinite article\n"));
+                            ParseClueTable("the\tDefinite article\n"), sources.dictionary);
     for (const char* word : {"dog", "dogs", "running", "hated", "beefing", "retaking", "zither",
                              "bigger", "powerboat", "the"}) {
         const auto clues = writer.CluesFor(word);

@@ -26,6 +26,7 @@ TEST(ClueLeaks, CatchesSharedPrefixesSubstringsAndSpellingVariants)
     EXPECT_TRUE(ClueLeaks("THEATRE", "Theater seat"));
     EXPECT_TRUE(ClueLeaks("RETAKING", "Taking back"));  // an adapted clue leaks too
     EXPECT_TRUE(ClueLeaks("UNDERSTATE", "Understatement"));
+    EXPECT_TRUE(ClueLeaks("AIRLIFT", "Lift"));  // a word inside a compound
     EXPECT_FALSE(ClueLeaks("POWERBOAT", "Fast vessel"));
 }
 
