@@ -130,6 +130,26 @@ bool ProperSense(const Synset& synset, std::string_view lemma)
     return false;
 }
 
+// Senses about sex or the body's functions come last: fine in a dictionary, unwelcome as the
+// first clue of an everyday word (ACCOST, CHASE).
+constexpr double kDelicatePenalty = 100000;
+constexpr std::string_view kDelicateWords[] = {
+    "sex",        "sexual",      "sexually",    "genital", "genitals", "breast",      "breasts",
+    "prostitute", "prostitutes", "intercourse", "erotic",  "copulate", "copulation",  "orgasm",
+    "penis",      "vagina",      "buttocks",    "anus",    "urinate",  "defecate",    "excrement",
+    "feces",      "faeces",      "urine",       "lewd",    "obscene",  "masturbation"};
+
+bool Delicate(std::string_view definition)
+{
+    for (const std::string& word : LetterWords(definition)) {
+        if (std::find(std::begin(kDelicateWords), std::end(kDelicateWords), word) !=
+            std::end(kDelicateWords)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::size_t WordCount(std::string_view text)
 {
     return SplitSpaces(text).size();
@@ -169,7 +189,10 @@ std::vector<ClueWriter::ScoredSense> ClueWriter::RankedSenses(std::string_view w
                 continue;
             }
             // Tag counts rank senses across parts of speech; the rank breaks ties.
-            const double score = sense.tagCount + 1.0 / (2.0 + sense.rank);
+            double score = sense.tagCount + 1.0 / (2.0 + sense.rank);
+            if (Delicate(sense.synset->definition)) {
+                score -= kDelicatePenalty;  // still a clue, but after every other sense
+            }
             senses.push_back({sense.synset, reading, score});
         }
     }
