@@ -11,6 +11,7 @@
 namespace quillby {
 
 struct TemplateFile;
+class ClueCheck;
 
 // One puzzle generation, meant to run on a worker thread while the game keeps showing the
 // old puzzle: it fills a crossword of its own and hands it over at the end.
@@ -48,7 +49,7 @@ public:
     const std::string& Failure() const { return failure; }  // why kFailed, "" when cancelled
 
 private:
-    bool TryOneTemplate(const TemplateFile& templates);
+    bool TryOneTemplate(const TemplateFile& templates, ClueCheck& clueCheck);
     void Finish(int code);
 
     const Dawg& dawg;
