@@ -16,6 +16,21 @@ GenerationJob::GenerationJob(const Dawg& dawg, const ClueStore& clues, Rng& rng,
 {
 }
 
+GenerationJob::~GenerationJob()
+{
+    if (worker.joinable()) {
+        cancelRequested.store(true);
+        worker.join();
+    }
+}
+
+void GenerationJob::Start()
+{
+    if (!worker.joinable()) {
+        worker = std::thread([this] { Run(); });
+    }
+}
+
 void GenerationJob::Run()
 {
     // Each generation starts its coin from Rng, so the graph's edges are walked differently
