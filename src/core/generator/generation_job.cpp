@@ -16,6 +16,21 @@ GenerationJob::GenerationJob(const Dawg& dawg, const ClueStore& clues, Rng& rng,
 {
 }
 
+GenerationJob::~GenerationJob()
+{
+    if (worker.joinable()) {
+        cancelRequested.store(true);
+        worker.join();
+    }
+}
+
+void GenerationJob::Start()
+{
+    if (!worker.joinable()) {
+        worker = std::thread([this] { Run(); });
+    }
+}
+
 void GenerationJob::Run()
 {
     // Each generation starts its coin from Rng, so the graph's edges are walked differently
@@ -28,13 +43,14 @@ void GenerationJob::Run()
         return;
     }
     crossword.SetGridSize(size, size);
+    ClueCheck clueCheck(clues);
     while (!cancelRequested.load()) {
         if (maxAttempts > 0 && attempts >= maxAttempts) {
             failure = "no template filled in " + std::to_string(attempts) + " attempts";
             Finish(kFailed);
             return;
         }
-        if (TryOneTemplate(templates.Value())) {
+        if (TryOneTemplate(templates.Value(), clueCheck)) {
             Finish(cancelRequested.load() ? kFailed : kMade);
             return;
         }
@@ -42,13 +58,13 @@ void GenerationJob::Run()
     Finish(kFailed);
 }
 
-bool GenerationJob::TryOneTemplate(const TemplateFile& templates)
+bool GenerationJob::TryOneTemplate(const TemplateFile& templates, ClueCheck& clueCheck)
 {
     crossword.ClearSquares();
     const int index = LoadTemplate(crossword, templates, rng);
     attempts += 1;
     crossword.BuildAnswerList();
-    PuzzleFiller filler(crossword, dawg, clues, rng, ThreadEdgeCoin());
+    PuzzleFiller filler(crossword, dawg, clueCheck, rng, ThreadEdgeCoin());
     int budget = 0;
     if (filler.Fill(budget) && crossword.AllAnswered()) {
         chosen = index;

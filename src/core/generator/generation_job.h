@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <string>
+#include <thread>
 
 #include "core/clues/clue_store.h"
 #include "core/model/crossword.h"
@@ -11,6 +12,7 @@
 namespace quillby {
 
 struct TemplateFile;
+class ClueCheck;
 
 // One puzzle generation, meant to run on a worker thread while the game keeps showing the
 // old puzzle: it fills a crossword of its own and hands it over at the end.
@@ -33,8 +35,13 @@ public:
     GenerationJob(const GenerationJob&) = delete;
     GenerationJob& operator=(const GenerationJob&) = delete;
 
+    // Cancels and waits for a worker started with Start.
+    ~GenerationJob();
+
     // The worker's body. Sets result (kMade or kFailed) and then finished.
     void Run();
+    // Runs Run on a new thread owned by the job; the caller polls finished.
+    void Start();
 
     std::atomic<bool> cancelRequested{false};  // set by the UI thread
     std::atomic<bool> finished{false};         // set by Run last of all
@@ -48,7 +55,7 @@ public:
     const std::string& Failure() const { return failure; }  // why kFailed, "" when cancelled
 
 private:
-    bool TryOneTemplate(const TemplateFile& templates);
+    bool TryOneTemplate(const TemplateFile& templates, ClueCheck& clueCheck);
     void Finish(int code);
 
     const Dawg& dawg;
@@ -61,6 +68,7 @@ private:
     int attempts = 0;
     int chosen = -1;
     std::string failure;
+    std::thread worker;
 };
 
 // Moves every answered word's current clue to the back of its turn order, so the next puzzle

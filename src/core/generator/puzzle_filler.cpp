@@ -33,9 +33,32 @@ int RepeatPenalty(int repeats)
 
 }  // namespace
 
+bool ClueCheck::Usable(std::string_view word)
+{
+    const auto found = known.find(word);
+    if (found != known.end()) {
+        return found->second;
+    }
+    const ClueRecord* record = clues.Find(word);
+    const bool usable = record != nullptr && record->solved == 0;
+    known.emplace(std::string(word), usable);
+    return usable;
+}
+
 PuzzleFiller::PuzzleFiller(Crossword& crossword, const Dawg& dawg, const ClueStore& clues, Rng& rng,
                            EdgeCoin& coin)
-    : crossword(crossword), dawg(dawg), clues(clues), rng(rng), coin(coin)
+    : crossword(crossword),
+      dawg(dawg),
+      ownCheck(std::in_place, clues),
+      clueCheck(*ownCheck),
+      rng(rng),
+      coin(coin)
+{
+}
+
+PuzzleFiller::PuzzleFiller(Crossword& crossword, const Dawg& dawg, ClueCheck& clueCheck, Rng& rng,
+                           EdgeCoin& coin)
+    : crossword(crossword), dawg(dawg), clueCheck(clueCheck), rng(rng), coin(coin)
 {
 }
 
@@ -115,8 +138,7 @@ void PuzzleFiller::CollectCandidates(AnswerEntry& entry)
 void PuzzleFiller::AcceptCandidate(std::string_view word, AnswerEntry& entry, int& steps)
 {
     word = word.substr(0, static_cast<std::size_t>(entry.length));
-    const ClueRecord* record = clues.Find(word);
-    if (record == nullptr || record->solved != 0) {
+    if (!clueCheck.Usable(word)) {
         steps = rollbackMark;
         return;
     }

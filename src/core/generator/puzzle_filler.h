@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/clues/clue_store.h"
 #include "core/model/crossword.h"
@@ -9,6 +12,26 @@
 #include "core/wordgraph/rng.h"
 
 namespace quillby {
+
+// Whether a word has a current clue that is not solved, remembered per word: the store's
+// index chains are long, and a fill asks about the same words again after every backtrack.
+// Valid while the store does not change, which holds for the length of one generation.
+class ClueCheck {
+public:
+    explicit ClueCheck(const ClueStore& clues) : clues(clues) {}
+    bool Usable(std::string_view word);
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const
+        {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    const ClueStore& clues;
+    std::unordered_map<std::string, bool, Hash, std::equal_to<>> known;
+};
 
 // Puts a word with a usable clue into every answer entry of a crossword whose open squares
 // and answer list are set, so that crossings agree. Depth-first over the entries in list
@@ -26,6 +49,9 @@ public:
 
     // Borrows everything; clues is the main store, only read.
     PuzzleFiller(Crossword& crossword, const Dawg& dawg, const ClueStore& clues, Rng& rng,
+                 EdgeCoin& coin);
+    // The same with a clue check kept across fills (the store must not change meanwhile).
+    PuzzleFiller(Crossword& crossword, const Dawg& dawg, ClueCheck& clueCheck, Rng& rng,
                  EdgeCoin& coin);
 
     // Fills from the first entry with a fresh budget. False at once (no draws) when there is
@@ -54,7 +80,8 @@ public:
 private:
     Crossword& crossword;
     const Dawg& dawg;
-    const ClueStore& clues;
+    std::optional<ClueCheck> ownCheck;
+    ClueCheck& clueCheck;
     Rng& rng;
     EdgeCoin& coin;
     int rollbackMark = 0;

@@ -103,6 +103,9 @@ void Dawg::Clear()
     edges.clear();
     outgoing.clear();
     incoming.clear();
+    walkStart.clear();
+    walkLetters.clear();
+    walkTargets.clear();
     root = -1;
     endNode = -1;
 }
@@ -168,6 +171,15 @@ Status Dawg::LoadBytes(std::span<const std::byte> bytes)
     incoming = GroupEdges(newEdges, newNodes, false);
     nodes = std::move(newNodes);
     edges = std::move(newEdges);
+    walkStart.reserve(nodes.size() + 1);
+    for (const DawgNode& node : nodes) {
+        walkStart.push_back(node.firstOutgoing);
+    }
+    walkStart.push_back(static_cast<std::int32_t>(outgoing.size()));
+    for (const DawgEdge& edge : outgoing) {
+        walkLetters.push_back(edge.letter);
+        walkTargets.push_back(edge.to);
+    }
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         if (root < 0 && nodes[i].type == 0) {
             root = static_cast<std::int32_t>(i);
@@ -177,16 +189,6 @@ Status Dawg::LoadBytes(std::span<const std::byte> bytes)
         }
     }
     return Status(Done{});
-}
-
-std::span<const DawgEdge> Dawg::Outgoing(const DawgNode& node) const
-{
-    return std::span(outgoing).subspan(Index(node.firstOutgoing), Index(node.outgoingCount));
-}
-
-std::span<const DawgEdge> Dawg::Incoming(const DawgNode& node) const
-{
-    return std::span(incoming).subspan(Index(node.firstIncoming), Index(node.incomingCount));
 }
 
 }  // namespace quillby

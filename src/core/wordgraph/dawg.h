@@ -72,8 +72,14 @@ public:
 
     std::span<const DawgNode> Nodes() const { return nodes; }
     std::span<const DawgEdge> Edges() const { return edges; }  // file order
-    std::span<const DawgEdge> Outgoing(const DawgNode& node) const;
-    std::span<const DawgEdge> Incoming(const DawgNode& node) const;
+    std::span<const DawgEdge> Outgoing(const DawgNode& node) const
+    {
+        return {outgoing.data() + node.firstOutgoing, Index(node.outgoingCount)};
+    }
+    std::span<const DawgEdge> Incoming(const DawgNode& node) const
+    {
+        return {incoming.data() + node.firstIncoming, Index(node.incomingCount)};
+    }
 
     // Hands every word that fits pattern (letters 'A'..'Z', '*' for any letter) to callback,
     // depth first from the root. At every node within the pattern one coin value is drawn:
@@ -92,6 +98,10 @@ private:
     std::vector<DawgEdge> edges;     // file order
     std::vector<DawgEdge> outgoing;  // grouped by from node, file order within
     std::vector<DawgEdge> incoming;  // grouped by to node, file order within
+    // The query's view of outgoing: compact arrays, so a node's letters share a cache line.
+    std::vector<std::int32_t> walkStart;  // node i's edges are [walkStart[i], walkStart[i + 1])
+    std::vector<char> walkLetters;
+    std::vector<std::int32_t> walkTargets;
     std::int32_t root = -1;
     std::int32_t endNode = -1;
 };

@@ -48,15 +48,16 @@ int Dawg::Visit(std::int32_t node, std::size_t position, Walk& walk) const
     }
     const char wanted = walk.pattern[position];
     const bool forward = (walk.coin.Next() & 1) != 0;
-    const std::span<const DawgEdge> edges = Outgoing(nodes[Index(node)]);
-    const std::size_t count = edges.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const DawgEdge& edge = edges[forward ? i : count - 1 - i];
-        if (edge.letter != wanted && wanted != '*') {
+    const std::int32_t first = walkStart[Index(node)];
+    const std::int32_t last = walkStart[Index(node) + 1];
+    const std::int32_t step = forward ? 1 : -1;
+    for (std::int32_t i = forward ? first : last - 1; i >= first && i < last; i += step) {
+        const char letter = walkLetters[Index(i)];
+        if (letter != wanted && wanted != '*') {
             continue;
         }
-        walk.buffer[position] = edge.letter;
-        if (Visit(edge.to, position + 1, walk) == kLimitPassed) {
+        walk.buffer[position] = letter;
+        if (Visit(walkTargets[Index(i)], position + 1, walk) == kLimitPassed) {
             return kLimitPassed;
         }
         walk.buffer[position] = ' ';

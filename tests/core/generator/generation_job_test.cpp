@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <memory>
 #include <thread>
 
 #include "core/generator/generation_job.h"
@@ -33,11 +35,13 @@ void MakeWorld(World& world, const std::vector<std::vector<std::string>>& templa
     BuildWorld(world.words, words);
 }
 
-// Runs one job on a thread of its own, as the game does.
+// Runs one job on a thread of its own, as the game does, polling its flag.
 void RunOnWorker(GenerationJob& job)
 {
-    std::thread worker([&] { job.Run(); });
-    worker.join();
+    job.Start();
+    while (!job.finished.load()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 TEST(GenerationJob, FillsAFreshCrosswordAndFlagsTheResult)
@@ -142,11 +146,16 @@ TEST(GenerationJob, StopsOnCancelOrAfterTheAttemptLimit)
     EXPECT_EQ(limited.TemplateIndex(), -1);
 
     GenerationJob cancelled(world.words.dawg, world.words.clues, rng, world.Templates(), 5);
-    std::thread worker([&] { cancelled.Run(); });
+    cancelled.Start();
     cancelled.cancelRequested.store(true);
-    worker.join();
-    EXPECT_TRUE(cancelled.finished.load());
+    RunOnWorker(cancelled);  // already running: only waits
     EXPECT_EQ(cancelled.result.load(), GenerationJob::kFailed);
+
+    // A job dropped while it runs cancels itself and waits for its thread.
+    auto dropped = std::make_unique<GenerationJob>(world.words.dawg, world.words.clues, rng,
+                                                   world.Templates(), 5);
+    dropped->Start();
+    dropped.reset();
 }
 
 TEST(LoadTemplate, PicksEachWholeTemplateOfTheFile)

@@ -130,6 +130,18 @@ TEST(PuzzleFiller, NeverPlacesTheBlockedWordOrAWordTwice)
     EXPECT_EQ(fill.budget, 1);  // the rejection cost one unit
     EXPECT_FALSE(single.AllAnswered());
 
+    // AA fits both runs of this corner; the second try is a repeat: one unit for the
+    // rejection, one for taking the first answer back.
+    WordWorld repeat;
+    BuildWorld(repeat, {"AA"});
+    Crossword corner;
+    SetGrid(corner, {"..", "#."});
+    corner.BuildAnswerList();
+    fill = RunFill(corner, repeat, 3);
+    EXPECT_FALSE(fill.result);
+    EXPECT_EQ(fill.budget, 2);
+    EXPECT_EQ(GridRows(corner), (std::vector<std::string>{"..", "#."}));
+
     // A lattice whose across and down words could be the same: across rows and down columns
     // fit the same six words, and only distinct fills are allowed.
     WordWorld lattice;
