@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
      "generate puzzles headless with the game's own code; one JSON line each", RunGenerate},
     {"freshness", "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M]",
      "measure how varied N generated puzzles are (initials, repeats, overlap)", RunFreshness},
+    {"clues", "clues WORD [--file PATH] | clues --stats [--file PATH]",
+     "print a word's clue records, or counts by answer length, as JSON", RunClues},
 };
 
 void PrintHelp(std::ostream& out)

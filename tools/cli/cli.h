@@ -42,5 +42,6 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
 int RunWords(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunClues(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace quillby::cli

@@ -43,20 +43,25 @@ std::int32_t Stepped(std::int32_t value, std::int64_t step)
         static_cast<std::uint32_t>(static_cast<std::int64_t>(value) + step));
 }
 
+std::string RecordName(std::size_t number)
+{
+    return "record " + std::to_string(number);
+}
+
 bool ReadLength(ByteReader& reader, std::int32_t& length, const char* what, std::size_t number,
                 std::string& why)
 {
-    const std::string record = "record " + std::to_string(number);
     if (!reader.ReadI32Le(length)) {
-        why = "ends inside " + record;
+        why = "ends inside " + RecordName(number);
         return false;
     }
     if (length < 0) {
-        why = record + " has a negative " + what + " length (" + std::to_string(length) + ")";
+        why = RecordName(number) + " has a negative " + what + " length (" +
+              std::to_string(length) + ")";
         return false;
     }
     if (static_cast<std::size_t>(length) > reader.Remaining()) {
-        why = record + " has a " + what + " of " + std::to_string(length) +
+        why = RecordName(number) + " has a " + what + " of " + std::to_string(length) +
               " bytes, more than is left of the file";
         return false;
     }
@@ -75,14 +80,13 @@ bool ReadRecord(ByteReader& reader, std::size_t number, ClueRecord& record, std:
     }
     if (!reader.ReadI32Le(record.solved) || !reader.ReadI32Le(record.rotation) ||
         !reader.ReadI32Le(record.extra)) {
-        why = "ends inside record " + std::to_string(number);
+        why = "ends inside " + RecordName(number);
         return false;
     }
     // An empty answer is only harmless; anything but capitals could never be found or placed.
     for (const char c : record.answer) {
         if (c < 'A' || c > 'Z') {
-            why = "record " + std::to_string(number) +
-                  " has an answer with characters other than A to Z";
+            why = RecordName(number) + " has an answer with characters other than A to Z";
             return false;
         }
     }

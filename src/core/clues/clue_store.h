@@ -84,11 +84,15 @@ public:
 
 private:
     using Node = std::list<ClueRecord>::iterator;
+    // The index reads each key from its record, so a lookup touches one record per match.
+    struct AnswerOf {
+        std::string_view operator()(const Node& node) const { return node->answer; }
+    };
 
     void Append(ClueRecord record);
 
     std::list<ClueRecord> records;
-    StringIndex<Node> index{kIndexBuckets};
+    StringIndex<Node, AnswerOf> index{kIndexBuckets};
     bool saveBlocked = false;
 };
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace quillby {
@@ -19,21 +21,27 @@ inline std::uint32_t StringHash(std::string_view key)
     return h;
 }
 
+// Tag for StringIndex: the index keeps its own copy of every key.
+struct OwnKeyCopies {};
+
 // A chained hash table from string keys to values, with a fixed bucket count. Keys may repeat;
-// the newest entry of a key is found first. Each bucket keeps its entries oldest first in one
-// array with their full hashes beside them, so a lookup scans a short run of integers and
-// compares key bytes only where the hashes agree. Lookups change nothing, so several threads
-// may read while none writes.
-template <typename Value>
+// the newest entry of a key is found first. Each bucket keeps its entries oldest first in
+// arrays, with the full hashes in one of them, so a lookup scans a short run of integers and
+// reads a key only where the hashes agree. Lookups change nothing, so several threads may read
+// while none writes.
+//
+// KeyOf, when given, reads the key from a value (values then must keep their keys unchanged
+// while indexed); it spares the key copies and lets a lookup touch one object per match.
+template <typename Value, typename KeyOf = OwnKeyCopies>
 class StringIndex {
+    static constexpr bool kOwnsKeys = std::is_same_v<KeyOf, OwnKeyCopies>;
+
 public:
     static constexpr int kMaxBuckets = 65534;
 
     // bucketCount is kept within 1..65534.
     explicit StringIndex(int bucketCount)
-        : buckets(static_cast<std::size_t>(bucketCount < 1             ? 1
-                                           : bucketCount > kMaxBuckets ? kMaxBuckets
-                                                                       : bucketCount))
+        : buckets(static_cast<std::size_t>(std::clamp(bucketCount, 1, kMaxBuckets)))
     {
     }
 
@@ -45,7 +53,10 @@ public:
         const std::uint32_t hash = StringHash(key);
         Bucket& bucket = BucketOf(hash);
         bucket.hashes.push_back(hash);
-        bucket.entries.push_back(Entry{std::string(key), std::move(value)});
+        bucket.values.push_back(std::move(value));
+        if constexpr (kOwnsKeys) {
+            bucket.keys.emplace_back(key);
+        }
         ++size;
     }
 
@@ -56,9 +67,8 @@ public:
         const std::uint32_t hash = StringHash(key);
         const Bucket& bucket = BucketOf(hash);
         for (std::size_t i = bucket.hashes.size(); i-- > 0;) {
-            if (bucket.hashes[i] == hash && bucket.entries[i].key == key &&
-                accept(bucket.entries[i].value)) {
-                return &bucket.entries[i].value;
+            if (bucket.hashes[i] == hash && KeyAt(bucket, i) == key && accept(bucket.values[i])) {
+                return &bucket.values[i];
             }
         }
         return nullptr;
@@ -76,8 +86,8 @@ public:
         const std::uint32_t hash = StringHash(key);
         const Bucket& bucket = BucketOf(hash);
         for (std::size_t i = 0; i < bucket.hashes.size(); ++i) {
-            if (bucket.hashes[i] == hash && bucket.entries[i].key == key) {
-                visit(bucket.entries[i].value);
+            if (bucket.hashes[i] == hash && KeyAt(bucket, i) == key) {
+                visit(bucket.values[i]);
             }
         }
     }
@@ -88,9 +98,13 @@ public:
         const std::uint32_t hash = StringHash(key);
         Bucket& bucket = BucketOf(hash);
         for (std::size_t i = bucket.hashes.size(); i-- > 0;) {
-            if (bucket.hashes[i] == hash && bucket.entries[i].key == key) {
-                bucket.hashes.erase(bucket.hashes.begin() + static_cast<std::ptrdiff_t>(i));
-                bucket.entries.erase(bucket.entries.begin() + static_cast<std::ptrdiff_t>(i));
+            if (bucket.hashes[i] == hash && KeyAt(bucket, i) == key) {
+                const auto at = static_cast<std::ptrdiff_t>(i);
+                bucket.hashes.erase(bucket.hashes.begin() + at);
+                bucket.values.erase(bucket.values.begin() + at);
+                if constexpr (kOwnsKeys) {
+                    bucket.keys.erase(bucket.keys.begin() + at);
+                }
                 --size;
                 return true;
             }
@@ -107,15 +121,21 @@ public:
     }
 
 private:
-    struct Entry {
-        std::string key;
-        Value value;
-    };
+    struct NoKeys {};
     struct Bucket {
         std::vector<std::uint32_t> hashes;
-        std::vector<Entry> entries;
+        std::vector<Value> values;
+        [[no_unique_address]] std::conditional_t<kOwnsKeys, std::vector<std::string>, NoKeys> keys;
     };
 
+    static std::string_view KeyAt(const Bucket& bucket, std::size_t i)
+    {
+        if constexpr (kOwnsKeys) {
+            return bucket.keys[i];
+        } else {
+            return KeyOf{}(bucket.values[i]);
+        }
+    }
     Bucket& BucketOf(std::uint32_t hash) { return buckets[hash % buckets.size()]; }
     const Bucket& BucketOf(std::uint32_t hash) const { return buckets[hash % buckets.size()]; }
 
