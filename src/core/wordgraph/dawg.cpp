@@ -95,6 +95,66 @@ std::vector<DawgEdge> GroupEdges(const std::vector<DawgEdge>& edges, std::vector
     return grouped;
 }
 
+Status ReadNodes(ByteReader& reader, std::vector<DawgNode>& nodes, IdIndex& index)
+{
+    std::int32_t count = 0;
+    if (!ReadCount(reader, kNodeRecordSize, count)) {
+        return Refuse("has a bad node count or ends inside it");
+    }
+    nodes.resize(static_cast<std::size_t>(count));
+    index = IdIndex(nodes.size());
+    for (std::int32_t i = 0; i < count; ++i) {
+        DawgNode& node = nodes[static_cast<std::size_t>(i)];
+        reader.ReadI32Le(node.id);
+        reader.ReadI32Le(node.type);
+        index.Add(node.id, i);
+    }
+    return Status(Done{});
+}
+
+// Resolves an id named by an edge record, or says on stdout which one is missing.
+bool ResolveNode(std::int32_t id, const std::vector<DawgNode>& nodes, const IdIndex& index,
+                 std::int32_t& out)
+{
+    out = index.Find(id, nodes);
+    if (out < 0) {
+        std::printf("Loading DAWG failed, cannot find node %d\n", id);
+        std::fflush(stdout);
+        return false;
+    }
+    return true;
+}
+
+Status ReadEdges(ByteReader& reader, const std::vector<DawgNode>& nodes, const IdIndex& index,
+                 std::vector<DawgEdge>& edges)
+{
+    std::int32_t count = 0;
+    if (!ReadCount(reader, kEdgeRecordSize, count)) {
+        return Refuse("has a bad edge count or ends inside it");
+    }
+    edges.resize(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::int32_t fromId = 0;
+        std::int32_t toId = 0;
+        std::uint8_t letter = 0;
+        reader.ReadI32Le(fromId);
+        reader.ReadI32Le(toId);
+        reader.ReadU8(letter);
+        DawgEdge& edge = edges[static_cast<std::size_t>(i)];
+        if (!ResolveNode(fromId, nodes, index, edge.from) ||
+            !ResolveNode(toId, nodes, index, edge.to)) {
+            const std::int32_t missing = edge.from < 0 ? fromId : toId;
+            return Refuse("has an edge to or from node " + std::to_string(missing) +
+                          ", which no node record has");
+        }
+        if (letter < 'A' || letter > 'Z') {
+            return Refuse("has edge record " + std::to_string(i) + " with a letter outside A-Z");
+        }
+        edge.letter = static_cast<char>(letter);
+    }
+    return Status(Done{});
+}
+
 }  // namespace
 
 void Dawg::Clear()
@@ -128,45 +188,21 @@ Status Dawg::LoadBytes(std::span<const std::byte> bytes)
 {
     Clear();
     ByteReader reader(bytes);
-    std::int32_t nodeCount = 0;
-    if (!ReadCount(reader, kNodeRecordSize, nodeCount)) {
-        return Refuse("has a bad node count or ends inside it");
+    std::vector<DawgNode> newNodes;
+    IdIndex index(0);
+    if (Status read = ReadNodes(reader, newNodes, index); !read) {
+        return read;
     }
-    std::vector<DawgNode> newNodes(static_cast<std::size_t>(nodeCount));
-    IdIndex index(newNodes.size());
-    for (std::int32_t i = 0; i < nodeCount; ++i) {
-        DawgNode& node = newNodes[static_cast<std::size_t>(i)];
-        reader.ReadI32Le(node.id);
-        reader.ReadI32Le(node.type);
-        index.Add(node.id, i);
+    std::vector<DawgEdge> newEdges;
+    if (Status read = ReadEdges(reader, newNodes, index, newEdges); !read) {
+        return read;
     }
-    std::int32_t edgeCount = 0;
-    if (!ReadCount(reader, kEdgeRecordSize, edgeCount)) {
-        return Refuse("has a bad edge count or ends inside it");
-    }
-    std::vector<DawgEdge> newEdges(static_cast<std::size_t>(edgeCount));
-    for (std::int32_t i = 0; i < edgeCount; ++i) {
-        std::int32_t fromId = 0;
-        std::int32_t toId = 0;
-        std::uint8_t letter = 0;
-        reader.ReadI32Le(fromId);
-        reader.ReadI32Le(toId);
-        reader.ReadU8(letter);
-        DawgEdge& edge = newEdges[static_cast<std::size_t>(i)];
-        for (auto [id, end] : {std::pair{fromId, &edge.from}, std::pair{toId, &edge.to}}) {
-            *end = index.Find(id, newNodes);
-            if (*end < 0) {
-                std::printf("Loading DAWG failed, cannot find node %d\n", id);
-                std::fflush(stdout);
-                return Refuse("has an edge to or from node " + std::to_string(id) +
-                              ", which no node record has");
-            }
-        }
-        if (letter < 'A' || letter > 'Z') {
-            return Refuse("has edge record " + std::to_string(i) + " with a letter outside A-Z");
-        }
-        edge.letter = static_cast<char>(letter);
-    }
+    Install(std::move(newNodes), std::move(newEdges));
+    return Status(Done{});
+}
+
+void Dawg::Install(std::vector<DawgNode> newNodes, std::vector<DawgEdge> newEdges)
+{
     outgoing = GroupEdges(newEdges, newNodes, true);
     incoming = GroupEdges(newEdges, newNodes, false);
     nodes = std::move(newNodes);
@@ -188,7 +224,6 @@ Status Dawg::LoadBytes(std::span<const std::byte> bytes)
             endNode = static_cast<std::int32_t>(i);
         }
     }
-    return Status(Done{});
 }
 
 }  // namespace quillby

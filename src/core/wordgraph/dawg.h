@@ -93,6 +93,7 @@ private:
     struct Walk;
     static std::size_t Index(std::int32_t i) { return static_cast<std::size_t>(i); }
     int Visit(std::int32_t node, std::size_t position, Walk& walk) const;
+    void Install(std::vector<DawgNode> newNodes, std::vector<DawgEdge> newEdges);
 
     std::vector<DawgNode> nodes;     // file order
     std::vector<DawgEdge> edges;     // file order
