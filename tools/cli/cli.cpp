@@ -21,6 +21,9 @@ constexpr Command kCommands[] = {
      "generate puzzles headless with the game's own code; one JSON line each", RunGenerate},
     {"freshness", "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M]",
      "measure how varied N generated puzzles are (initials, repeats, overlap)", RunFreshness},
+    // Data checks.
+    {"check-data", "check-data [DIR]", "validate the data files of an application folder",
+     RunCheckData},
 };
 
 void PrintHelp(std::ostream& out)

@@ -41,5 +41,7 @@ int RunClues(std::span<const std::string> args, std::ostream& out, std::ostream&
 int RunWords(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// Data checks.
+int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace quillby::cli

@@ -13,6 +13,107 @@ namespace {
 
 constexpr std::size_t kSensesWanted = 3;
 
+// Classes too broad to say anything about a word: "Kind of activity" clues nothing.
+constexpr std::string_view kVagueClasses[] = {"entity",
+                                              "physical entity",
+                                              "abstraction",
+                                              "abstract entity",
+                                              "object",
+                                              "physical object",
+                                              "thing",
+                                              "whole",
+                                              "unit",
+                                              "matter",
+                                              "substance",
+                                              "act",
+                                              "deed",
+                                              "human action",
+                                              "human activity",
+                                              "activity",
+                                              "action",
+                                              "event",
+                                              "state",
+                                              "condition",
+                                              "attribute",
+                                              "quality",
+                                              "property",
+                                              "relation",
+                                              "group",
+                                              "grouping",
+                                              "collection",
+                                              "person",
+                                              "individual",
+                                              "someone",
+                                              "somebody",
+                                              "organism",
+                                              "being",
+                                              "artifact",
+                                              "artefact",
+                                              "communication",
+                                              "process",
+                                              "change",
+                                              "psychological feature",
+                                              "cognition",
+                                              "content",
+                                              "measure",
+                                              "quantity",
+                                              "amount",
+                                              "location",
+                                              "instrumentality",
+                                              "instrumentation",
+                                              "part",
+                                              "portion",
+                                              "piece",
+                                              "form",
+                                              "shape",
+                                              "happening",
+                                              "occurrence",
+                                              "phenomenon",
+                                              "idea",
+                                              "concept",
+                                              "feeling",
+                                              "time",
+                                              "point",
+                                              "region",
+                                              "area",
+                                              "body",
+                                              "structure",
+                                              "device",
+                                              "system",
+                                              "people",
+                                              "worker",
+                                              "material",
+                                              "kind",
+                                              "sort",
+                                              "type",
+                                              "category",
+                                              "term",
+                                              "word",
+                                              "name",
+                                              "message",
+                                              "statement",
+                                              "change",
+                                              "move",
+                                              "make",
+                                              "get",
+                                              "be",
+                                              "have",
+                                              "do",
+                                              "go",
+                                              "take",
+                                              "cause",
+                                              "remove",
+                                              "give",
+                                              "use",
+                                              "put",
+                                              "set"};
+
+// Definitions that speak about a word's use rather than its meaning.
+constexpr std::string_view kUsageOpenings[] = {
+    "extended meaning", "used ",   "a word ", "informal term", "term for", "(used",
+    "the 1st",          "the 2nd", "the 3rd", "the letter",    "a letter", "the name of",
+    "any of the "};
+
 bool HasCapital(std::string_view text)
 {
     return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
@@ -86,7 +187,18 @@ std::vector<std::string> ClueWriter::DefinitionClues(const ScoredSense& sense) c
     if (inflection != Inflection::None && !verbForm) {
         return {};
     }
-    auto cut = CutDefinition(sense.synset->definition);
+    std::string_view definition = sense.synset->definition;
+    for (std::string_view article : {"a ", "an ", "the "}) {
+        if (definition.substr(0, article.size()) == article) {
+            definition.remove_prefix(article.size());
+        }
+    }
+    for (std::string_view opening : kUsageOpenings) {
+        if (definition.substr(0, opening.size()) == opening) {
+            return {};
+        }
+    }
+    auto cut = CutDefinition(definition);
     if (cut && verbForm) {
         cut = InflectDefinition(Lower(cut->substr(0, 1)) + cut->substr(1), inflection, wordNet,
                                 morphology);
@@ -121,12 +233,15 @@ std::vector<std::string> ClueWriter::BroaderClues(const ScoredSense& sense) cons
     const Reading& reading = sense.reading;
     for (const Synset* broader : sense.synset->broader) {
         for (const SynsetWord& lemma : broader->words) {
-            if (HasCapital(lemma.lemma) || WordCount(PlainLemma(lemma.lemma)) > 2) {
+            const std::string plain = PlainLemma(lemma.lemma);
+            if (HasCapital(lemma.lemma) || WordCount(plain) > 2 ||
+                std::find(std::begin(kVagueClasses), std::end(kVagueClasses), plain) !=
+                    std::end(kVagueClasses)) {
                 continue;
             }
             if (reading.pos == Pos::Noun && reading.inflection == Inflection::None) {
-                clues.push_back("Kind of " + PlainLemma(lemma.lemma));
-            } else if (reading.pos != Pos::Noun) {
+                clues.push_back("Kind of " + plain);
+            } else {
                 auto form = morphology.Inflect(lemma.lemma, reading.pos, reading.inflection);
                 if (form) {
                     clues.push_back(Capitalised(*form));
@@ -180,6 +295,13 @@ std::vector<std::string> ClueWriter::CluesFor(std::string_view word) const
                     add(sense.reading, synonyms[i]);
                 } else if (Acceptable(word, sense.reading, synonyms[i])) {
                     spare.push_back(synonyms[i]);
+                }
+            }
+            if (clues.size() == before) {
+                // A common sense with no usable definition or synonym is still worth a clue
+                // by its class ("Kind of canine"), ahead of rarer senses.
+                for (const std::string& clue : BroaderClues(sense)) {
+                    add(sense.reading, clue);
                 }
             }
             used += clues.size() > before ? 1 : 0;

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "core/common/file_io.h"
+#include "core/generator/generation_job.h"
+#include "core/storage/puzzle_file.h"
 #include "core/wordgraph/dawg_writer.h"
 #include "data/clue_writer.h"
 #include "data/grid_pattern.h"
@@ -42,6 +44,28 @@ Status WriteTemplates(const DataSources& sources, const std::string& dataFolder,
         }
     }
     return WriteFileAtomically(dataFolder + "/" + name, PatternBytes(patterns.Value()));
+}
+
+// The puzzle shown when there is no autosave: generated the way the game generates, from the
+// files just written, with a fixed seed.
+Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& graph,
+                          const ClueStore& clues)
+{
+    Dawg dawg;
+    Status loaded = dawg.LoadBytes(SerializeDawg(graph));
+    if (!loaded) {
+        return loaded;
+    }
+    Rng rng(kDefaultPuzzleSeed);
+    GenerationJob job(dawg, clues, rng, dataFolder + "/11x11", 11, kDefaultPuzzleAttempts);
+    job.Run();
+    if (job.result.load() != GenerationJob::kMade) {
+        return Status::Failure("the default puzzle did not fill: " + job.Failure());
+    }
+    Crossword& crossword = job.Puzzle();
+    crossword.NumberSquares();
+    return WriteFileAtomically(dataFolder + "/eng_default.crs",
+                               SerializePuzzle(crossword, 0, Clock{}, false));
 }
 
 }  // namespace
@@ -108,8 +132,9 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder)
     DawgRecords graph = BuildDawgRecords(clued->words);
     ShuffleEdgeOrder(graph, kEdgeOrderSeed);
     Status status = WriteDawgFile(dataFolder + "/eng_dawg", graph);
+    const ClueStore store = MakeClueStore(clued.Value());
     if (status) {
-        status = MakeClueStore(clued.Value()).Save(dataFolder + "/eng_clues.b");
+        status = store.Save(dataFolder + "/eng_clues.b");
     }
     if (status) {
         status = ClueStore().Save(dataFolder + "/output_user.b");
@@ -118,6 +143,9 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder)
         if (status) {
             status = WriteTemplates(sources, dataFolder, size);
         }
+    }
+    if (status) {
+        status = WriteDefaultPuzzle(dataFolder, graph, store);
     }
     if (status) {
         status = WriteFileAtomically(dataFolder + "/click.wav", ClickWav());

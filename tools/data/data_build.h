@@ -34,6 +34,7 @@ ClueStore MakeClueStore(const CluedWords& clued);
 inline constexpr std::uint32_t kEdgeOrderSeed = 20261207u;
 // The seed of the default puzzle.
 inline constexpr std::uint32_t kDefaultPuzzleSeed = 7u;
+inline constexpr int kDefaultPuzzleAttempts = 1000;
 
 // Writes every data file into appFolder/data and appFolder/res.
 Status WriteAppData(const DataSources& sources, const std::string& appFolder);

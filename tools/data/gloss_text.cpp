@@ -78,7 +78,8 @@ std::string Capitalised(std::string_view text)
 std::optional<std::string> CutDefinition(std::string_view definition, std::size_t limit)
 {
     const std::string clean = WithoutAsides(definition);
-    std::string_view text = Trim(std::string_view(clean).substr(0, clean.find(';')));
+    std::string_view text =
+        Trim(std::string_view(clean).substr(0, std::min(clean.find(';'), clean.find(':'))));
     text = DropArticle(text);
     while (!text.empty() && (text.back() == ',' || text.back() == ':' || text.back() == '.')) {
         text.remove_suffix(1);

@@ -206,6 +206,30 @@ std::vector<std::byte> PatternBytes(const std::vector<GridPattern>& patterns)
     return bytes;
 }
 
+GridPattern ProposeShortEntries(int size, int longestEntry, std::mt19937& random)
+{
+    GridPattern pattern = ProposePattern(size, 0, random);
+    for (int round = 0; round < size * size; ++round) {
+        std::vector<Run> tooLong;
+        for (const Run& run : Runs(pattern)) {
+            if (run.length > longestEntry) {
+                tooLong.push_back(run);
+            }
+        }
+        if (tooLong.empty()) {
+            break;
+        }
+        const Run& run = tooLong[random() % tooLong.size()];
+        // A block that leaves at least 3 squares on each side of it.
+        const int at = 3 + static_cast<int>(random() % static_cast<std::uint32_t>(run.length - 6));
+        const int col = run.col + (run.across ? at : 0);
+        const int row = run.row + (run.across ? 0 : at);
+        pattern.open[static_cast<std::size_t>(row * size + col)] = false;
+        pattern.open[static_cast<std::size_t>((size - 1 - row) * size + (size - 1 - col))] = false;
+    }
+    return pattern;
+}
+
 GridPattern ProposePattern(int size, int extraPairs, std::mt19937& random)
 {
     GridPattern pattern{size, std::vector<bool>(static_cast<std::size_t>(size * size), true)};

@@ -42,5 +42,8 @@ std::vector<std::byte> PatternBytes(const std::vector<GridPattern>& patterns);
 // other square of each entry), plus `extraPairs` symmetric pairs of blocks elsewhere. It may
 // break the rules; PatternProblems tells.
 GridPattern ProposePattern(int size, int extraPairs, std::mt19937& random);
+// The same lattice, with symmetric blocks put into entries longer than longestEntry (at least
+// 7) until none is left: short entries fill far more easily.
+GridPattern ProposeShortEntries(int size, int longestEntry, std::mt19937& random);
 
 }  // namespace quillby::data

@@ -223,6 +223,14 @@ bool Morphology::IsFormOf(std::string_view word, std::string_view lemma, Pos pos
 std::vector<Reading> Morphology::Analyse(std::string_view word) const
 {
     std::vector<Reading> readings;
+    static constexpr std::pair<std::string_view, Inflection> kFormsOfBe[] = {
+        {"was", Inflection::Past},     {"were", Inflection::Past}, {"been", Inflection::Past},
+        {"being", Inflection::Gerund}, {"are", Inflection::None},  {"is", Inflection::ThirdPerson}};
+    for (const auto& [form, inflection] : kFormsOfBe) {
+        if (word == form) {
+            readings.push_back({"be", Pos::Verb, inflection});
+        }
+    }
     for (Pos pos : kAllPos) {
         if (wordNet.HasLemma(word, pos)) {
             readings.push_back({std::string(word), pos, Inflection::None});
@@ -235,6 +243,9 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
         const Pos pos = PosOf(inflection);
         std::vector<std::string> lemmas = Detach(word, inflection);
         for (const std::string& lemma : wordNet.ExceptionLemmas(word, pos)) {
+            if (pos == Pos::Verb && lemma == "be") {
+                continue;  // the forms of "be" are read from their own table below
+            }
             const bool suffixFits =
                 (inflection == Inflection::Gerund) == EndsWith(word, "ing") &&
                 (inflection == Inflection::ThirdPerson) ==
@@ -260,6 +271,24 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
 std::optional<std::string> Morphology::InflectWord(std::string_view word, Pos pos,
                                                    Inflection inflection) const
 {
+    // Verbs whose past is their base form, and the few irregular third persons, which the
+    // exception lists leave out.
+    static constexpr std::string_view kSamePast[] = {
+        "put",  "set",       "cut",      "hit",    "let",    "shut",  "hurt",
+        "cost", "spread",    "burst",    "cast",   "quit",   "bet",   "bid",
+        "rid",  "shed",      "slit",     "split",  "thrust", "upset", "beat",
+        "read", "broadcast", "forecast", "offset", "outbid", "reset", "recast"};
+    static constexpr std::pair<std::string_view, std::string_view> kThird[] = {
+        {"be", "is"}, {"have", "has"}, {"do", "does"}, {"go", "goes"}};
+    if (pos == Pos::Verb && inflection == Inflection::Past &&
+        std::find(std::begin(kSamePast), std::end(kSamePast), word) != std::end(kSamePast)) {
+        return std::string(word);
+    }
+    for (const auto& [base, third] : kThird) {
+        if (pos == Pos::Verb && inflection == Inflection::ThirdPerson && word == base) {
+            return std::string(third);
+        }
+    }
     for (const std::string& form : wordNet.ExceptionForms(word, pos)) {
         const bool ing = EndsWith(form, "ing");
         const bool fits = inflection == Inflection::Plural ||
