@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/generator/puzzle_size_dialog.h"
+
 namespace quillby {
 
 namespace {
@@ -84,6 +86,11 @@ void QtHost::Minimise()
     if (window) {
         window->showMinimized();
     }
+}
+
+std::optional<int> QtHost::RunPuzzleSizeDialog(Game& game, int choice)
+{
+    return quillby::RunPuzzleSizeDialog(game, choice, window);
 }
 
 }  // namespace quillby

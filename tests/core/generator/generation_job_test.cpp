@@ -198,5 +198,27 @@ TEST(GenerationJob, RetiringTheAnswersMovesTheirCluesOn)
     EXPECT_NE(world.words.clues.Find(word)->question, before);
 }
 
+TEST(GenerationJob, FailsAtOnceWithoutWordsOrClues)
+{
+    // With no word graph or no clues every fill failed and the job tried templates forever.
+    World world;
+    MakeWorld(world, {kLatticeRows});
+    Dawg noWords;
+    ClueStore noClues;
+    Rng rng(9);
+    const Rng untouched = rng;
+    GenerationJob withoutWords(noWords, world.words.clues, rng, world.Templates(), 5);
+    RunOnWorker(withoutWords);
+    EXPECT_EQ(withoutWords.result.load(), GenerationJob::kFailed);
+    EXPECT_EQ(withoutWords.Failure(), "no word graph is loaded");
+    GenerationJob withoutClues(world.words.dawg, noClues, rng, world.Templates(), 5);
+    RunOnWorker(withoutClues);
+    EXPECT_EQ(withoutClues.result.load(), GenerationJob::kFailed);
+    EXPECT_EQ(withoutClues.Failure(), "the clue store holds no clues");
+    EXPECT_EQ(withoutClues.Attempts(), 0);
+    Rng copy = untouched;
+    EXPECT_EQ(rng.NextU32(), copy.NextU32());
+}
+
 }  // namespace
 }  // namespace quillby
