@@ -31,6 +31,11 @@ public:
     // The "Create a puzzle" dialog over the window (ui/generator).
     std::optional<int> RunPuzzleSizeDialog(Game& game, int choice) override;
 
+    // --- Creator dialogs (ui/creator/) ----------------------------------------------------
+    ClueEntry AskRunClue(int length, const std::string& label,
+                         const ClueEntryCheck& check) override;
+    bool AskCreatorInstructions(bool instructionsOff) override;
+
 protected:
     QPointer<QWidget> window;
 };
