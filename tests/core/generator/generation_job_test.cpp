@@ -133,7 +133,9 @@ TEST(GenerationJob, StopsOnCancelOrAfterTheAttemptLimit)
 {
     World world;
     MakeWorld(world, {kStripRows});
-    world.words.dawg.Clear();  // nothing fills
+    // Nothing fills: the only clue is for a word of another length.
+    world.words.clues = ClueStore{};
+    ASSERT_TRUE(world.words.clues.AddClue("Not five letters", "SEVENTH"));
     Rng rng(1);
     GenerationJob limited(world.words.dawg, world.words.clues, rng, world.Templates(), 5, 25);
     RunOnWorker(limited);
