@@ -59,7 +59,15 @@ void Game::BeginGeneration(int size)
     RetireAnswerClues(crossword, clues);
     next->autosaved = AutosavePlay();
     next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size);
-    next->worker = std::thread([job = next->job.get()] { job->Run(); });
+    next->worker = std::thread([job = next->job.get()] {
+        try {
+            job->Run();
+        } catch (...) {
+            // Out of memory in a fill: the old puzzle comes back rather than the game ending.
+            job->result.store(GenerationJob::kFailed);
+            job->finished.store(true);
+        }
+    });
     generation = std::move(next);
 }
 
