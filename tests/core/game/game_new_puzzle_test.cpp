@@ -26,6 +26,7 @@ struct Shown {
     std::vector<char> solutions;
     Clock clock;
     std::vector<std::string> clues;
+    std::vector<std::string> clueLines;
     std::string title;
     bool operator==(const Shown&) const = default;
 };
@@ -66,7 +67,7 @@ protected:
 
     Shown Now() const
     {
-        Shown shown{{}, {}, game.clock, {}, host.Title()};
+        Shown shown{{}, {}, game.clock, {}, game.clueList.Lines(), host.Title()};
         for (const Square& square : game.crossword.squares) {
             shown.guesses.push_back(square.guess);
             shown.solutions.push_back(square.solution);
@@ -102,6 +103,8 @@ TEST_F(GameNewPuzzle, GeneratesEachSizeFromItsTemplatesWithEveryAnswerClued)
             numbered += square.number > 0 ? 1 : 0;
         }
         EXPECT_GT(numbered, 0);
+        // The clue window lists every answer under its two headers.
+        EXPECT_EQ(game.clueList.Lines().size(), made.answers.size() + 2);
         EXPECT_EQ(game.sizeChoice, choice);
         EXPECT_EQ(game.clock, Clock{});
         EXPECT_FALSE(game.completed);
@@ -124,6 +127,7 @@ TEST_F(GameNewPuzzle, CancelBringsBackThePreviousPuzzleExactly)
     WriteUnfillableTemplate(game.paths.Template(9, 9), 9);
     PlaySome();
     const Shown before = Now();
+    ASSERT_FALSE(before.clueLines.empty());
     host.cancelGenerations = true;
     host.sizePresses = {0, std::nullopt};  // Create... with 9 x 9, then Cancel
 
