@@ -6,6 +6,7 @@
 
 #include "ui/creator/clue_entry_dialog.h"
 #include "ui/creator/creator_instructions_dialog.h"
+#include "ui/generator/puzzle_size_dialog.h"
 
 namespace quillby {
 
@@ -104,6 +105,11 @@ void QtHost::Minimise()
     if (window) {
         window->showMinimized();
     }
+}
+
+std::optional<int> QtHost::RunPuzzleSizeDialog(Game& game, int choice)
+{
+    return quillby::RunPuzzleSizeDialog(game, choice, window);
 }
 
 }  // namespace quillby
