@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/clues/clue_store.h"
+#include "core/common/file_io.h"
 #include "core/wordgraph/dawg.h"
 #include "data/fill_measure.h"
 #include "data/grid_pattern.h"
@@ -18,8 +19,11 @@ namespace {
 
 const char* kUsage =
     "usage: quillby-templates --app APPDIR --size N [--candidates K] [--keep M] [--seed S]\n"
+    "       quillby-templates --app APPDIR --size N --measure PATTERNS.txt\n"
     "Proposes K valid patterns, measures each with the game's filler on the words and clues\n"
-    "of APPDIR/data, and prints the M that fill best (at least 25 %% of 40 seeded attempts).\n";
+    "of APPDIR/data, and prints the M that fill best (at least 25 %% of 40 seeded attempts).\n"
+    "With --measure, prints how often each pattern of the file fills instead; exit status 1\n"
+    "when one fills in less than 25 %% of the attempts.\n";
 
 constexpr int kScreenSeeds = 12;
 constexpr int kFinalSeeds = 40;
@@ -78,6 +82,28 @@ std::vector<Scored> Select(const std::vector<GridPattern>& candidates, int keep,
     return kept;
 }
 
+// Measures the patterns of a text file as they stand.
+int MeasureFile(const std::string& path, int size, const Dawg& dawg, const ClueStore& clues)
+{
+    auto bytes = ReadWholeFile(path);
+    auto patterns =
+        bytes ? ParsePatterns(
+                    std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()), size)
+              : Result<std::vector<GridPattern>>::Failure(bytes.Error());
+    if (!patterns) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), patterns.Error().c_str());
+        return 2;
+    }
+    const auto seeds = FillSeeds(kFinalSeeds);
+    int weak = 0;
+    for (std::size_t i = 0; i < patterns->size(); ++i) {
+        const FillMeasure measure = MeasureFill(patterns.Value()[i], dawg, clues, seeds);
+        weak += measure.Rate() < kLeastRate ? 1 : 0;
+        std::printf("pattern %zu fills %d of %d\n", i + 1, measure.filled, measure.attempts);
+    }
+    return weak == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -87,6 +113,7 @@ int main(int argc, char** argv)
     int candidates = 400;
     int keep = 40;
     unsigned seed = 1;
+    std::string measure;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string flag = argv[i];
         const std::string value = argv[i + 1];
@@ -98,6 +125,8 @@ int main(int argc, char** argv)
             candidates = std::stoi(value);
         } else if (flag == "--keep") {
             keep = std::stoi(value);
+        } else if (flag == "--measure") {
+            measure = value;
         } else if (flag == "--seed") {
             seed = static_cast<unsigned>(std::stoul(value));
         }
@@ -108,6 +137,9 @@ int main(int argc, char** argv)
         !clues.Load(app + "/data/eng_clues.b") || clues.Empty()) {
         std::fprintf(stderr, kUsage);
         return 2;
+    }
+    if (!measure.empty()) {
+        return MeasureFile(measure, size, dawg, clues);
     }
     const std::vector<Scored> kept = Select(Propose(size, candidates, seed), keep, dawg, clues);
     std::printf(
