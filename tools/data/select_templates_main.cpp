@@ -23,9 +23,9 @@ const char* kUsage =
     "usage: quillby-templates --app APPDIR --size N [--candidates K] [--keep M] [--seed S]\n"
     "       quillby-templates --app APPDIR --size N --measure PATTERNS.txt\n"
     "Proposes K valid patterns, measures each with the game's filler on the words and clues\n"
-    "of APPDIR/data, and prints the M that fill best (at least 25 %% of 40 seeded attempts).\n"
+    "of APPDIR/data, and prints the M that fill best (at least 25 % of 40 seeded attempts).\n"
     "With --measure, prints how often each pattern of the file fills instead; exit status 1\n"
-    "when one fills in less than 25 %% of the attempts.\n";
+    "when one fills in less than 25 % of the attempts.\n";
 
 constexpr int kScreenSeeds = 12;
 constexpr int kFinalSeeds = 40;
@@ -171,7 +171,7 @@ int main(int argc, char** argv)
     ClueStore clues;
     if (size < 5 || size % 2 == 0 || app.empty() || !dawg.Load(app + "/data/eng_dawg") ||
         !clues.Load(app + "/data/eng_clues.b") || clues.Empty()) {
-        std::fprintf(stderr, kUsage);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     if (!measure.empty()) {
