@@ -1,6 +1,7 @@
 // quillby-templates: proposes British-style block patterns and keeps those the game's own
 // filler completes most often. Its output is what tools/templates/*.txt hold.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <random>
 #include <set>
@@ -140,6 +141,14 @@ int MeasureFile(const std::string& path, int size, const Dawg& dawg, const ClueS
     return weak == 0 ? 0 : 1;
 }
 
+// A flag's number, or fallback when the text is not one (a tool refuses, never throws).
+int NumberOr(const std::string& text, int fallback)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : fallback;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -156,15 +165,15 @@ int main(int argc, char** argv)
         if (flag == "--app") {
             app = value;
         } else if (flag == "--size") {
-            size = std::stoi(value);
+            size = NumberOr(value, -1);
         } else if (flag == "--candidates") {
-            candidates = std::stoi(value);
+            candidates = NumberOr(value, -1);
         } else if (flag == "--keep") {
-            keep = std::stoi(value);
+            keep = NumberOr(value, -1);
         } else if (flag == "--measure") {
             measure = value;
         } else if (flag == "--seed") {
-            seed = static_cast<unsigned>(std::stoul(value));
+            seed = static_cast<unsigned>(NumberOr(value, 1));
         }
     }
     Dawg dawg;
