@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/common/app_folder.h"
+#include "core/game/square_look.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
 #include "core/storage/puzzle_file.h"
@@ -62,11 +65,36 @@ public:
     // Rebuilds the clue lines from the answers: Across section, then Down section.
     void RefreshClueList();
 
+    // --- Look of the grid (game_look.cpp) -------------------------------------------------
+    // The colours of the current scheme in the current mode.
+    ColourScheme Colours() const;
+    // How one square is drawn on a surface: fill, letter, cursor mark and number.
+    SquareLook LookOf(const Square& square, Surface surface = Surface::Screen) const;
+
+    // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
+    // The settings file and the log; the data files are loaded by their own operations.
+    void LoadState();
+    // The data files the game cannot play without, as paths relative to the application
+    // folder ("data/eng_dawg"); empty when all are there.
+    std::vector<std::string> MissingDataFiles() const;
+    // The one message that names the missing files and how to make them; empty when none.
+    std::string MissingDataMessage() const;
+    // Between the save points, the puzzle of the current mode is written to its autosave file
+    // while it is modified, so a crash or a kill loses at most the time since the last call.
+    // Nothing is written when the image is the one last written; puzzlePath and modified are
+    // untouched. True when the file was written.
+    bool SafetyAutosave();
+    // The program is closing: the puzzle of the current mode is autosaved and the settings
+    // are written.
+    void SaveOnExit();
+
 private:
     bool SaveTo(bool askName, bool createdPuzzle);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
+
+    std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
 };
 
 }  // namespace quillby
