@@ -1,0 +1,34 @@
+# Desktop integration: the icon drawn by the game's own code, a launcher that starts the game
+# in a per-user copy of the application folder, and the desktop entry that runs it.
+set(QUILLBY_SHARED_APP_DIR "${CMAKE_INSTALL_FULL_DATADIR}/quillby")
+set(QUILLBY_BINARY "${CMAKE_INSTALL_FULL_BINDIR}/quillby")
+set(QUILLBY_LAUNCHER "${CMAKE_INSTALL_FULL_BINDIR}/quillby-launcher")
+
+add_executable(quillby-icon "${CMAKE_CURRENT_LIST_DIR}/quillby_icon_main.cpp")
+target_link_libraries(quillby-icon PRIVATE quillby_ui)
+quillby_warnings(quillby-icon)
+
+set(QUILLBY_ICON_DIR "${CMAKE_CURRENT_BINARY_DIR}/icons")
+add_custom_command(OUTPUT "${QUILLBY_ICON_DIR}/256x256/quillby.png"
+    COMMAND quillby-icon "${QUILLBY_ICON_DIR}"
+    DEPENDS quillby-icon
+    COMMENT "Drawing the application icon")
+add_custom_target(quillby_icons ALL DEPENDS "${QUILLBY_ICON_DIR}/256x256/quillby.png")
+
+configure_file("${CMAKE_CURRENT_LIST_DIR}/quillby.desktop.in"
+    "${CMAKE_CURRENT_BINARY_DIR}/quillby.desktop" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/quillby-launcher.in"
+    "${CMAKE_CURRENT_BINARY_DIR}/quillby-launcher" @ONLY)
+
+install(PROGRAMS "${CMAKE_CURRENT_BINARY_DIR}/quillby-launcher" DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES "${CMAKE_CURRENT_BINARY_DIR}/quillby.desktop"
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size 16 32 48 64 128 256)
+    install(FILES "${QUILLBY_ICON_DIR}/${size}x${size}/quillby.png"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+# The shipped application folder, without what a run of the game leaves in it.
+install(DIRECTORY "${QUILLBY_APP_DIR}/" DESTINATION ${CMAKE_INSTALL_DATADIR}/quillby
+    PATTERN "volatile*.crs" EXCLUDE
+    PATTERN "settings.dat" EXCLUDE
+    PATTERN "check.txt" EXCLUDE)
