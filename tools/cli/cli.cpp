@@ -9,6 +9,8 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"show", "show FILE.crs", "print a puzzle file as JSON", RunShow},
+    {"clues", "clues WORD [--file PATH] | clues --stats [--file PATH]",
+     "print a word's clue records, or counts by answer length, as JSON", RunClues},
 };
 
 void PrintHelp(std::ostream& out)

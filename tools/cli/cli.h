@@ -35,5 +35,6 @@ bool HasFlag(std::span<const std::string> args, const std::string& flag);
 
 // The subcommands, one file each.
 int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunClues(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace quillby::cli

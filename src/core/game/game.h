@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
 #include "core/game/square_look.h"
 #include "core/model/crossword.h"
@@ -43,6 +44,10 @@ public:
 
     bool CreateMode() const { return settings.createMode; }
 
+    // --- Clue stores ------------------------------------------------------------------------
+    ClueStore clues;      // main store: clues of generated puzzles, solved marks, turn order
+    ClueStore userClues;  // clues typed in Create mode
+
     // --- Puzzle files (game_document.cpp) -------------------------------------------------
     // Each returns true on success. A dialog or prompt cancelled returns false with nothing
     // changed; a file that is refused leaves the current puzzle, its path and title as they
@@ -65,6 +70,30 @@ public:
     // Rebuilds the clue lines from the answers: Across section, then Down section.
     void RefreshClueList();
 
+    // --- Play rules (game_play.cpp) ---------------------------------------------------------
+    // An open square is right when its guess is its solution; S and Z stand for each other.
+    static bool IsRight(const Square& square);
+    // Counts the fully right answers, marks their clues solved in the main store (not for a
+    // user-made puzzle) and recycles solved clues.
+    int CountCorrectAnswers();
+    // Congratulates on a full, right grid, or offers to clear wrong squares once it is full.
+    void TestCompletion();
+    bool OfferErrorPrompt();
+    void ClearIncorrectSquares();
+    void GiveHint();
+    void SolvePuzzle();
+    // The Solve command: asks for confirmation, then solves; nothing when completed or paused.
+    void SolveCommand();
+    // The Check command: shows the number of right answers; nothing when completed or paused.
+    void CheckPuzzle();
+    void ResetPuzzle();
+    // What follows a letter, Backspace or Delete in play mode (the key itself already applied).
+    void AfterPlayKey(bool letterTyped);
+    // Loads both clue stores at start-up; a damaged clue file is reported and kept.
+    void LoadClueStores();
+    // Writes both clue stores back at shut-down; a store whose file was refused is not written.
+    void SaveClueStores();
+
     // --- Look of the grid (game_look.cpp) -------------------------------------------------
     // The colours of the current scheme in the current mode.
     ColourScheme Colours() const;
@@ -72,7 +101,7 @@ public:
     SquareLook LookOf(const Square& square, Surface surface = Surface::Screen) const;
 
     // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
-    // The settings file and the log; the data files are loaded by their own operations.
+    // Start-up loading in its order: the clue stores, the settings file, then the log.
     void LoadState();
     // The data files the game cannot play without, as paths relative to the application
     // folder ("data/eng_dawg"); empty when all are there.
@@ -84,8 +113,8 @@ public:
     // Nothing is written when the image is the one last written; puzzlePath and modified are
     // untouched. True when the file was written.
     bool SafetyAutosave();
-    // The program is closing: the puzzle of the current mode is autosaved and the settings
-    // are written.
+    // The program is closing: the puzzle of the current mode is autosaved, both clue stores
+    // and the settings are written.
     void SaveOnExit();
 
 private:

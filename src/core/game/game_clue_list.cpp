@@ -9,6 +9,13 @@ void Game::RefreshClueList()
 
 void Game::AdvanceCluesOfAnswers()
 {
+    // Brings back the clues that were retired when this puzzle was replaced.
+    for (const AnswerEntry& entry : crossword.answers) {
+        ClueRecord* record = clues.Find(entry.AnswerWord());
+        if (record != nullptr) {
+            clues.Advance(*record);
+        }
+    }
 }
 
 }  // namespace quillby

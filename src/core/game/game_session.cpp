@@ -13,6 +13,7 @@ inline constexpr const char* kLogFile = "check.txt";
 
 void Game::LoadState()
 {
+    LoadClueStores();
     settings = LoadSettings(paths.Settings());
     (void)StartLog(kLogFile);
 }
@@ -74,6 +75,7 @@ void Game::SaveOnExit()
     } else {
         AutosavePlay();
     }
+    SaveClueStores();
     (void)SaveSettings(paths.Settings(), settings);
 }
 
