@@ -31,6 +31,7 @@ public:
     std::string timeText;
     int fits = 0;
     int minimised = 0;
+    bool clueWindowShown = true;
     int clueListChanges = 0;
     int selectedClueLine = -1;
 
@@ -44,6 +45,7 @@ public:
     void SetStatusText(StatusPane pane, const std::string& text) override;
     void FitFrameToGrid(int, int) override { ++fits; }
     void Minimise() override { ++minimised; }
+    void PlaceClueWindow(bool shown) override { clueWindowShown = shown; }
     void ClueLinesChanged() override { ++clueListChanges; }
     void ClueLineSelected(int index) override { selectedClueLine = index; }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
+#include "core/game/commands.h"
 #include "core/game/square_look.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
@@ -16,6 +18,16 @@
 namespace quillby {
 
 inline constexpr const char* kAppTitle = "Quillby";
+
+// Keys as the game sees them: 'A'..'Z' for letters (whatever Shift and Caps Lock), or one of
+// these.
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyDelete = 127;
+inline constexpr int kKeyOther = -1;
+
+inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
 
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
@@ -41,6 +53,8 @@ public:
     bool clockPaused = false;
     bool solvedByCommand = false;
     bool errorPromptPending = false;
+
+    bool clueWindowShown = true;
 
     bool CreateMode() const { return settings.createMode; }
 
@@ -69,6 +83,41 @@ public:
     // --- Clue list (game_clue_list.cpp) --------------------------------------------------
     // Rebuilds the clue lines from the answers: Across section, then Down section.
     void RefreshClueList();
+    // Has the clue list select the line of an answer entry's clueItemId.
+    void SelectLine(std::uint32_t itemId);
+
+    // --- Mouse and keyboard (game_input.cpp) ---------------------------------------------
+    // Selects the run at a view pixel. direction 1: across only, 2: down only, anything else:
+    // the square's neighbours and its stored direction decide. notify: the clue list follows.
+    void SelectAt(int x, int y, int direction, bool notify);
+    void LeftClick(int x, int y);
+    void RightClick(int x, int y);
+    void KeyDown(int key);
+    // The clue of the run at the cursor, into the prompt pane.
+    void ShowClueInStatus();
+    // The square under a view pixel; the 10 pixel margin belongs to column and row 0.
+    Square* HitTest(int x, int y);
+
+    // --- Commands (game_commands.cpp) ----------------------------------------------------
+    CommandState StateOf(CommandId id) const;
+    // Runs a command the core owns and returns true; false for the ones the desktop runs
+    // itself (printing, dialogs, exit, new puzzle). A disabled command does nothing.
+    bool RunCommand(CommandId id);
+    // The save prompt before a new puzzle.
+    void PromptSaveBeforeNew();
+    void ToggleMode();
+    // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
+    void EnterCreator(bool restore, int size);
+
+    // --- Clock (game_commands.cpp) -------------------------------------------------------
+    // One timer tick: one second of play counted (unless paused or in Create mode) and the
+    // status panes updated.
+    void ClockTick();
+    // The timer's entry: counts every whole second that really passed since the clock was
+    // started, so a late timer neither loses nor invents seconds. Times are monotonic ms.
+    void StartClock(std::int64_t nowMillis) { clockCountedUntil = nowMillis; }
+    void OnClockTimer(std::int64_t nowMillis);
+    static std::string ClockText(const Clock& clock);
 
     // --- Play rules (game_play.cpp) ---------------------------------------------------------
     // An open square is right when its guess is its solution; S and Z stand for each other.
@@ -118,6 +167,8 @@ public:
     void SaveOnExit();
 
 private:
+    std::int64_t clockCountedUntil = 0;
+
     bool SaveTo(bool askName, bool createdPuzzle);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);

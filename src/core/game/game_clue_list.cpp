@@ -7,6 +7,11 @@ void Game::RefreshClueList()
     host.ClueLinesChanged();
 }
 
+void Game::SelectLine(std::uint32_t itemId)
+{
+    host.ClueLineSelected(static_cast<int>(itemId));
+}
+
 void Game::AdvanceCluesOfAnswers()
 {
     // Brings back the clues that were retired when this puzzle was replaced.

@@ -30,7 +30,10 @@ public:
     virtual void SetStatusText(StatusPane pane, const std::string& text) = 0;
     // Sizes the main window so the view shows exactly a grid of this size with its margins.
     virtual void FitFrameToGrid(int width, int height) = 0;
+    // Minimises the main window and the clue window.
     virtual void Minimise() = 0;
+    // Shows the clue window beside the main window, or hides it.
+    virtual void PlaceClueWindow(bool shown) = 0;
 
     // The clue list's lines were rebuilt; the lines are read back from the game.
     virtual void ClueLinesChanged() = 0;

@@ -24,6 +24,7 @@ public:
     void SetStatusText(StatusPane, const std::string&) override {}
     void FitFrameToGrid(int, int) override {}
     void Minimise() override;
+    void PlaceClueWindow(bool) override {}
     void ClueLinesChanged() override {}
     void ClueLineSelected(int) override {}
 

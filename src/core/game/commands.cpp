@@ -1,0 +1,97 @@
+#include "core/game/commands.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace quillby {
+
+namespace {
+
+using enum CommandId;
+
+constexpr CommandInfo kCommands[] = {
+    {NewPuzzle, "&New Puzzle", "Ctrl+N", "Create a new puzzle", "Create new puzzle"},
+    {ResetPuzzle, "R&eset Puzzle", "", "Reset the current puzzle", "Reset current puzzle"},
+    {OpenPuzzle, "&Open a saved puzzle...", "Ctrl+O", "Load a saved puzzle", "Load a puzzle"},
+    {SavePuzzle, "&Save current puzzle", "Ctrl+S", "Save a puzzle", "Save puzzle"},
+    {SavePuzzleAs, "Save current puzzle &As...", "", "Save a puzzle as", "Save puzzle as"},
+    {Print, "&Print puzzle...", "Ctrl+P", "Print this puzzle", "Print this puzzle"},
+    {PrintSetup, "P&rint Setup...", "", "Change the printer and printing options", "Print Setup"},
+    {Exit, "E&xit", "", "Quit the application; prompts to save documents", "Exit"},
+    {SolvePuzzle, "&Solve Puzzle", "", "Solve the puzzle", "Solve puzzle"},
+    {CheckPuzzle, "Check &Puzzle", "", "Check puzzle for correct answers",
+     "Check puzzle for correct answers"},
+    {Hint, "&Hint", "", "Hint", "Give us a hint"},
+    {ShowClueWindow, "Show &Clue window", "", "Toggle the clue window", "Toggle the clue window"},
+    {CrosswordCreator, "C&rossword Creator", "", "Toggle the crossword mode",
+     "Toggle the crossword mode"},
+    {ShowInstructions, "Show &Instructions", "", "Show creator instructions",
+     "Show creator instructions"},
+    {PauseClock, "&Pause Clock", "", "", ""},
+    {ResumeClock, "&Resume Clock", "", "", ""},
+    {SchemeBlackAndWhite, "&Black and White", "", "", ""},
+    {SchemeShadesOfAutumn, "&Shades of Autumn", "", "", ""},
+    {SchemeOliveGreen, "&Olive Green", "", "", ""},
+    {SchemeRose, "&Rose", "", "", ""},
+    {HowToPlay, "&How to play", "", "How to play", "How to play"},
+    {About, "&About", "", "About", "About"},
+};
+
+constexpr CommandId kFileMenu[] = {NewPuzzle,    ResetPuzzle, None,  OpenPuzzle, SavePuzzle,
+                                   SavePuzzleAs, None,        Print, PrintSetup, Exit};
+constexpr CommandId kOptionsMenu[] = {
+    SolvePuzzle, CheckPuzzle, None, Hint, ShowClueWindow, None, CrosswordCreator, ShowInstructions};
+constexpr CommandId kClockMenu[] = {PauseClock, ResumeClock};
+constexpr CommandId kSchemeMenu[] = {SchemeBlackAndWhite, SchemeShadesOfAutumn, SchemeOliveGreen,
+                                     SchemeRose};
+constexpr CommandId kHelpMenu[] = {HowToPlay, About};
+
+constexpr MenuInfo kMenus[] = {
+    {"&File", kFileMenu},   {"&Options", kOptionsMenu},
+    {"&Clock", kClockMenu}, {"Colour &Scheme", kSchemeMenu},
+    {"&Help", kHelpMenu},
+};
+
+constexpr CommandId kToolbar[] = {NewPuzzle,
+                                  ResetPuzzle,
+                                  None,
+                                  OpenPuzzle,
+                                  SavePuzzle,
+                                  Print,
+                                  None,
+                                  SolvePuzzle,
+                                  Hint,
+                                  CheckPuzzle,
+                                  None,
+                                  PauseClock,
+                                  ResumeClock,
+                                  None,
+                                  ShowClueWindow,
+                                  None,
+                                  CrosswordCreator};
+
+}  // namespace
+
+std::span<const CommandInfo> AllCommands()
+{
+    return kCommands;
+}
+
+const CommandInfo* FindCommand(CommandId id)
+{
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [id](const CommandInfo& info) { return info.id == id; });
+    return found == std::end(kCommands) ? nullptr : &*found;
+}
+
+std::span<const MenuInfo> Menus()
+{
+    return kMenus;
+}
+
+std::span<const CommandId> ToolbarLayout()
+{
+    return kToolbar;
+}
+
+}  // namespace quillby

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace quillby {
+
+// Command ids are the numbers the menus, toolbar and accelerators share.
+enum class CommandId : int {
+    None = 0,  // a separator in Menus() and ToolbarLayout()
+    NewPuzzle = 32771,
+    ResetPuzzle = 32816,
+    OpenPuzzle = 32774,
+    SavePuzzle = 32772,
+    SavePuzzleAs = 32773,
+    Print = 57607,
+    PrintDirect = 57608,
+    PrintSetup = 57606,
+    Exit = 57665,
+    SolvePuzzle = 32779,
+    CheckPuzzle = 32785,
+    Hint = 32783,
+    ShowClueWindow = 32792,
+    CrosswordCreator = 32808,
+    ShowInstructions = 32813,
+    PauseClock = 32788,
+    ResumeClock = 32789,
+    SchemeBlackAndWhite = 32804,
+    SchemeShadesOfAutumn = 32805,
+    SchemeOliveGreen = 32806,
+    SchemeRose = 32807,
+    HowToPlay = 32815,
+    About = 32803,
+};
+
+// A command as the menus and toolbar show it. Empty prompt: pointing at it empties the
+// status pane. Empty tooltip: no toolbar tooltip.
+struct CommandInfo {
+    CommandId id;
+    const char* text;      // menu text with its '&' mnemonic
+    const char* shortcut;  // "Ctrl+N", or empty
+    const char* prompt;
+    const char* tooltip;
+};
+
+struct MenuInfo {
+    const char* title;
+    std::span<const CommandId> items;  // CommandId::None is a separator
+};
+
+// What a menu item or toolbar button shows now.
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+    std::string text;
+};
+
+std::span<const CommandInfo> AllCommands();
+// Null for an id with no entry (PrintDirect has none: it has no menu item).
+const CommandInfo* FindCommand(CommandId id);
+std::span<const MenuInfo> Menus();
+// The toolbar's twelve buttons in order; CommandId::None is a separator.
+std::span<const CommandId> ToolbarLayout();
+
+}  // namespace quillby

@@ -1,0 +1,204 @@
+#include <cstdio>
+
+#include "core/game/game.h"
+
+namespace quillby {
+
+namespace {
+
+constexpr const char* kCreatePrompt = "Mouse: Pick Run. Space: Enter clue. Del: Delete clue";
+
+}  // namespace
+
+CommandState Game::StateOf(CommandId id) const
+{
+    CommandState state;
+    if (const CommandInfo* info = FindCommand(id)) {
+        state.text = info->text;
+    }
+    const bool playing = !CreateMode();
+    switch (id) {
+        case CommandId::ResetPuzzle:
+            state.enabled = playing && !clockPaused;
+            break;
+        case CommandId::SolvePuzzle:
+        case CommandId::CheckPuzzle:
+        case CommandId::Hint:
+        case CommandId::ShowClueWindow:
+            state.enabled = playing;
+            break;
+        case CommandId::PauseClock:
+            state.enabled = playing && !clockPaused;
+            break;
+        case CommandId::ResumeClock:
+            state.enabled = playing && clockPaused;
+            break;
+        case CommandId::CrosswordCreator:
+            state.checked = CreateMode();
+            state.text = CreateMode() ? "Original Mode" : "Create Crossword Mode";
+            break;
+        default:
+            break;
+    }
+    return state;
+}
+
+bool Game::RunCommand(CommandId id)
+{
+    if (!StateOf(id).enabled) {
+        return true;
+    }
+    switch (id) {
+        case CommandId::ResetPuzzle:
+            ResetPuzzle();
+            return true;
+        case CommandId::OpenPuzzle:
+            (void)(CreateMode() ? OpenCreatedPuzzle(std::nullopt)
+                                : OpenPuzzle(std::nullopt, false));
+            return true;
+        case CommandId::SavePuzzle:
+        case CommandId::SavePuzzleAs: {
+            const bool askName = id == CommandId::SavePuzzleAs;
+            (void)(CreateMode() ? SaveCreatedPuzzle(askName) : SavePuzzle(askName));
+            return true;
+        }
+        case CommandId::SolvePuzzle:
+            SolveCommand();
+            return true;
+        case CommandId::CheckPuzzle:
+            CheckPuzzle();
+            return true;
+        case CommandId::Hint:
+            GiveHint();
+            return true;
+        case CommandId::ShowClueWindow:
+            clueWindowShown = !clueWindowShown;
+            host.PlaceClueWindow(clueWindowShown);
+            return true;
+        case CommandId::CrosswordCreator:
+            ToggleMode();
+            return true;
+        case CommandId::PauseClock:
+        case CommandId::ResumeClock:
+            clockPaused = id == CommandId::PauseClock;
+            host.Repaint(false);
+            return true;
+        case CommandId::SchemeBlackAndWhite:
+        case CommandId::SchemeShadesOfAutumn:
+        case CommandId::SchemeOliveGreen:
+        case CommandId::SchemeRose:
+            settings.colourScheme =
+                static_cast<int>(id) - static_cast<int>(CommandId::SchemeBlackAndWhite);
+            host.Repaint(true);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Game::PromptSaveBeforeNew()
+{
+    if (!modified) {
+        return;
+    }
+    if (host.ShowMessage("Would you like to save your progress before creating a new puzzle?",
+                         "Attention", Buttons::YesNo) != Reply::Yes) {
+        return;
+    }
+    if (CreateMode()) {
+        userMade = 1;
+        (void)SaveCreatedPuzzle(true);
+    } else {
+        (void)SavePuzzle(true);
+    }
+}
+
+void Game::ToggleMode()
+{
+    settings.createMode = !settings.createMode;
+    if (CreateMode()) {
+        puzzlePath.clear();
+        host.SetStatusText(StatusPane::Prompt, "You are in Create a crossword mode");
+        AutosavePlay();
+        EnterCreator(true, 11);
+    } else {
+        puzzlePath.clear();
+        UpdateTitle();
+        host.SetStatusText(StatusPane::Prompt, kClickASquare);
+        AutosaveCreate();
+        RestorePlay(false);
+    }
+    puzzlePath.clear();
+    modified = true;
+    host.Repaint(true);
+}
+
+void Game::EnterCreator(bool restore, int size)
+{
+    crossword.SetGridSize(size, size);
+    host.FitFrameToGrid(size, size);
+    UpdateTitle();
+    crossword.ClearSquares();
+    for (Square& square : crossword.squares) {
+        square.open = !(square.col % 2 == 1 && square.row % 2 == 1);
+    }
+    if (restore) {
+        (void)OpenCreatedPuzzle(paths.CreateAutosave());
+    }
+    crossword.BuildAnswerList();
+    crossword.SetAnswersFromGrid();
+    crossword.NumberSquares();
+    RefreshClueList();
+    host.Repaint(false);
+}
+
+std::string Game::ClockText(const Clock& clock)
+{
+    char text[64];  // "%.2d": at least two digits, as the status pane has always shown
+    std::snprintf(text, sizeof text, "Time: %.2d:%.2d:%.2d", clock.hours, clock.minutes,
+                  clock.seconds);
+    return text;
+}
+
+void Game::ClockTick()
+{
+    if (CreateMode()) {
+        host.SetStatusText(StatusPane::Time, "");
+        host.SetStatusText(StatusPane::Prompt, kCreatePrompt);
+        return;
+    }
+    if (clockPaused) {
+        return;
+    }
+    if (++clock.seconds >= 60) {
+        clock.seconds = 0;
+        ++clock.minutes;
+    }
+    if (clock.minutes >= 60) {
+        clock.minutes = 0;
+        ++clock.hours;
+    }
+    ++clock.ticks;
+    if (!completed) {
+        host.SetStatusText(StatusPane::Time, ClockText(clock));
+    }
+}
+
+void Game::OnClockTimer(std::int64_t nowMillis)
+{
+    if (CreateMode() || clockPaused) {
+        clockCountedUntil = nowMillis;  // time away from play is not counted later
+        ClockTick();
+        return;
+    }
+    const std::int64_t seconds = (nowMillis - clockCountedUntil) / 1000;
+    if (seconds <= 0) {
+        return;
+    }
+    clockCountedUntil += seconds * 1000;
+    for (std::int64_t i = 0; i < seconds; ++i) {
+        ClockTick();
+    }
+}
+
+}  // namespace quillby

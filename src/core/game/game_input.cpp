@@ -1,0 +1,120 @@
+#include "core/game/game.h"
+
+namespace quillby {
+
+Square* Game::HitTest(int x, int y)
+{
+    // Integer division truncates toward zero, so the margin falls into column and row 0.
+    return crossword.SquareAt((x - kGridMargin) / kSquarePitch, (y - kGridMargin) / kSquarePitch);
+}
+
+void Game::SelectAt(int x, int y, int direction, bool notify)
+{
+    Square* square = HitTest(x, y);
+    if (square == nullptr || !square->open) {
+        return;
+    }
+    if (square == crossword.cursorSquare) {
+        square->cursorDown = !square->cursorDown;  // a second click switches direction
+    }
+    crossword.cursorSquare = square;
+    square->isCursor = true;
+    crossword.ClearHighlights();
+
+    const bool crossing = crossword.IsCrossing(square->col, square->row);
+    bool downHighlighted = false;
+    auto highlightRun = [&](int runDirection) {
+        int length = 0;
+        const auto run = crossword.RunSquares(square->col, square->row, runDirection, length);
+        if (length > 1) {
+            for (Square* member : run) {
+                member->highlighted = true;
+            }
+        }
+        if (notify) {
+            if (const AnswerEntry* entry =
+                    crossword.FindEntryAt(square->col, square->row, runDirection)) {
+                SelectLine(entry->clueItemId);
+            }
+        }
+        return length > 1;
+    };
+    if (direction != kDown && !(crossing && square->cursorDown && direction != kAcross)) {
+        highlightRun(kAcross);
+    }
+    if (direction != kAcross && !(crossing && !square->cursorDown && direction != kDown)) {
+        downHighlighted = highlightRun(kDown);
+    }
+    square->cursorDown = downHighlighted;
+}
+
+void Game::LeftClick(int x, int y)
+{
+    SelectAt(x, y, -1, true);
+    if (!CreateMode()) {
+        ShowClueInStatus();
+    }
+    host.Repaint(false);
+}
+
+void Game::RightClick(int, int)
+{
+}
+
+void Game::KeyDown(int key)
+{
+    if (CreateMode()) {
+        modified = true;
+        host.Repaint(false);
+        return;
+    }
+    if (completed || clockPaused) {
+        return;
+    }
+    if (key == kKeyEscape) {
+        host.Minimise();
+        return;
+    }
+    char letter = 0;
+    if (key >= 'A' && key <= 'Z') {
+        letter = static_cast<char>(key);
+    } else if (key != kKeyBackspace && key != kKeyDelete) {
+        return;
+    }
+    Square* cursor = crossword.cursorSquare;
+    if (cursor != nullptr) {
+        if (letter != 0) {
+            cursor->guess = letter;
+            crossword.MoveCursor(true);
+        } else {
+            if (cursor->guess == 0) {
+                crossword.MoveCursor(false);
+            }
+            crossword.cursorSquare->guess = 0;
+        }
+    }
+    AfterPlayKey(letter != 0 && cursor != nullptr);
+}
+
+void Game::ShowClueInStatus()
+{
+    const Square* cursor = crossword.cursorSquare;
+    if (cursor == nullptr) {
+        return;
+    }
+    const AnswerEntry* entry =
+        crossword.FindEntryAt(cursor->col, cursor->row, cursor->cursorDown ? kDown : kAcross);
+    if (entry == nullptr) {
+        return;
+    }
+    if (entry->AnswerWord().empty()) {
+        host.SetStatusText(StatusPane::Prompt, "Create Crossword Mode");
+        return;
+    }
+    const ClueStore& store = (CreateMode() || userMade != 0) ? userClues : clues;
+    if (const ClueRecord* record = store.Find(entry->AnswerWord())) {
+        host.SetStatusText(StatusPane::Prompt, "Clue: " + record->question);
+    }
+}
+
+}  // namespace quillby
