@@ -3,6 +3,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/app/main_frame.h"
+#include "ui/view/quillby_view.h"
+
 namespace quillby {
 
 namespace {
@@ -65,9 +68,18 @@ void QtHost::PlaySound(const std::string&)
 {
 }
 
+void QtHost::SetFrame(CMainFrame* newFrame)
+{
+    frame = newFrame;
+    window = newFrame;
+}
+
 void QtHost::Repaint(bool)
 {
-    if (window) {
+    // The view is redrawn whole from its buffer, so erasing first would change nothing.
+    if (frame) {
+        frame->View().update();
+    } else if (window) {
         window->update();
     }
 }
@@ -79,10 +91,47 @@ void QtHost::SetTitle(const std::string& title)
     }
 }
 
+void QtHost::SetStatusText(StatusPane pane, const std::string& text)
+{
+    if (frame) {
+        frame->SetPaneText(pane, QString::fromStdString(text));
+    }
+}
+
+void QtHost::FitFrameToGrid(int width, int height)
+{
+    if (frame) {
+        frame->FitFrameToGrid(width, height);
+    }
+}
+
 void QtHost::Minimise()
 {
-    if (window) {
+    if (frame) {
+        frame->MinimiseAll();
+    } else if (window) {
         window->showMinimized();
+    }
+}
+
+void QtHost::PlaceClueWindow(bool shown)
+{
+    if (frame) {
+        frame->PlaceClueWindow(shown);
+    }
+}
+
+void QtHost::ClueLinesChanged()
+{
+    if (frame) {
+        frame->ClueLinesChanged();
+    }
+}
+
+void QtHost::ClueLineSelected(int index)
+{
+    if (frame) {
+        frame->ClueLineSelected(index);
     }
 }
 

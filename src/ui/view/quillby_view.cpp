@@ -10,6 +10,33 @@
 
 namespace quillby {
 
+namespace {
+
+// The game's key codes: letters whatever the Shift and Caps Lock states. A letter with Ctrl,
+// Alt or Meta is a shortcut attempt, not typing.
+int GameKey(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z && (event.modifiers() & chords) == 0) {
+        return 'A' + (key - Qt::Key_A);
+    }
+    switch (key) {
+        case Qt::Key_Backspace:
+            return kKeyBackspace;
+        case Qt::Key_Delete:
+            return kKeyDelete;
+        case Qt::Key_Escape:
+            return kKeyEscape;
+        case Qt::Key_Space:
+            return kKeySpace;
+        default:
+            return kKeyOther;
+    }
+}
+
+}  // namespace
+
 CQuillbyView::CQuillbyView(Game& game, QWidget* parent) : QWidget(parent), game(game)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -69,21 +96,33 @@ void CQuillbyView::paintEvent(QPaintEvent*)
     RenderInto(buffer);
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), buffer);
+    ++paintCount;
 }
 
 void CQuillbyView::mousePressEvent(QMouseEvent* event)
 {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        game.LeftClick(at.x(), at.y());
+    } else if (event->button() == Qt::RightButton) {
+        game.RightClick(at.x(), at.y());
+    }
+    update();
     QWidget::mousePressEvent(event);
 }
 
 void CQuillbyView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QWidget::mouseDoubleClickEvent(event);
+    // Qt sends this event instead of the second press of a double click: it counts as a
+    // click, so a double click on a crossing switches the direction like two single clicks.
+    mousePressEvent(event);
 }
 
 void CQuillbyView::keyPressEvent(QKeyEvent* event)
 {
-    QWidget::keyPressEvent(event);
+    game.KeyDown(GameKey(*event));
+    update();
+    event->accept();
 }
 
 }  // namespace quillby

@@ -20,6 +20,8 @@ public:
     // Loads the pointer shown over the grid; the normal arrow when the file will not do.
     void LoadPointer(const std::string& path);
     bool HasOwnPointer() const { return hasOwnPointer; }
+    // Paints so far; start-up measures the time to the first.
+    int PaintCount() const { return paintCount; }
 
     // The whole view as it would be painted now, at the given device pixel ratio.
     QImage Render(qreal devicePixelRatio) const;
@@ -38,6 +40,7 @@ private:
     // or device pixel ratio changes, so it always covers the view.
     QImage buffer;
     bool hasOwnPointer = false;
+    int paintCount = 0;
 };
 
 }  // namespace quillby
