@@ -163,7 +163,7 @@ public:
     // untouched. True when the file was written.
     bool SafetyAutosave();
     // The program is closing: the puzzle of the current mode is autosaved, both clue stores
-    // and the settings are written.
+    // (unless a store is empty and its file never existed) and the settings are written.
     void SaveOnExit();
 
 private:

@@ -75,7 +75,15 @@ void Game::SaveOnExit()
     } else {
         AutosavePlay();
     }
-    SaveClueStores();
+    // A clue file that was never there and a store still empty are not written: an empty file
+    // would stand where the build is to put the real one, and look to it like its own.
+    for (auto [store, path] :
+         {std::pair{&clues, paths.MainClues()}, std::pair{&userClues, paths.UserClues()}}) {
+        std::error_code error;
+        if (!store->Empty() || std::filesystem::exists(path, error)) {
+            (void)store->Save(path);
+        }
+    }
     (void)SaveSettings(paths.Settings(), settings);
 }
 

@@ -84,6 +84,20 @@ TEST_F(GameSession, MissingDataFilesAreNamedWithHowToBuildThem)
     EXPECT_TRUE(game.MissingDataMessage().empty());
 }
 
+TEST_F(GameSession, ExitBeforeTheDataIsBuiltCreatesNoEmptyClueFiles)
+{
+    // Quitting a game started without data used to leave empty clue files, which the build
+    // then took for its own output and never replaced.
+    game.LoadState();
+    game.SaveOnExit();
+    EXPECT_FALSE(std::filesystem::exists(folder.Data("eng_clues.b")));
+    EXPECT_FALSE(std::filesystem::exists(folder.Data("output_user.b")));
+
+    ASSERT_TRUE(game.userClues.AddClue("Feline", "CAT"));
+    game.SaveOnExit();
+    EXPECT_TRUE(std::filesystem::exists(folder.Data("output_user.b")));
+}
+
 TEST_F(GameSession, SaveOnExitAutosavesTheModeAndWritesTheSettings)
 {
     MakePuzzle();

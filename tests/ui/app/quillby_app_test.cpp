@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/clues/clue_store.h"
 #include "core/storage/puzzle_file.h"
 #include "modal_answers.h"
 #include "support/grids.h"
@@ -42,9 +43,14 @@ protected:
     void SetUp() override
     {
         WriteDefaultPuzzle({"CAT", "O#A", "WET"});
-        for (const char* name : {"eng_dawg", "eng_clues.b", "9x9", "11x11"}) {
+        for (const char* name : {"eng_dawg", "9x9", "11x11"}) {
             WriteBytes(folder.Data(name), {});
         }
+        ClueStore clues;
+        ASSERT_TRUE(clues.AddClue("Feline pet", "CAT"));
+        ASSERT_TRUE(clues.AddClue("Dairy animal", "COW"));
+        ASSERT_TRUE(clues.AddClue("Soaked", "WET"));
+        ASSERT_TRUE(clues.Save(folder.Data("eng_clues.b")));
     }
     void TearDown() override { Stop(); }
 
@@ -106,6 +112,10 @@ TEST_F(QuillbyApp, ClickAndTypeFillTheRunWithTheCursorStoppingAtItsEnd)
     Start();
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Quillby"));
     EXPECT_EQ(Prompt(), "Click a square to view its crossword clue");
+    Click(0, 0);
+    EXPECT_EQ(Prompt(), "Clue: Feline pet");
+    Click(0, 0);
+    EXPECT_EQ(Prompt(), "Clue: Dairy animal");
     Click(0, 0);
     QTest::keyClicks(&View(), QStringLiteral("cAtS"));
     EXPECT_EQ(Guesses(), (std::vector<std::string>{"CAS", ".#.", "..."}));
@@ -313,7 +323,9 @@ TEST_F(QuillbyApp, AboutAndInstructionsShowTheirTexts)
 // Renders the main window in each colour scheme to build/ui-renders/scheme-N.png, to look at.
 TEST_F(QuillbyApp, RendersTheMainWindowInEachScheme)
 {
-    WriteDefaultPuzzle({"CAT#D", "O#ARE", "WET#W", "#RAIL", "ODE#E"});
+    WriteDefaultPuzzle({"CAT#DOG#ASH", "A#A#O#O#P#E", "RAT#TEA#ERA", "#####A#####", "BAD#SEN#OAK",
+                        "E#O#E#O#A#I", "DOE#ANT#TEN", "#####S#####", "SUN#HAT#PEN", "O#O#A#O#E#E",
+                        "WET#TOE#NET"});
     Start();
     Click(0, 0);
     QTest::keyClicks(&View(), QStringLiteral("CAT"));
