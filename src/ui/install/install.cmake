@@ -1,8 +1,9 @@
 # Desktop integration: the icon drawn by the game's own code, a launcher that starts the game
 # in a per-user copy of the application folder, and the desktop entry that runs it.
-set(QUILLBY_SHARED_APP_DIR "${CMAKE_INSTALL_FULL_DATADIR}/quillby")
-set(QUILLBY_BINARY "${CMAKE_INSTALL_FULL_BINDIR}/quillby")
-set(QUILLBY_LAUNCHER "${CMAKE_INSTALL_FULL_BINDIR}/quillby-launcher")
+# The shipped application folder as seen from the binary folder, so the install prefix may
+# still change at install time (cmake --install build --prefix ...).
+file(RELATIVE_PATH QUILLBY_SHARED_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}"
+    "${CMAKE_INSTALL_FULL_DATADIR}/quillby")
 
 add_executable(quillby-icon "${CMAKE_CURRENT_LIST_DIR}/quillby_icon_main.cpp")
 target_link_libraries(quillby-icon PRIVATE quillby_ui)
