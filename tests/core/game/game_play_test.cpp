@@ -39,18 +39,15 @@ protected:
         game.crossword.SetAnswersFromGrid();
         game.crossword.NumberSquares();
     }
-    // A letter key in play mode: the letter goes into the square, then the rules run.
-    void Type(int col, int row, char letter)
+    // The player clicks the square and presses a key.
+    void Press(int col, int row, int key)
     {
-        game.crossword.cursorSquare = game.crossword.SquareAt(col, row);
-        game.crossword.cursorSquare->guess = letter;
-        game.AfterPlayKey(true);
+        game.LeftClick(kGridMargin + kSquarePitch * col + 18,
+                       kGridMargin + kSquarePitch * row + 18);
+        game.KeyDown(key);
     }
-    void Delete(int col, int row)
-    {
-        game.crossword.SquareAt(col, row)->guess = 0;
-        game.AfterPlayKey(false);
-    }
+    void Type(int col, int row, char letter) { Press(col, row, letter); }
+    void Delete(int col, int row) { Press(col, row, kKeyDelete); }
     // Types the rows, skipping blocks; '.' leaves a square as it is.
     void TypeRows(const std::vector<std::string>& rows)
     {
@@ -125,14 +122,14 @@ TEST_F(GamePlay, ErrorPromptComesWhenTheGridFillsWrongAndAfterEachFurtherLetter)
 
     // Deleting asks nothing, even when the grid is still full afterwards.
     game.AfterPlayKey(false);
+    Delete(0, 0);
     EXPECT_EQ(host.messages.size(), 1u);
-
     host.replies = {Reply::No};
-    Type(1, 0, 'A');  // another letter into the full, wrong grid
+    Type(0, 0, 'C');  // full and wrong again
     EXPECT_EQ(host.messages.size(), 2u);
 
-    host.replies = {Reply::Yes};  // Yes clears the wrong letter and keeps the rest
-    Type(0, 0, 'C');
+    host.replies = {Reply::Yes};  // another letter: Yes clears the wrong one, keeps the rest
+    Type(1, 0, 'A');
     EXPECT_EQ(host.messages.size(), 3u);
     EXPECT_EQ(GridRows(game.crossword, true), (std::vector<std::string>{"CAT", "O#A", "WE."}));
     EXPECT_FALSE(game.completed);
@@ -253,7 +250,7 @@ TEST_F(GamePlay, ChecksAndHintsWaitWhileTheClockIsPaused)
     game.SolveCommand();
     Type(1, 0, 'A');
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 0);
+    EXPECT_EQ(GridRows(game.crossword, true), (std::vector<std::string>{"...", ".#.", "..."}));
     EXPECT_FALSE(game.modified);
 }
 
