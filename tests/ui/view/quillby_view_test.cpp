@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <cstring>
 
 #include "core/game/game.h"
 #include "support/grids.h"
@@ -94,6 +96,47 @@ TEST_F(ViewPaint, HighDensityScreensGetEveryDevicePixelDrawn)
     EXPECT_EQ(Pixel(image, 22, 22), 0xffffffu);
     EXPECT_EQ(Pixel(image, 799, 599), 0u);  // the frame at the far corner
     EXPECT_EQ(Pixel(image, 700, 500), 0x808080u);
+}
+
+// A .cur file: Qt writes an icon, whose header differs from a cursor's only in its type field
+// and in the two fields a cursor uses for its hotspot.
+std::vector<std::byte> CursorFile(int hotX, int hotY)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int i = 0; i < 32; ++i) {
+        image.setPixel(i, i, qRgb(0, 0, 0));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "ICO"));
+    bytes[2] = 2;
+    bytes[10] = static_cast<char>(hotX);
+    bytes[11] = 0;
+    bytes[12] = static_cast<char>(hotY);
+    bytes[13] = 0;
+    std::vector<std::byte> out(bytes.size());
+    std::memcpy(out.data(), bytes.constData(), out.size());
+    return out;
+}
+
+TEST_F(ViewPaint, PointerComesFromTheCursorFileOrFallsBackToTheArrow)
+{
+    const std::string path = folder.Path() + "/res/cursor.cur";
+    testing::WriteBytes(path, CursorFile(3, 5));
+    view.LoadPointer(path);
+    EXPECT_TRUE(view.HasOwnPointer());
+    EXPECT_EQ(view.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(view.cursor().hotSpot(), QPoint(3, 5));
+
+    // A missing or damaged file must not leave the pointer invisible over the grid.
+    testing::WriteBytes(path, {std::byte{0}, std::byte{0}, std::byte{2}});
+    view.LoadPointer(path);
+    EXPECT_FALSE(view.HasOwnPointer());
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+    view.LoadPointer(folder.Path() + "/res/none.cur");
+    EXPECT_FALSE(view.HasOwnPointer());
 }
 
 }  // namespace
