@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QThread>
 
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
@@ -11,6 +12,18 @@ namespace quillby {
 namespace {
 
 const QString kFilter = QStringLiteral("Crossword files (*.crs)");
+
+// Widgets may only be touched on the thread that made them; a call from elsewhere (a worker
+// asking for a repaint) is queued to that thread instead.
+template <typename Work>
+void OnUiThread(QObject* owner, Work work)
+{
+    if (QThread::currentThread() == owner->thread()) {
+        work();
+    } else {
+        QMetaObject::invokeMethod(owner, std::move(work), Qt::QueuedConnection);
+    }
+}
 
 }  // namespace
 
@@ -78,7 +91,7 @@ void QtHost::Repaint(bool)
 {
     // The view is redrawn whole from its buffer, so erasing first would change nothing.
     if (frame) {
-        frame->View().update();
+        OnUiThread(frame, [view = &frame->View()] { view->update(); });
     } else if (window) {
         window->update();
     }
@@ -101,7 +114,8 @@ void QtHost::SetStatusText(StatusPane pane, const std::string& text)
 void QtHost::FitFrameToGrid(int width, int height)
 {
     if (frame) {
-        frame->FitFrameToGrid(width, height);
+        OnUiThread(frame,
+                   [target = frame, width, height] { target->FitFrameToGrid(width, height); });
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "core/clues/clue_store.h"
 #include "core/storage/puzzle_file.h"
@@ -239,6 +240,19 @@ TEST_F(QuillbyApp, TheFrameFitsTheViewToTheGrid)
     EXPECT_EQ(View().size(), QSize(345, 345));
     game().EnterCreator(false, 11);
     EXPECT_EQ(View().size(), QSize(417, 417));
+}
+
+TEST_F(QuillbyApp, RepaintAndResizeAskedFromAWorkerThreadRunOnTheUiThread)
+{
+    Start();
+    std::thread worker([this] {
+        game().host.Repaint(false);
+        game().host.FitFrameToGrid(9, 9);
+    });
+    worker.join();
+    EXPECT_EQ(View().size(), GridViewSize(3, 3));  // not yet: queued for the ui thread
+    QCoreApplication::processEvents();
+    EXPECT_EQ(View().size(), GridViewSize(9, 9));
 }
 
 TEST_F(QuillbyApp, AMissingDataFileIsNamedOnceAndTheGameStillStarts)
