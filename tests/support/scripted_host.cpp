@@ -43,6 +43,34 @@ void ScriptedHost::SetStatusText(StatusPane pane, const std::string& text)
     (pane == StatusPane::Prompt ? promptText : timeText) = text;
 }
 
+ClueEntry ScriptedHost::AskRunClue(int, const std::string& label, const ClueEntryCheck& check)
+{
+    clueDialogLabels.push_back(label);
+    while (!clueTypings.empty()) {
+        const std::optional<ClueTyping> typing = clueTypings.front();
+        clueTypings.pop_front();
+        if (!typing) {
+            break;
+        }
+        const ClueEntryResult result = check(typing->question, typing->answer);
+        if (result != ClueEntryResult::Stay) {
+            return {result, typing->question, typing->answer};
+        }
+    }
+    return {};
+}
+
+bool ScriptedHost::AskCreatorInstructions(bool instructionsOff)
+{
+    ++instructionsShown;
+    if (instructionsChoices.empty()) {
+        return instructionsOff;
+    }
+    const bool choice = instructionsChoices.front();
+    instructionsChoices.pop_front();
+    return choice;
+}
+
 std::vector<std::string> ScriptedHost::MessageTexts() const
 {
     std::vector<std::string> texts;

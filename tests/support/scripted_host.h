@@ -49,6 +49,24 @@ public:
     void ClueLinesChanged() override { ++clueListChanges; }
     void ClueLineSelected(int index) override { selectedClueLine = index; }
 
+    // --- Creator dialogs ------------------------------------------------------------------
+    // What the user types into the clue dialog and then presses Add; nullopt presses Cancel.
+    // While Add is refused, the next typing is taken; none left presses Cancel.
+    struct ClueTyping {
+        std::string question;
+        std::string answer;
+    };
+    std::deque<std::optional<ClueTyping>> clueTypings;
+    std::vector<std::string> clueDialogLabels;  // the label of each clue dialog shown
+    // The instructions' "Don't show me this dialog again" box after "Ok"; empty: unchanged.
+    std::deque<bool> instructionsChoices;
+    int instructionsShown = 0;
+
+    ClueEntry AskRunClue(int length, const std::string& label,
+                         const ClueEntryCheck& check) override;
+    bool AskCreatorInstructions(bool instructionsOff) override;
+    // -------------------------------------------------------------------------------------
+
     std::string Title() const { return titles.empty() ? "" : titles.back(); }
     std::vector<std::string> MessageTexts() const;
 };

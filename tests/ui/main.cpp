@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
-
 #include <QApplication>
+#include <cstdlib>
 
-// The widget tests need one QApplication for the whole run; ctest sets the offscreen
-// platform so they run without a display.
+// Widget tests need a QApplication. Without a display (CI, and test discovery at build time)
+// they run on the offscreen platform.
 int main(int argc, char** argv)
 {
-    // The build lists the tests by running this program, without ctest's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

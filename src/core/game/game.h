@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/clues/clue_store.h"
@@ -109,6 +110,25 @@ public:
     // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
     void EnterCreator(bool restore, int size);
 
+    // --- Creator (game_creator.cpp) -----------------------------------------------------
+    // The right button in Create mode: drops the selection, then opens or blocks the square
+    // under the pixel unless it holds a letter or would alter a placed answer.
+    void ToggleSquare(int x, int y);
+    // Space in Create mode: asks for a question and answer for the selected run, stores the
+    // clue in the user store and writes the answer into the run.
+    void AddRunClue();
+    // Delete in Create mode: takes the run's answer off the grid after asking; the clue stays.
+    void RemoveRunAnswer(Square* square);
+    void ShowCreatorInstructions();
+    // Does answer agree with every letter already in the selected run?
+    bool AnswerFits(std::string_view answer);
+    const ClueRecord* FindUserClue(std::string_view answer) const;
+    // The clue dialog's Add button for a run of expectedLength squares: checks the typed texts
+    // in order, showing the first thing wrong, and on an answer already used asks whether to
+    // overwrite its question. Stay when the dialog should stay open.
+    ClueEntryResult CheckRunClue(int expectedLength, const std::string& question,
+                                 const std::string& answer);
+
     // --- Clock (game_commands.cpp) -------------------------------------------------------
     // One timer tick: one second of play counted (unless paused or in Create mode) and the
     // status panes updated.
@@ -173,6 +193,12 @@ private:
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
+    // Creator helpers (game_creator.cpp).
+    Square* SelectedRunStart(int& direction);
+    bool RunTakesAnswer(int col, int row, int direction, int length);
+    std::optional<std::string> AnswerProblem(int expectedLength, const std::string& answer);
+    void AfterCreatorEdit();
+    void SaveUserClues();
 
     std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
 };

@@ -78,6 +78,9 @@ bool Game::RunCommand(CommandId id)
         case CommandId::CrosswordCreator:
             ToggleMode();
             return true;
+        case CommandId::ShowInstructions:
+            ShowCreatorInstructions();
+            return true;
         case CommandId::PauseClock:
         case CommandId::ResumeClock:
             clockPaused = id == CommandId::PauseClock;
@@ -131,25 +134,6 @@ void Game::ToggleMode()
     puzzlePath.clear();
     modified = true;
     host.Repaint(true);
-}
-
-void Game::EnterCreator(bool restore, int size)
-{
-    crossword.SetGridSize(size, size);
-    host.FitFrameToGrid(size, size);
-    UpdateTitle();
-    crossword.ClearSquares();
-    for (Square& square : crossword.squares) {
-        square.open = !(square.col % 2 == 1 && square.row % 2 == 1);
-    }
-    if (restore) {
-        (void)OpenCreatedPuzzle(paths.CreateAutosave());
-    }
-    crossword.BuildAnswerList();
-    crossword.SetAnswersFromGrid();
-    crossword.NumberSquares();
-    RefreshClueList();
-    host.Repaint(false);
 }
 
 std::string Game::ClockText(const Clock& clock)

@@ -57,13 +57,22 @@ void Game::LeftClick(int x, int y)
     host.Repaint(false);
 }
 
-void Game::RightClick(int, int)
+void Game::RightClick(int x, int y)
 {
+    if (CreateMode()) {
+        ToggleSquare(x, y);
+        host.Repaint(false);  // the dropped selection shows even when nothing was toggled
+    }
 }
 
 void Game::KeyDown(int key)
 {
     if (CreateMode()) {
+        if (key == kKeySpace) {
+            AddRunClue();
+        } else if (key == kKeyDelete) {
+            RemoveRunAnswer(crossword.cursorSquare);
+        }
         modified = true;
         host.Repaint(false);
         return;

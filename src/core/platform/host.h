@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,20 @@ enum class Reply { Ok, Yes, No, Cancel };
 
 // The status bar's panes.
 enum class StatusPane { Prompt = 0, Time = 1 };
+
+// --- Creator dialogs ------------------------------------------------------------------------
+// How the clue entry dialog ends: Cancel (its button or the close box), Add, or Add keeping the
+// question already stored for that answer. Stay keeps the dialog open after a refused Add.
+enum class ClueEntryResult { Cancel = -1, Stay = 0, Add = 1, KeepExisting = 100 };
+struct ClueEntry {
+    ClueEntryResult result = ClueEntryResult::Cancel;
+    std::string question;  // UTF-8, as typed
+    std::string answer;    // as typed, upper-cased by the answer field
+};
+// The Add button's rules: shows what is wrong itself and says how the dialog ends.
+using ClueEntryCheck =
+    std::function<ClueEntryResult(const std::string& question, const std::string& answer)>;
+// ---------------------------------------------------------------------------------------------
 
 // What the game needs from a desktop. The Qt shell implements it; tests script it.
 class Host {
@@ -39,6 +54,17 @@ public:
     virtual void ClueLinesChanged() = 0;
     // A clue line became the selected one (-1: none).
     virtual void ClueLineSelected(int index) = 0;
+
+    // --- Creator dialogs ------------------------------------------------------------------
+    // The modal clue entry dialog for a run: label is the answer prompt, length the run's
+    // length. Every press of Add is passed to check; the dialog closes only when check says
+    // so, or on Cancel and the close box. Enter and Esc do nothing.
+    virtual ClueEntry AskRunClue(int length, const std::string& label,
+                                 const ClueEntryCheck& check) = 0;
+    // The modal creator instructions with the "Don't show me this dialog again" box set from
+    // instructionsOff; returns the box's state after "Ok", or instructionsOff unchanged when
+    // the dialog was closed with its close box.
+    virtual bool AskCreatorInstructions(bool instructionsOff) = 0;
 };
 
 }  // namespace quillby

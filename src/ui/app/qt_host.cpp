@@ -1,11 +1,15 @@
 #include "ui/app/qt_host.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
 
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
+
+#include "ui/creator/clue_entry_dialog.h"
+#include "ui/creator/creator_instructions_dialog.h"
 
 namespace quillby {
 
@@ -29,7 +33,9 @@ void OnUiThread(QObject* owner, Work work)
 
 Reply QtHost::ShowMessage(const std::string& text, const std::string& caption, Buttons buttons)
 {
-    QMessageBox box(window);
+    // Over an open modal dialog (the clue dialog's checks) the box belongs to that dialog.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(modal != nullptr ? modal : window.data());
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(QString::fromStdString(caption));
     switch (buttons) {
@@ -75,6 +81,20 @@ std::optional<std::string> QtHost::ChooseSavePath()
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst().toStdString();
+}
+
+ClueEntry QtHost::AskRunClue(int, const std::string& label, const ClueEntryCheck& check)
+{
+    ClueEntryDialog dialog(QString::fromStdString(label), check, window);
+    dialog.exec();
+    return dialog.Entry();
+}
+
+bool QtHost::AskCreatorInstructions(bool instructionsOff)
+{
+    CreatorInstructionsDialog dialog(instructionsOff, window);
+    dialog.exec();
+    return dialog.InstructionsOff();
 }
 
 void QtHost::PlaySound(const std::string&)

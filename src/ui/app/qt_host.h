@@ -33,6 +33,11 @@ public:
     void ClueLinesChanged() override;
     void ClueLineSelected(int index) override;
 
+    // --- Creator dialogs (ui/creator/) ----------------------------------------------------
+    ClueEntry AskRunClue(int length, const std::string& label,
+                         const ClueEntryCheck& check) override;
+    bool AskCreatorInstructions(bool instructionsOff) override;
+
 protected:
     QPointer<QWidget> window;
     CMainFrame* frame = nullptr;
