@@ -217,9 +217,10 @@ TEST_F(QuillbyApp, QuitPromptYesSavesUnderTheChosenName)
 
 TEST_F(QuillbyApp, CreateModeFromTheSettingsStartsTheCreatorWithItsTitle)
 {
+    // Create mode, with the creator's instructions turned off.
     WriteBytes(folder.Data("settings.dat"),
                {std::byte{1}, std::byte{0}, std::byte{0}, std::byte{0}, std::byte{0}, std::byte{0},
-                std::byte{0}, std::byte{0}});
+                std::byte{0}, std::byte{1}});
     Start();
     EXPECT_TRUE(game().CreateMode());
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Create Crossword"));
@@ -238,6 +239,7 @@ TEST_F(QuillbyApp, TheFrameFitsTheViewToTheGrid)
     WriteBytes(folder.Path() + "/nine.crs", SerializePuzzle(nine, 0, Clock{}, false));
     ASSERT_TRUE(game().OpenPuzzle(folder.Path() + "/nine.crs", false));
     EXPECT_EQ(View().size(), QSize(345, 345));
+    game().settings.creatorInstructionsOff = true;
     game().EnterCreator(false, 11);
     EXPECT_EQ(View().size(), QSize(417, 417));
 }
