@@ -29,6 +29,7 @@ void CQuillbyApp::Start()
     frame->View().LoadPointer(game.paths.Cursor());
 
     frame->show();
+    frame->PlaceClueWindow(game.clueWindowShown);
     game.UpdateTitle();
     if (game.CreateMode()) {
         game.EnterCreator(true, 11);

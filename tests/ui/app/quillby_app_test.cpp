@@ -21,6 +21,7 @@
 #include "ui/app/instructions_dialog.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/quillby_app.h"
+#include "ui/cluewindow/clue_window.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
@@ -113,15 +114,40 @@ TEST_F(QuillbyApp, ClickAndTypeFillTheRunWithTheCursorStoppingAtItsEnd)
     Start();
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Quillby"));
     EXPECT_EQ(Prompt(), "Click a square to view its crossword clue");
+    ClueWindow& clues = Frame().Clues();
+    EXPECT_TRUE(clues.isVisible());
+    ASSERT_EQ(clues.List().ItemCount(), 5);  // two headers, CAT and WET, COW (TAT has no clue)
+    EXPECT_EQ(clues.GetLineText(1), "1) Feline pet [3]");
     Click(0, 0);
     EXPECT_EQ(Prompt(), "Clue: Feline pet");
+    EXPECT_EQ(clues.List().Selected(), 1);
     Click(0, 0);
     EXPECT_EQ(Prompt(), "Clue: Dairy animal");
+    EXPECT_EQ(clues.GetLineText(clues.List().Selected()), "1) Dairy animal [3]");
     Click(0, 0);
     QTest::keyClicks(&View(), QStringLiteral("cAtS"));
     EXPECT_EQ(Guesses(), (std::vector<std::string>{"CAS", ".#.", "..."}));
     EXPECT_TRUE(game().modified);
     EXPECT_EQ(Highlights(), (std::vector<std::string>{"***", "...", "..."}));
+}
+
+TEST_F(QuillbyApp, AClickOnAClueLineSelectsItsRunForTyping)
+{
+    Start();
+    ClueWindow& clues = Frame().Clues();
+    EXPECT_EQ(clues.pos(), View().mapToGlobal(QPoint(View().width() + 10, 0)));
+    const QRect wet = clues.List().GetItemRect(2);
+    ASSERT_EQ(clues.GetLineText(2), "3) Soaked [3]");
+    QTest::mouseClick(clues.List().viewport(), Qt::LeftButton, {}, wet.center());
+    EXPECT_EQ(Highlights(), (std::vector<std::string>{"...", "...", "***"}));
+    EXPECT_EQ(Prompt(), "Clue: Soaked");
+    QTest::keyClicks(&View(), QStringLiteral("WE"));
+    EXPECT_EQ(Guesses()[2], "WE.");
+
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_FALSE(clues.isVisible());
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_TRUE(clues.isVisible());
 }
 
 TEST_F(QuillbyApp, ClicksOnACrossingSwitchAcrossDownAcross)
