@@ -6,7 +6,6 @@
 #include <QLayout>
 #include <QStatusBar>
 
-#include "ui/app/app_icon.h"
 #include "ui/cluewindow/clue_window.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
@@ -44,7 +43,6 @@ private:
 
 CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(game)
 {
-    setWindowIcon(AppIcon());
     view = new CQuillbyView(game, this);
     setCentralWidget(view);
     BuildActions();
