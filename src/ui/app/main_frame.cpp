@@ -112,7 +112,9 @@ void CMainFrame::FitFrameToGrid(int width, int height)
     }
     const QSize chrome = size() - view->size();
     resize(GridViewSize(width, height) + chrome);
-    raise();
+    if (isVisible()) {
+        raise();
+    }
     PlaceClueWindow(game.clueWindowShown);
 }
 
