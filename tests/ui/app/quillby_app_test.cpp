@@ -270,17 +270,21 @@ TEST_F(QuillbyApp, TheFrameFitsTheViewToTheGrid)
     EXPECT_EQ(View().size(), QSize(417, 417));
 }
 
-TEST_F(QuillbyApp, RepaintAndResizeAskedFromAWorkerThreadRunOnTheUiThread)
+TEST_F(QuillbyApp, WindowCallsFromAWorkerThreadRunOnTheUiThread)
 {
     Start();
     std::thread worker([this] {
         game().host.Repaint(false);
         game().host.FitFrameToGrid(9, 9);
+        game().host.SetStatusText(StatusPane::Prompt, "Generating");
+        game().host.SetTitle("Busy - Quillby");
     });
     worker.join();
     EXPECT_EQ(View().size(), GridViewSize(3, 3));  // not yet: queued for the ui thread
     QCoreApplication::processEvents();
     EXPECT_EQ(View().size(), GridViewSize(9, 9));
+    EXPECT_EQ(Prompt(), "Generating");
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Busy - Quillby"));
 }
 
 TEST_F(QuillbyApp, AMissingDataFileIsNamedOnceAndTheGameStillStarts)
