@@ -65,6 +65,10 @@ void CMainFrame::SetPaneText(StatusPane pane, const QString& text)
 {
     QLabel* label = pane == StatusPane::Prompt ? promptPane : timePane;
     label->setText(text);
+    // A long clue is cut off by the pane's fixed width; pointing at the pane shows all of it.
+    label->setToolTip(label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width()
+                          ? text
+                          : QString());
     label->repaint();  // at once, as a status line should, even inside a long operation
 }
 
