@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -320,6 +322,27 @@ TEST_F(QuillbyApp, ToolbarHasTheTwelveButtonsWithTheirTooltipsAndPrompts)
     EXPECT_EQ(Prompt(), "");
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(pause, &leave);
+    EXPECT_EQ(Prompt(), "Ready");
+}
+
+TEST_F(QuillbyApp, MenusComeFromTheCommandTableAndLeavingOneSaysReady)
+{
+    Start();
+    QStringList titles;
+    for (QAction* menu : Frame().menuBar()->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Options", "&Clock", "Colour &Scheme", "&Help"}));
+    QMenu* file = Frame().menuBar()->actions().first()->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->actions().first()->text(), QStringLiteral("&New Puzzle"));
+    EXPECT_EQ(file->actions().first()->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(file->actions()[2]->isSeparator());
+
+    file->popup(QPoint(0, 0));
+    file->actions()[4]->hover();  // Save current puzzle
+    EXPECT_EQ(Prompt(), "Save a puzzle");
+    file->hide();
     EXPECT_EQ(Prompt(), "Ready");
 }
 
