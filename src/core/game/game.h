@@ -1,16 +1,19 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
 #include "core/game/clue_list.h"
 #include "core/game/commands.h"
+#include "core/game/square_look.h"
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
@@ -209,6 +212,29 @@ public:
     bool EndGeneration();
     // The generating dialog's text after one more tick; dotCount runs 1..8, then 0 again.
     static std::string NextGeneratingText(int& dotCount);
+    // --- Look of the grid (game_look.cpp) -------------------------------------------------
+    // The colours of the current scheme in the current mode.
+    ColourScheme Colours() const;
+    // How one square is drawn on a surface: fill, letter, cursor mark and number.
+    SquareLook LookOf(const Square& square, Surface surface = Surface::Screen) const;
+
+    // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
+    // Start-up loading in its order: the word graph, the clue stores, the settings file, then
+    // the log.
+    void LoadState();
+    // The data files the game cannot play without, as paths relative to the application
+    // folder ("data/eng_dawg"); empty when all are there.
+    std::vector<std::string> MissingDataFiles() const;
+    // The one message that names the missing files and how to make them; empty when none.
+    std::string MissingDataMessage() const;
+    // Between the save points, the puzzle of the current mode is written to its autosave file
+    // while it is modified, so a crash or a kill loses at most the time since the last call.
+    // Nothing is written when the image is the one last written; puzzlePath and modified are
+    // untouched. True when the file was written.
+    bool SafetyAutosave();
+    // The program is closing: the puzzle of the current mode is autosaved, both clue stores
+    // (unless a store is empty and its file never existed) and the settings are written.
+    void SaveOnExit();
 
 private:
     std::int64_t clockCountedUntil = 0;
@@ -238,6 +264,8 @@ private:
     std::optional<std::string> AnswerProblem(int expectedLength, const std::string& answer);
     void AfterCreatorEdit();
     void SaveUserClues();
+
+    std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
 };
 
 }  // namespace quillby

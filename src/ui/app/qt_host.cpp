@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QThread>
+
+#include "ui/app/main_frame.h"
+#include "ui/view/quillby_view.h"
 
 #include "ui/creator/clue_entry_dialog.h"
 #include "ui/creator/creator_instructions_dialog.h"
@@ -13,6 +17,18 @@ namespace quillby {
 namespace {
 
 const QString kFilter = QStringLiteral("Crossword files (*.crs)");
+
+// Widgets may only be touched on the thread that made them; a call from elsewhere (the
+// generator's worker asking for a repaint or a resize) is queued to that thread instead.
+template <typename Work>
+void OnUiThread(QObject* owner, Work work)
+{
+    if (QThread::currentThread() == owner->thread()) {
+        work();
+    } else {
+        QMetaObject::invokeMethod(owner, std::move(work), Qt::QueuedConnection);
+    }
+}
 
 }  // namespace
 
@@ -86,9 +102,18 @@ void QtHost::PlaySound(const std::string&)
 {
 }
 
+void QtHost::SetFrame(CMainFrame* newFrame)
+{
+    frame = newFrame;
+    window = newFrame;
+}
+
 void QtHost::Repaint(bool)
 {
-    if (window) {
+    // The view is redrawn whole from its buffer, so erasing first would change nothing.
+    if (frame) {
+        OnUiThread(frame, [view = &frame->View()] { view->update(); });
+    } else if (window) {
         window->update();
     }
 }
@@ -96,20 +121,65 @@ void QtHost::Repaint(bool)
 void QtHost::SetTitle(const std::string& title)
 {
     if (window) {
-        window->setWindowTitle(QString::fromStdString(title));
+        OnUiThread(window, [target = window, text = QString::fromStdString(title)] {
+            if (target) {
+                target->setWindowTitle(text);
+            }
+        });
+    }
+}
+
+void QtHost::SetStatusText(StatusPane pane, const std::string& text)
+{
+    if (frame) {
+        OnUiThread(frame, [target = frame, pane, text = QString::fromStdString(text)] {
+            target->SetPaneText(pane, text);
+        });
+    }
+}
+
+void QtHost::FitFrameToGrid(int width, int height)
+{
+    if (frame) {
+        OnUiThread(frame,
+                   [target = frame, width, height] { target->FitFrameToGrid(width, height); });
     }
 }
 
 void QtHost::Minimise()
 {
-    if (window) {
+    if (frame) {
+        frame->MinimiseAll();
+    } else if (window) {
         window->showMinimized();
     }
 }
 
 std::optional<int> QtHost::RunPuzzleSizeDialog(Game& game, int choice)
 {
-    return quillby::RunPuzzleSizeDialog(game, choice, window);
+    QWidget* parent = frame != nullptr ? static_cast<QWidget*>(frame) : window.data();
+    return quillby::RunPuzzleSizeDialog(game, choice, parent);
+}
+
+void QtHost::PlaceClueWindow(bool shown)
+{
+    if (frame) {
+        OnUiThread(frame, [target = frame, shown] { target->PlaceClueWindow(shown); });
+    }
+}
+
+void QtHost::ClueLinesChanged()
+{
+    if (frame) {
+        OnUiThread(frame, [target = frame] { target->ClueLinesChanged(); });
+    }
+}
+
+void QtHost::ClueLineSelected(int index)
+{
+    if (frame) {
+        OnUiThread(frame, [target = frame, index] { target->ClueLineSelected(index); });
+    }
 }
 
 }  // namespace quillby

@@ -7,12 +7,17 @@
 
 namespace quillby {
 
+class CMainFrame;
+
 // Host over Qt: message boxes and file dialogs owned by the main window. The parts that need
 // the main frame (title, status, clue window) are forwarded to it by the frame's own Host.
 class QtHost : public Host {
 public:
     explicit QtHost(QWidget* window = nullptr) : window(window) {}
     void SetWindow(QWidget* newWindow) { window = newWindow; }
+    // From here on the title, status panes, repaints, sizing and the clue window go to the
+    // frame. Null detaches it (the frame is being destroyed).
+    void SetFrame(CMainFrame* newFrame);
 
     Reply ShowMessage(const std::string& text, const std::string& caption,
                       Buttons buttons) override;
@@ -21,12 +26,12 @@ public:
     void PlaySound(const std::string& path) override;
     void Repaint(bool erase) override;
     void SetTitle(const std::string& title) override;
-    void SetStatusText(StatusPane, const std::string&) override {}
-    void FitFrameToGrid(int, int) override {}
+    void SetStatusText(StatusPane pane, const std::string& text) override;
+    void FitFrameToGrid(int width, int height) override;
     void Minimise() override;
-    void PlaceClueWindow(bool) override {}
-    void ClueLinesChanged() override {}
-    void ClueLineSelected(int) override {}
+    void PlaceClueWindow(bool shown) override;
+    void ClueLinesChanged() override;
+    void ClueLineSelected(int index) override;
 
     // The "Create a puzzle" dialog over the window (ui/generator).
     std::optional<int> RunPuzzleSizeDialog(Game& game, int choice) override;
@@ -38,6 +43,7 @@ public:
 
 protected:
     QPointer<QWidget> window;
+    CMainFrame* frame = nullptr;
 };
 
 }  // namespace quillby

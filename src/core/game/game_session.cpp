@@ -1,0 +1,91 @@
+#include <filesystem>
+
+#include "core/common/file_io.h"
+#include "core/game/game.h"
+
+namespace quillby {
+
+namespace {
+
+inline constexpr const char* kLogFile = "check.txt";
+
+}  // namespace
+
+void Game::LoadState()
+{
+    (void)LoadWordGraph();  // a missing graph is reported with the other missing data
+    LoadClueStores();
+    settings = LoadSettings(paths.Settings());
+    (void)StartLog(kLogFile);
+}
+
+std::vector<std::string> Game::MissingDataFiles() const
+{
+    const std::vector<std::string> needed = {"data/eng_dawg", "data/eng_clues.b", "data/9x9",
+                                             "data/11x11", "data/eng_default.crs"};
+    std::vector<std::string> missing;
+    for (const std::string& name : needed) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(paths.folder + "/" + name, error)) {
+            missing.push_back(name);
+        }
+    }
+    return missing;
+}
+
+std::string Game::MissingDataMessage() const
+{
+    const std::vector<std::string> missing = MissingDataFiles();
+    if (missing.empty()) {
+        return {};
+    }
+    std::string text = "Quillby cannot find these data files in " + paths.folder + ":\n\n";
+    for (const std::string& name : missing) {
+        text += "    " + name + "\n";
+    }
+    text +=
+        "\nThey are made by the build: run \"cmake --build build\" in the source folder, then "
+        "start the game from build/app. Until then new puzzles and clues are not available.";
+    return text;
+}
+
+bool Game::SafetyAutosave()
+{
+    if (!modified || crossword.width == 0) {
+        return false;
+    }
+    // The same images the mode's autosave writes, without touching puzzlePath or modified.
+    std::vector<std::byte> image = CreateMode()
+                                       ? SerializePuzzle(crossword, 1, Clock{}, false)
+                                       : SerializePuzzle(crossword, userMade, clock, completed);
+    if (image == lastSafetyImage) {
+        return false;
+    }
+    const std::string target = CreateMode() ? paths.CreateAutosave() : paths.PlayAutosave();
+    if (!WriteFileAtomically(target, image)) {
+        return false;  // like every autosave, a failure is not reported
+    }
+    lastSafetyImage = std::move(image);
+    return true;
+}
+
+void Game::SaveOnExit()
+{
+    if (CreateMode()) {
+        AutosaveCreate();
+    } else {
+        AutosavePlay();
+    }
+    // A clue file that was never there and a store still empty are not written: an empty file
+    // would stand where the build is to put the real one, and look to it like its own.
+    for (auto [store, path] :
+         {std::pair{&clues, paths.MainClues()}, std::pair{&userClues, paths.UserClues()}}) {
+        std::error_code error;
+        if (!store->Empty() || std::filesystem::exists(path, error)) {
+            (void)store->Save(path);
+        }
+    }
+    (void)SaveSettings(paths.Settings(), settings);
+}
+
+}  // namespace quillby

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillby {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+// The five colours a scheme gives the grid.
+struct ColourScheme {
+    Rgb square;     // an open square
+    Rgb block;      // a blocked square
+    Rgb number;     // clue numbers
+    Rgb highlight;  // open squares of the selected run
+    Rgb letter;     // letters
+    bool operator==(const ColourScheme&) const = default;
+};
+
+inline constexpr int kColourSchemeCount = 4;
+inline constexpr Rgb kGridBackground{128, 128, 128};  // around the grid, inside a black frame
+
+// The colours of scheme 0..3; only scheme 0 depends on the mode (its blocks are dark grey in
+// Create mode). A number outside 0..3 can only come from a damaged settings file and draws as
+// scheme 0.
+ColourScheme SchemeColours(int scheme, bool createMode);
+
+// Where a grid is drawn: the letters and marks shown differ on paper.
+enum class Surface { Screen, PrintedPuzzle, PrintedSolution };
+
+// Everything a painter needs to draw one square, worked out from the game state.
+struct SquareLook {
+    bool open = false;
+    Rgb fill;         // block colour, highlight or square colour
+    char letter = 0;  // 'A'..'Z' or '?', 0 for none
+    Rgb letterColour;
+    bool cursorMark = false;  // the underline under the typing cursor
+    int number = 0;           // 0 for none
+    Rgb numberColour;
+    bool operator==(const SquareLook&) const = default;
+};
+
+}  // namespace quillby

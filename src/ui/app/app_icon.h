@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace quillby {
+
+// The application's picture, a small crossword with a quill, drawn at any square size.
+QImage AppIconImage(int size);
+// The same picture at the usual icon sizes.
+QIcon AppIcon();
+
+}  // namespace quillby

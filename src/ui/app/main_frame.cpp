@@ -1,0 +1,181 @@
+#include "ui/app/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
+
+#include "ui/cluewindow/clue_window.h"
+#include "ui/view/grid_painter.h"
+#include "ui/view/quillby_view.h"
+
+namespace quillby {
+
+namespace {
+
+constexpr int kPromptPaneWidth = 250;
+constexpr int kTimePaneWidth = 100;
+constexpr int kClockPeriodMs = 1000;
+constexpr int kCommandRefreshMs = 250;
+// A crash or a kill loses at most this much play.
+constexpr int kSafetyAutosaveMs = 30 * 1000;
+
+// A status bar pane of a fixed width that may be cut short, rather than widen the window, when
+// the grid is narrower than the panes.
+class StatusPaneLabel : public QLabel {
+public:
+    StatusPaneLabel(int width, const QString& text, QWidget* parent)
+        : QLabel(text, parent), paneWidth(width)
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    }
+    QSize sizeHint() const override { return {paneWidth, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int paneWidth;
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(game)
+{
+    view = new CQuillbyView(game, this);
+    setCentralWidget(view);
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    BuildClueWindow();
+    StartTimers();
+    view->setFocus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QString CMainFrame::PaneText(StatusPane pane) const
+{
+    return pane == StatusPane::Prompt ? promptPane->text() : timePane->text();
+}
+
+void CMainFrame::SetPaneText(StatusPane pane, const QString& text)
+{
+    QLabel* label = pane == StatusPane::Prompt ? promptPane : timePane;
+    label->setText(text);
+    // A long clue is cut off by the pane's fixed width; pointing at the pane shows all of it.
+    label->setToolTip(label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width()
+                          ? text
+                          : QString());
+    label->repaint();  // at once, as a status line should, even inside a long operation
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    const QString start = QString::fromUtf8(kClickASquare);
+    promptPane = new StatusPaneLabel(kPromptPaneWidth, start, this);
+    timePane = new StatusPaneLabel(kTimePaneWidth, start, this);
+    statusBar()->addWidget(promptPane);
+    statusBar()->addWidget(timePane);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void CMainFrame::StartTimers()
+{
+    monotonic.start();
+    game.StartClock(monotonic.elapsed());
+    connect(&clockTimer, &QTimer::timeout, this, &CMainFrame::OnClockTimer);
+    clockTimer.start(kClockPeriodMs);
+    connect(&commandTimer, &QTimer::timeout, this, &CMainFrame::RefreshCommands);
+    commandTimer.start(kCommandRefreshMs);
+    connect(&safetyTimer, &QTimer::timeout, this, &CMainFrame::OnSafetyTimer);
+    safetyTimer.start(kSafetyAutosaveMs);
+}
+
+void CMainFrame::OnClockTimer()
+{
+    game.OnClockTimer(monotonic.elapsed());
+}
+
+void CMainFrame::OnSafetyTimer()
+{
+    // A modal dialog may be a generation, whose worker owns the grid until it closes.
+    if (QApplication::activeModalWidget() == nullptr) {
+        (void)game.SafetyAutosave();
+    }
+}
+
+void CMainFrame::FitFrameToGrid(int width, int height)
+{
+    // The window's chrome (menu bar, toolbar, status bar) is what the window has around the
+    // view now; the view gets exactly the grid with its margins.
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
+    const QSize chrome = size() - view->size();
+    resize(GridViewSize(width, height) + chrome);
+    if (isVisible()) {
+        raise();
+    }
+    PlaceClueWindow(game.clueWindowShown);
+}
+
+void CMainFrame::BuildClueWindow()
+{
+    clueWindow = new ClueWindow(this);
+    clueWindow->hide();  // shown beside the frame once the frame itself is on screen
+    connect(clueWindow, &ClueWindow::ListSelect, this, &CMainFrame::OnClueLineClicked);
+}
+
+void CMainFrame::OnClueLineClicked(int item)
+{
+    if (game.OnListSelect(item)) {
+        // Typing goes on in the grid, as after a click on it.
+        activateWindow();
+        view->setFocus();
+    }
+}
+
+void CMainFrame::PlaceClueWindow(bool shown)
+{
+    if (!shown || !isVisible()) {
+        clueWindow->hide();
+        return;
+    }
+    clueWindow->move(view->mapToGlobal(QPoint(view->width() + 10, 0)));
+    clueWindow->show();
+    clueWindow->raise();
+}
+
+void CMainFrame::MinimiseAll()
+{
+    showMinimized();
+    clueWindow->showMinimized();
+}
+
+void CMainFrame::ClueLinesChanged()
+{
+    clueWindow->SetLines(game.clueList.Lines());
+}
+
+void CMainFrame::ClueLineSelected(int index)
+{
+    clueWindow->SelectLine(index);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!game.QueryQuit()) {
+        event->ignore();
+        return;
+    }
+    game.SaveOnExit();
+    clueWindow->close();
+    clockTimer.stop();
+    safetyTimer.stop();
+    event->accept();
+}
+
+}  // namespace quillby

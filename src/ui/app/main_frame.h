@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include "core/game/game.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace quillby {
+
+class CQuillbyView;
+class ClueWindow;
+
+// The main window: menu bar, toolbar and status bar around the view, all built from the
+// command table. Glue only: every command's rule and enabling is the Game's.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(Game& game, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CQuillbyView& View() { return *view; }
+    QAction* Action(CommandId id) const { return actions.value(static_cast<int>(id)); }
+    QToolBar* ToolBar() const { return toolBar; }
+    QString PaneText(StatusPane pane) const;
+    ClueWindow& Clues() { return *clueWindow; }
+
+    void SetPaneText(StatusPane pane, const QString& text);
+    // Sizes the window so the view shows exactly the grid with its margins, raises it and
+    // places the clue window.
+    void FitFrameToGrid(int width, int height);
+    // Beside the view, top edges level, 10 pixels right of it; or hidden.
+    void PlaceClueWindow(bool shown);
+    void MinimiseAll();
+    void ClueLinesChanged();
+    void ClueLineSelected(int index);
+
+    // Enabled, checked and text of every command from the game's rules.
+    void RefreshCommands();
+    // Runs a command as its menu item or toolbar button does.
+    void RunCommand(CommandId id);
+    // The timers' work, callable directly (tests drive them without waiting).
+    void OnClockTimer();
+    void OnSafetyTimer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void StartTimers();
+    void BuildClueWindow();
+    void OnClueLineClicked(int item);
+    void ShowPrompt(CommandId id);
+    void RunDesktopCommand(CommandId id);
+
+    Game& game;
+    CQuillbyView* view = nullptr;
+    QToolBar* toolBar = nullptr;
+    QLabel* promptPane = nullptr;
+    QLabel* timePane = nullptr;
+    QHash<int, QAction*> actions;
+    QList<QMenu*> menus;
+    QTimer clockTimer;
+    QTimer commandTimer;
+    QTimer safetyTimer;
+    QElapsedTimer monotonic;
+    // A window of its own beside the frame, kept above it and closed with it.
+    ClueWindow* clueWindow = nullptr;
+};
+
+}  // namespace quillby

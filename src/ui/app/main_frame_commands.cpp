@@ -1,0 +1,157 @@
+// The command side of the main frame: actions, menus, toolbar and their status prompts, all
+// made from the game's command table.
+#include <QAction>
+#include <QEvent>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/app/about_box.h"
+#include "ui/app/instructions_dialog.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/toolbar_icons.h"
+#include "ui/view/quillby_view.h"
+
+namespace quillby {
+
+namespace {
+
+constexpr const char* kReady = "Ready";
+constexpr const char* kNoTooltip = "quillbyNoTooltip";
+
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text == nullptr ? "" : text);
+}
+
+}  // namespace
+
+void CMainFrame::BuildActions()
+{
+    for (const CommandInfo& info : AllCommands()) {
+        auto* action = new QAction(Text(info.text), this);
+        action->setShortcut(QKeySequence(Text(info.shortcut)));
+        // Actions are also added to the frame, so their shortcuts work whatever has focus.
+        addAction(action);
+        const CommandId id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        connect(action, &QAction::hovered, this, [this, id] { ShowPrompt(id); });
+        actions.insert(static_cast<int>(id), action);
+    }
+}
+
+void CMainFrame::BuildMenus()
+{
+    for (const MenuInfo& info : Menus()) {
+        QMenu* menu = menuBar()->addMenu(Text(info.title));
+        for (const CommandId id : info.items) {
+            if (id == CommandId::None) {
+                menu->addSeparator();
+            } else if (QAction* action = Action(id)) {
+                menu->addAction(action);
+            }
+        }
+        // The enabling rules are read when a menu opens, so it never shows a stale state.
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommands);
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { SetPaneText(StatusPane::Prompt, QString::fromUtf8(kReady)); });
+        menus.append(menu);
+    }
+}
+
+void CMainFrame::BuildToolBar()
+{
+    toolBar = addToolBar(QStringLiteral("Toolbar"));
+    toolBar->setObjectName(QStringLiteral("toolbar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    toolBar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);  // no menu to hide the toolbar with
+    int image = 0;
+    for (const CommandId id : ToolbarLayout()) {
+        if (id == CommandId::None) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = Action(id);
+        if (action == nullptr) {
+            continue;
+        }
+        action->setIcon(ToolbarIcon(image++));
+        const CommandInfo* info = FindCommand(id);
+        const QString tooltip = Text(info != nullptr ? info->tooltip : "");
+        // An action without a tooltip of its own would show its menu text: such buttons are
+        // marked and their tooltip events dropped.
+        if (!tooltip.isEmpty()) {
+            action->setToolTip(tooltip);
+        }
+        toolBar->addAction(action);
+        if (QWidget* button = toolBar->widgetForAction(action)) {
+            button->setProperty(kNoTooltip, tooltip.isEmpty());
+            button->installEventFilter(this);
+        }
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (button != nullptr) {
+        if (event->type() == QEvent::ToolTip && button->property(kNoTooltip).toBool()) {
+            return true;
+        }
+        if (event->type() == QEvent::Leave) {
+            SetPaneText(StatusPane::Prompt, QString::fromUtf8(kReady));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowPrompt(CommandId id)
+{
+    const CommandInfo* info = FindCommand(id);
+    SetPaneText(StatusPane::Prompt, Text(info != nullptr ? info->prompt : ""));
+}
+
+void CMainFrame::RefreshCommands()
+{
+    for (const CommandInfo& info : AllCommands()) {
+        QAction* action = Action(info.id);
+        const CommandState state = game.StateOf(info.id);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked);  // only a checked item shows a mark
+        action->setChecked(state.checked);
+        if (!state.text.empty() && action->text() != QString::fromStdString(state.text)) {
+            action->setText(QString::fromStdString(state.text));
+        }
+    }
+}
+
+void CMainFrame::RunCommand(CommandId id)
+{
+    if (!game.RunCommand(id)) {
+        RunDesktopCommand(id);
+    }
+    RefreshCommands();
+}
+
+void CMainFrame::RunDesktopCommand(CommandId id)
+{
+    switch (id) {
+        case CommandId::Exit:
+            close();
+            break;
+        case CommandId::About:
+            AboutBox(this).exec();
+            break;
+        case CommandId::HowToPlay:
+            InstructionsDialog(this).exec();
+            break;
+        default:
+            // Printing and print setup arrive with their dialogs.
+            break;
+    }
+}
+
+}  // namespace quillby

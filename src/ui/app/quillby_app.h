@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/game/game.h"
+#include "ui/app/qt_host.h"
+
+namespace quillby {
+
+class CMainFrame;
+
+// The program's start-up: the game state, then the main frame with its view, then the
+// puzzle of the mode the game was left in. Holds them for the whole run.
+class CQuillbyApp {
+public:
+    // folder: the application folder, which every data path starts from.
+    explicit CQuillbyApp(std::string folder);
+    ~CQuillbyApp();
+    CQuillbyApp(const CQuillbyApp&) = delete;
+    CQuillbyApp& operator=(const CQuillbyApp&) = delete;
+
+    // Loads, shows the main frame and restores the puzzle. A missing data file is named once
+    // in a message box; the game runs on without it.
+    void Start();
+
+    Game& GameState() { return game; }
+    CMainFrame& Frame() { return *frame; }
+
+private:
+    QtHost host;
+    Game game;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+}  // namespace quillby

@@ -1,0 +1,31 @@
+# Desktop integration: the icon drawn by the game's own code, a launcher that starts the game
+# in a per-user copy of the application folder (installed by tools/data), and the desktop
+# entry that runs it.
+# The shipped application folder as seen from the binary folder, so the install prefix may
+# still change at install time (cmake --install build --prefix ...).
+file(RELATIVE_PATH QUILLBY_SHARED_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}"
+    "${CMAKE_INSTALL_FULL_DATADIR}/quillby")
+
+add_executable(quillby-icon "${CMAKE_CURRENT_LIST_DIR}/quillby_icon_main.cpp")
+target_link_libraries(quillby-icon PRIVATE quillby_ui)
+quillby_warnings(quillby-icon)
+
+set(QUILLBY_ICON_DIR "${CMAKE_CURRENT_BINARY_DIR}/icons")
+add_custom_command(OUTPUT "${QUILLBY_ICON_DIR}/256x256/quillby.png"
+    COMMAND quillby-icon "${QUILLBY_ICON_DIR}"
+    DEPENDS quillby-icon
+    COMMENT "Drawing the application icon")
+add_custom_target(quillby_icons ALL DEPENDS "${QUILLBY_ICON_DIR}/256x256/quillby.png")
+
+configure_file("${CMAKE_CURRENT_LIST_DIR}/quillby.desktop.in"
+    "${CMAKE_CURRENT_BINARY_DIR}/quillby.desktop" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/quillby-launcher.in"
+    "${CMAKE_CURRENT_BINARY_DIR}/quillby-launcher" @ONLY)
+
+install(PROGRAMS "${CMAKE_CURRENT_BINARY_DIR}/quillby-launcher" DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES "${CMAKE_CURRENT_BINARY_DIR}/quillby.desktop"
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size 16 32 48 64 128 256)
+    install(FILES "${QUILLBY_ICON_DIR}/${size}x${size}/quillby.png"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()

@@ -1,0 +1,25 @@
+// Writes the application's icon as PNG files for the desktop's icon theme, from the same
+// drawing the window uses: quillby-icon OUTPUT_FOLDER writes OUTPUT_FOLDER/<size>/quillby.png.
+#include <QDir>
+#include <QImage>
+#include <cstdio>
+
+#include "ui/app/app_icon.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quillby-icon OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString sized = QStringLiteral("%1/%2x%2").arg(folder).arg(size);
+        if (!QDir().mkpath(sized) ||
+            !quillby::AppIconImage(size).save(sized + QStringLiteral("/quillby.png"))) {
+            std::fprintf(stderr, "quillby-icon: cannot write %s\n", qPrintable(sized));
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+
+#include "core/game/game.h"
+
+class QPainter;
+
+namespace quillby {
+
+// The fonts every grid drawing uses, screen and paper alike, made once for the process.
+const QFont& LetterFont();
+const QFont& NumberFont();
+
+inline QColor ToQColor(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// The view's size that shows a width x height grid with its margins.
+QSize GridViewSize(int width, int height);
+
+// Draws one square at its own pixel position. Coordinates are logical pixels: the painter's
+// device pixel ratio or transform scales them, so lines stay one logical pixel wide.
+void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look);
+
+// The grey background with its one-pixel black frame, covering area.
+void DrawBackground(QPainter& painter, QSize area);
+
+// Every square of the grid, column by column, as the game says it looks on this surface.
+void DrawGrid(QPainter& painter, const Game& game, Surface surface);
+
+}  // namespace quillby
