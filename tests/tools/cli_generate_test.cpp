@@ -7,21 +7,15 @@
 #include "core/wordgraph/dawg_writer.h"
 #include "support/temp_app_folder.h"
 #include "support/word_world.h"
+#include "tools/cli_run.h"
 
 namespace quillby {
 namespace {
 
-using testing::TempAppFolder;
+using testing::JsonLines;
+using testing::RunCli;
 
-int RunCli(std::vector<std::string> args, std::string& out, std::string& err)
-{
-    std::ostringstream outStream;
-    std::ostringstream errStream;
-    const int status = cli::Main(args, outStream, errStream);
-    out = outStream.str();
-    err = errStream.str();
-    return status;
-}
+using testing::TempAppFolder;
 
 // A 9 x 9 template whose only answers are the lattice in its top left corner.
 std::vector<std::string> LatticeIn9x9()
@@ -32,16 +26,6 @@ std::vector<std::string> LatticeIn9x9()
     }
     rows.resize(9, "#########");
     return rows;
-}
-
-std::vector<nlohmann::json> Lines(const std::string& out)
-{
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(nlohmann::json::parse(line));
-    }
-    return lines;
 }
 
 std::vector<nlohmann::json> WithoutMillis(std::vector<nlohmann::json> lines)
@@ -84,9 +68,9 @@ TEST(CliGenerate, TheSameSeedGivesTheSameOutput)
     std::string err;
     ASSERT_EQ(RunCli(args, first, err), 0) << err;
     ASSERT_EQ(RunCli(args, second, err), 0) << err;
-    const auto lines = Lines(first);
+    const auto lines = JsonLines(first);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(WithoutMillis(lines), WithoutMillis(Lines(second)));
+    EXPECT_EQ(WithoutMillis(lines), WithoutMillis(JsonLines(second)));
     EXPECT_EQ(testing::ReadBytes(folder.Data("eng_clues.b")), before);  // never written back
 
     const nlohmann::json& puzzle = lines[0];
@@ -104,7 +88,7 @@ TEST(CliGenerate, TheSameSeedGivesTheSameOutput)
     std::vector<std::string> otherSeed = args;
     otherSeed[4] = "99";
     ASSERT_EQ(RunCli(otherSeed, other, err), 0);
-    EXPECT_NE(Lines(other)[0]["solution"], puzzle["solution"]);
+    EXPECT_NE(JsonLines(other)[0]["solution"], puzzle["solution"]);
 }
 
 TEST(CliGenerate, WritesThePuzzleThatShowReadsBack)
@@ -121,7 +105,7 @@ TEST(CliGenerate, WritesThePuzzleThatShowReadsBack)
         << err;
     std::string shown;
     ASSERT_EQ(RunCli({"show", crs}, shown, err), 0) << err;
-    nlohmann::json generated = Lines(out)[0];
+    nlohmann::json generated = JsonLines(out)[0];
     for (const char* key : {"seed", "attempts", "template", "millis"}) {
         generated.erase(key);
     }
