@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/game/game.h"
+#include "ui/print/print_controller.h"
 
 class QAction;
 class QLabel;
@@ -29,6 +30,7 @@ public:
     CQuillbyView& View() { return *view; }
     QAction* Action(CommandId id) const { return actions.value(static_cast<int>(id)); }
     QToolBar* ToolBar() const { return toolBar; }
+    PrintController& Printing() { return printController; }
     QString PaneText(StatusPane pane) const;
     // The floating clue window, or null before it exists.
     QWidget* ClueWindowWidget() const;
@@ -75,6 +77,7 @@ private:
     QTimer commandTimer;
     QTimer safetyTimer;
     QElapsedTimer monotonic;
+    PrintController printController{game};
     // Placeholder until the clue window widget lands: the frame owns it as a top-level window.
     QPointer<QWidget> clueWindow;
 };

@@ -154,8 +154,15 @@ void CMainFrame::RunDesktopCommand(CommandId id)
             // generator's dialogs land.
             view->update();
             break;
+        case CommandId::Print:
+        case CommandId::PrintDirect:
+            printController.Print(this, id == CommandId::PrintDirect);
+            break;
+        case CommandId::PrintSetup:
+            printController.PageSetup(this);
+            break;
         default:
-            // Printing, print setup and the creator's instructions arrive with their dialogs.
+            // The creator's instructions arrive with their dialog.
             break;
     }
 }
