@@ -12,12 +12,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 
 #include "core/game/game.h"
+#include "modal_dialogs.h"
 #include "support/grids.h"
 #include "support/scripted_host.h"
 #include "support/temp_app_folder.h"
@@ -27,41 +29,10 @@
 namespace quillby {
 namespace {
 
+using testing::ModalDialogs;
 using testing::ScriptedHost;
 using testing::SetGrid;
 using testing::TempAppFolder;
-
-// Answers the modal dialogs that open, in order; each answer gets the dialog and must close it.
-class Dialogs : public QObject {
-public:
-    using Answer = std::function<void(QWidget*)>;
-
-    Dialogs()
-    {
-        connect(&timer, &QTimer::timeout, this, &Dialogs::Poll);
-        timer.start(5);
-    }
-    void Then(Answer answer) { answers.push_back(std::move(answer)); }
-    std::size_t Pending() const { return answers.size(); }
-    std::vector<QString> titles;  // of every dialog answered
-
-private:
-    void Poll()
-    {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || dialog->property("answered").toBool() || answers.empty()) {
-            return;
-        }
-        dialog->setProperty("answered", true);
-        titles.push_back(dialog->windowTitle());
-        Answer answer = std::move(answers.front());
-        answers.pop_front();
-        answer(dialog);
-    }
-
-    std::deque<Answer> answers;
-    QTimer timer;
-};
 
 PrintOptionsDialog* Options(QWidget* dialog)
 {
@@ -76,7 +47,7 @@ protected:
     ScriptedHost host;
     Game game{host, folder.Path()};
     PrintController controller{game};
-    Dialogs dialogs;
+    ModalDialogs dialogs;
 
     void SetUp() override
     {
@@ -159,15 +130,20 @@ TEST_F(PrintCommand, PrintShowsThePrintDialogForThePrinterThatPageSetupSets)
     controller.Print(nullptr, false);
     EXPECT_EQ(seen, &controller.Printer());
 
+    // The page set-up's choice stays with the printer for the next print.
     seen = nullptr;
     dialogs.Then([&seen](QWidget* dialog) {
         auto* setup = qobject_cast<QPageSetupDialog*>(dialog);
         ASSERT_NE(setup, nullptr) << "expected the page set-up";
         seen = setup->printer();
-        setup->reject();
+        auto* landscape = setup->findChild<QRadioButton*>(QStringLiteral("landscape"));
+        ASSERT_NE(landscape, nullptr);
+        landscape->click();
+        setup->accept();
     });
     controller.PageSetup(nullptr);
     EXPECT_EQ(seen, &controller.Printer());
+    EXPECT_EQ(controller.Printer().pageLayout().orientation(), QPageLayout::Landscape);
 
     if (QPrinterInfo::defaultPrinterName().isEmpty()) {
         // Printing directly with no printer to print to offers the print dialog instead.
@@ -199,6 +175,9 @@ TEST_F(PrintCommand, PreviewAndSaveAsPdfUseTheChosenOptions)
         ASSERT_NE(pages, nullptr);
         pages->updatePreview();
         previewPages = pages->pageCount();
+        preview->resize(700, 800);
+        QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
+        preview->grab().save(QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/print_preview.png"));
         preview->reject();
     });
     controller.Print(nullptr, false);

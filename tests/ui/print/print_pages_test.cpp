@@ -171,7 +171,8 @@ TEST_F(PrintPdf, NineByNinePrintsHeadersEveryClueAndTheSolutionOnItsOwnSheet)
     std::erase_if(solution, [](char c) { return c >= '0' && c <= '9'; });
     for (const AnswerEntry& entry : game.crossword.answers) {
         if (entry.direction == kAcross) {
-            EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos) << entry.AnswerWord() << " in " << solution;
+            EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos)
+                << entry.AnswerWord() << " in " << solution;
         }
     }
     EXPECT_EQ(solution.find("Clues"), std::string::npos);  // no clue lists on the solution
