@@ -93,13 +93,10 @@ public:
     // store (its clueItemId is then left as it was).
     void AddClueSection(bool across);
     void AddUserClueSection(bool across);
-    // The store the clue lines come from.
-    const ClueStore& ListedClues() const;
     // A click on clue line item (-1: below the lines) selects that answer's run as if its
     // first square had been clicked, repaints and shows the clue. True when a run was
     // selected, so the window can give the grid the keyboard focus.
     bool OnListSelect(int item);
-
     // Has the clue list select the line of an answer entry's clueItemId.
     void SelectLine(std::uint32_t itemId);
 
@@ -209,6 +206,7 @@ private:
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
+    void AddSection(bool across, const ClueStore& store, bool showMissing);
     // Creator helpers (game_creator.cpp).
     Square* SelectedRunStart(int& direction);
     bool RunTakesAnswer(int col, int row, int direction, int length);
@@ -217,7 +215,6 @@ private:
     void SaveUserClues();
 
     std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
-    void AddSection(bool across, const ClueStore& store, bool showMissing);
 };
 
 }  // namespace quillby

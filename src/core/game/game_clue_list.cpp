@@ -53,11 +53,6 @@ void Game::AddUserClueSection(bool across)
     AddSection(across, userClues, true);
 }
 
-const ClueStore& Game::ListedClues() const
-{
-    return CreateMode() || userMade != 0 ? userClues : clues;
-}
-
 void Game::AddSection(bool across, const ClueStore& store, bool showMissing)
 {
     if (crossword.answers.empty()) {
@@ -86,11 +81,6 @@ void Game::AddSection(bool across, const ClueStore& store, bool showMissing)
     host.ClueLinesChanged();
 }
 
-void Game::SelectLine(std::uint32_t itemId)
-{
-    clueList.SelectLine(static_cast<int>(itemId));
-}
-
 bool Game::OnListSelect(int item)
 {
     if (item < 0) {
@@ -105,6 +95,11 @@ bool Game::OnListSelect(int item)
     host.Repaint(false);
     ShowClueInStatus();
     return true;
+}
+
+void Game::SelectLine(std::uint32_t itemId)
+{
+    clueList.SelectLine(static_cast<int>(itemId));
 }
 
 void Game::AdvanceCluesOfAnswers()

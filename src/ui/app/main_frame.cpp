@@ -6,7 +6,7 @@
 #include <QLayout>
 #include <QStatusBar>
 
-#include "ui/app/app_icon.h"
+#include "ui/cluewindow/clue_window.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
@@ -43,30 +43,22 @@ private:
 
 CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(game)
 {
-    setWindowIcon(AppIcon());
     view = new CQuillbyView(game, this);
     setCentralWidget(view);
     BuildActions();
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    BuildClueWindow();
     StartTimers();
     view->setFocus();
 }
 
-CMainFrame::~CMainFrame()
-{
-    delete clueWindow;  // a top-level window of its own: not a child that Qt would delete
-}
+CMainFrame::~CMainFrame() = default;
 
 QString CMainFrame::PaneText(StatusPane pane) const
 {
     return pane == StatusPane::Prompt ? promptPane->text() : timePane->text();
-}
-
-QWidget* CMainFrame::ClueWindowWidget() const
-{
-    return clueWindow;
 }
 
 void CMainFrame::SetPaneText(StatusPane pane, const QString& text)
@@ -120,16 +112,31 @@ void CMainFrame::FitFrameToGrid(int width, int height)
     }
     const QSize chrome = size() - view->size();
     resize(GridViewSize(width, height) + chrome);
-    raise();
+    if (isVisible()) {
+        raise();
+    }
     PlaceClueWindow(game.clueWindowShown);
+}
+
+void CMainFrame::BuildClueWindow()
+{
+    clueWindow = new ClueWindow(this);
+    clueWindow->hide();  // shown beside the frame once the frame itself is on screen
+    connect(clueWindow, &ClueWindow::ListSelect, this, &CMainFrame::OnClueLineClicked);
+}
+
+void CMainFrame::OnClueLineClicked(int item)
+{
+    if (game.OnListSelect(item)) {
+        // Typing goes on in the grid, as after a click on it.
+        activateWindow();
+        view->setFocus();
+    }
 }
 
 void CMainFrame::PlaceClueWindow(bool shown)
 {
-    if (clueWindow == nullptr) {
-        return;
-    }
-    if (!shown) {
+    if (!shown || !isVisible()) {
         clueWindow->hide();
         return;
     }
@@ -141,19 +148,17 @@ void CMainFrame::PlaceClueWindow(bool shown)
 void CMainFrame::MinimiseAll()
 {
     showMinimized();
-    if (clueWindow != nullptr) {
-        clueWindow->showMinimized();
-    }
+    clueWindow->showMinimized();
 }
 
 void CMainFrame::ClueLinesChanged()
 {
-    // The clue window's list is rebuilt from the game's lines here once it lands.
+    clueWindow->SetLines(game.clueList.Lines());
 }
 
-void CMainFrame::ClueLineSelected(int)
+void CMainFrame::ClueLineSelected(int index)
 {
-    // The clue window highlights the line here once it lands.
+    clueWindow->SelectLine(index);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -163,9 +168,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     game.SaveOnExit();
-    if (clueWindow != nullptr) {
-        clueWindow->close();
-    }
+    clueWindow->close();
     clockTimer.stop();
     safetyTimer.stop();
     event->accept();

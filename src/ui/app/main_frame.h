@@ -17,6 +17,7 @@ class QToolBar;
 namespace quillby {
 
 class CQuillbyView;
+class ClueWindow;
 
 // The main window: menu bar, toolbar and status bar around the view, all built from the
 // command table. Glue only: every command's rule and enabling is the Game's.
@@ -32,8 +33,7 @@ public:
     QToolBar* ToolBar() const { return toolBar; }
     PrintController& Printing() { return printController; }
     QString PaneText(StatusPane pane) const;
-    // The floating clue window, or null before it exists.
-    QWidget* ClueWindowWidget() const;
+    ClueWindow& Clues() { return *clueWindow; }
 
     void SetPaneText(StatusPane pane, const QString& text);
     // Sizes the window so the view shows exactly the grid with its margins, raises it and
@@ -63,6 +63,8 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void StartTimers();
+    void BuildClueWindow();
+    void OnClueLineClicked(int item);
     void ShowPrompt(CommandId id);
     void RunDesktopCommand(CommandId id);
 
@@ -78,8 +80,8 @@ private:
     QTimer safetyTimer;
     QElapsedTimer monotonic;
     PrintController printController{game};
-    // Placeholder until the clue window widget lands: the frame owns it as a top-level window.
-    QPointer<QWidget> clueWindow;
+    // A window of its own beside the frame, kept above it and closed with it.
+    ClueWindow* clueWindow = nullptr;
 };
 
 }  // namespace quillby

@@ -51,8 +51,8 @@ HTMLListCtrl::HTMLListCtrl(QWidget* parent, int controlId)
     verticalScrollBar()->installEventFilter(this);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &HTMLListCtrl::OnScrollAction);
-    width = viewport()->width();
-    height = viewport()->height();
+    clientWidth = viewport()->width();
+    clientHeight = viewport()->height();
     UpdateScrollRange();
 }
 
@@ -61,7 +61,7 @@ int HTMLListCtrl::MeasureItem(const std::string& text) const
     static QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&scratch);
     painter.setFont(listFont);
-    QRect rect(0, 0, width - kMargin, height);
+    QRect rect(0, 0, clientWidth - kMargin, clientHeight);
     RenderHtmlText(painter, text, rect, kHtmlCalcRect | kHtmlWordBreak);
     return rect.height() + 2 * kMargin;
 }
@@ -83,8 +83,8 @@ void HTMLListCtrl::DeleteAllItems()
 
 void HTMLListCtrl::Relayout()
 {
-    width = viewport()->width();
-    height = viewport()->height();
+    clientWidth = viewport()->width();
+    clientHeight = viewport()->height();
     totalHeight = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         items[i].index = static_cast<int>(i);
@@ -97,13 +97,13 @@ void HTMLListCtrl::Relayout()
 int HTMLListCtrl::ScrollLimit() const
 {
     // The scroll range is 0..totalHeight with a page of the visible height.
-    return std::max(0, totalHeight - height + 1);
+    return std::max(0, totalHeight - clientHeight + 1);
 }
 
 void HTMLListCtrl::UpdateScrollRange()
 {
     QScrollBar* bar = verticalScrollBar();
-    bar->setPageStep(std::max(1, height));
+    bar->setPageStep(std::max(1, clientHeight));
     bar->setRange(0, ScrollLimit());
 }
 
@@ -148,7 +148,7 @@ QRect HTMLListCtrl::GetItemRect(int index) const
     if (index < 0 || index >= ItemCount()) {
         return {};
     }
-    return QRect(0, ItemTop(index) - ScrollPosition(), width, ItemHeight(index));
+    return QRect(0, ItemTop(index) - ScrollPosition(), clientWidth, ItemHeight(index));
 }
 
 void HTMLListCtrl::EnsureVisible(int index)
@@ -161,8 +161,8 @@ void HTMLListCtrl::EnsureVisible(int index)
     const int pos = ScrollPosition();
     if (top < pos) {
         verticalScrollBar()->setValue(top);
-    } else if (bottom > pos + height) {
-        verticalScrollBar()->setValue(bottom - height);
+    } else if (bottom > pos + clientHeight) {
+        verticalScrollBar()->setValue(bottom - clientHeight);
     }
 }
 
@@ -170,7 +170,7 @@ int HTMLListCtrl::HitTest(QPoint point) const
 {
     int top = -ScrollPosition();
     for (const HTMLListItem& item : items) {
-        if (QRect(0, top, width, item.height).contains(point)) {
+        if (QRect(0, top, clientWidth, item.height).contains(point)) {
             return item.index;
         }
         top += item.height;
@@ -194,7 +194,7 @@ void HTMLListCtrl::paintEvent(QPaintEvent* event)
     painter.setFont(listFont);
     int top = -ScrollPosition();
     for (const HTMLListItem& item : items) {
-        const QRect rect(0, top, width, item.height);
+        const QRect rect(0, top, clientWidth, item.height);
         DrawItem(painter, item, rect, clip);
         top += item.height;
         if (top >= clip.bottom() + 1) {

@@ -89,8 +89,8 @@ private:
     std::vector<HTMLListItem> items;  // in index order, which is also the painting order
     int id = 0;
     int totalHeight = 0;
-    int width = 0;
-    int height = 0;
+    int clientWidth = 0;  // the viewport's size when items were last measured
+    int clientHeight = 0;
     int selected = -1;
     bool focused = false;  // drawn with a focus rectangle on the selected item
     int wheelRemainder = 0;

@@ -76,6 +76,7 @@ TEST_F(ClueWindowTest, IsAFloatingWindowWithTheListInPlace)
     EXPECT_TRUE(window.isWindow());
     EXPECT_EQ(window.size(), QSize(228, 352));
     EXPECT_EQ(window.List().geometry(), QRect(10, 10, 208, 330));
+    EXPECT_EQ(window.List().width(), 208);
     EXPECT_EQ(window.List().controlId(), 123);
 
     // Closing only hides it; the lines are still there when it shows again.
