@@ -1,4 +1,5 @@
 // quillby-data: builds the game's data files from Debian's SCOWL and WordNet packages.
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -11,6 +12,14 @@ const char* kUsage =
     "usage: quillby-data --tools DIR --out APPDIR [--scowl DIR] [--wordnet DIR] [--level N]\n"
     "Writes data/eng_dawg, data/eng_clues.b, data/output_user.b, data/9x9, data/11x11,\n"
     "data/eng_default.crs, data/click.wav and res/cursor.cur under APPDIR.\n";
+
+// A flag's number, or fallback when the text is not one (a tool refuses, never throws).
+int NumberOr(const std::string& text, int fallback)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : fallback;
+}
 
 }  // namespace
 
@@ -30,7 +39,7 @@ int main(int argc, char** argv)
         } else if (flag == "--wordnet") {
             sources.wordNetFolder = value;
         } else if (flag == "--level") {
-            sources.scowlLevel = std::stoi(value);
+            sources.scowlLevel = NumberOr(value, -1);
         } else {
             std::fputs(kUsage, stderr);
             return 2;

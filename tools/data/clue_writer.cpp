@@ -222,6 +222,15 @@ std::vector<std::string> ClueWriter::DefinitionClues(const ScoredSense& sense) c
         }
     }
     auto cut = CutDefinition(definition);
+    // A cut that ends on a modifier leaves half a phrase ("suspension of weakened").
+    if (cut && cut != CutDefinition(definition, std::string::npos)) {
+        const std::vector<std::string> words = LetterWords(*cut);
+        const bool modifier = !words.empty() && (wordNet.HasLemma(words.back(), Pos::Adjective) ||
+                                                 wordNet.HasLemma(words.back(), Pos::Adverb));
+        if (modifier) {
+            cut.reset();
+        }
+    }
     if (cut && verbForm) {
         cut = InflectDefinition(Lower(cut->substr(0, 1)) + cut->substr(1), inflection, wordNet,
                                 morphology);

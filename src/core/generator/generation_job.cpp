@@ -33,6 +33,17 @@ void GenerationJob::Start()
 
 void GenerationJob::Run()
 {
+    // Without words or clues no fill can ever succeed: say so rather than try forever.
+    if (dawg.Root() == nullptr || dawg.EndNode() == nullptr) {
+        failure = "no word graph is loaded";
+        Finish(kFailed);
+        return;
+    }
+    if (clues.Empty()) {
+        failure = "the clue store holds no clues";
+        Finish(kFailed);
+        return;
+    }
     // Each generation starts its coin from Rng, so the graph's edges are walked differently
     // from one puzzle to the next.
     ThreadEdgeCoin().Seed(rng.NextU32());

@@ -19,7 +19,8 @@ class ClueCheck;
 //
 // Run seeds the calling thread's edge-order coin with one Rng draw, then repeatedly draws a
 // template and fills it until a fill is whole, cancelRequested is seen (between attempts),
-// maxAttempts templates have been tried, or the template file fails. While it runs it reads
+// maxAttempts templates have been tried, or the template file fails. With no word graph or
+// an empty clue store it fails at once, without a draw. While it runs it reads
 // the word graph and the main clue store and draws from rng: nothing else may write them or
 // draw from rng until finished is set. The retiring of the old puzzle's clues and the
 // autosave that come before a generation in the game are the caller's (RetireAnswerClues).

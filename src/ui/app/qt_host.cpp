@@ -10,6 +10,7 @@
 
 #include "ui/creator/clue_entry_dialog.h"
 #include "ui/creator/creator_instructions_dialog.h"
+#include "ui/generator/puzzle_size_dialog.h"
 
 namespace quillby {
 
@@ -173,6 +174,11 @@ void QtHost::ClueLineSelected(int index)
     if (frame) {
         OnUiThread(frame, [target = frame, index] { target->ClueLineSelected(index); });
     }
+}
+
+std::optional<int> QtHost::RunPuzzleSizeDialog(Game& game, int choice)
+{
+    return quillby::RunPuzzleSizeDialog(game, choice, window);
 }
 
 }  // namespace quillby

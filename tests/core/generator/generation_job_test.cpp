@@ -137,7 +137,9 @@ TEST(GenerationJob, StopsOnCancelOrAfterTheAttemptLimit)
 {
     World world;
     MakeWorld(world, {kStripRows});
-    world.words.dawg.Clear();  // nothing fills
+    // Nothing fills: the only clue is for a word of another length.
+    world.words.clues = ClueStore{};
+    ASSERT_TRUE(world.words.clues.AddClue("Not five letters", "SEVENTH"));
     Rng rng(1);
     GenerationJob limited(world.words.dawg, world.words.clues, rng, world.Templates(), 5, 25);
     RunOnWorker(limited);
@@ -205,6 +207,28 @@ TEST(GenerationJob, RetiringTheAnswersMovesTheirCluesOn)
     RetireAnswerClues(job.Puzzle(), world.words.clues);
     ASSERT_NE(world.words.clues.Find(word), nullptr);
     EXPECT_NE(world.words.clues.Find(word)->question, before);
+}
+
+TEST(GenerationJob, FailsAtOnceWithoutWordsOrClues)
+{
+    // With no word graph or no clues every fill failed and the job tried templates forever.
+    World world;
+    MakeWorld(world, {kLatticeRows});
+    Dawg noWords;
+    ClueStore noClues;
+    Rng rng(9);
+    const Rng untouched = rng;
+    GenerationJob withoutWords(noWords, world.words.clues, rng, world.Templates(), 5);
+    RunOnWorker(withoutWords);
+    EXPECT_EQ(withoutWords.result.load(), GenerationJob::kFailed);
+    EXPECT_EQ(withoutWords.Failure(), "no word graph is loaded");
+    GenerationJob withoutClues(world.words.dawg, noClues, rng, world.Templates(), 5);
+    RunOnWorker(withoutClues);
+    EXPECT_EQ(withoutClues.result.load(), GenerationJob::kFailed);
+    EXPECT_EQ(withoutClues.Failure(), "the clue store holds no clues");
+    EXPECT_EQ(withoutClues.Attempts(), 0);
+    Rng copy = untouched;
+    EXPECT_EQ(rng.NextU32(), copy.NextU32());
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST(InflectDefinition, InflectsTheHeadVerbsToMatchTheAnswer)
 {
     const Morphology morphology(Loaded().wordNet, Loaded().dictionary);
     const WordNet& wordNet = Loaded().wordNet;
-    EXPECT_EQ(InflectDefinition("move fast by using one's feet", Inflection::Past, wordNet,
-                                morphology),
-              "Moved fast by using one's feet");
+    EXPECT_EQ(
+        InflectDefinition("move fast by using one's feet", Inflection::Past, wordNet, morphology),
+        "Moved fast by using one's feet");
     EXPECT_EQ(InflectDefinition("make or cause to be", Inflection::Gerund, wordNet, morphology),
               "Making or causing to be");
     EXPECT_EQ(InflectDefinition("put into a place", Inflection::Past, wordNet, morphology),
@@ -69,9 +69,9 @@ TEST(InflectDefinition, InflectsTheHeadVerbsToMatchTheAnswer)
     EXPECT_EQ(InflectDefinition("cut or break", Inflection::ThirdPerson, wordNet, morphology),
               "Cuts or breaks");
     // A second verb phrase after a comma would keep its base form; "be" has no one past.
-    EXPECT_EQ(InflectDefinition("consent to, give permission", Inflection::Past, wordNet,
-                                morphology),
-              std::nullopt);
+    EXPECT_EQ(
+        InflectDefinition("consent to, give permission", Inflection::Past, wordNet, morphology),
+        std::nullopt);
     EXPECT_EQ(InflectDefinition("be in motion", Inflection::Past, wordNet, morphology),
               std::nullopt);
 }
