@@ -64,6 +64,11 @@ void PrintController::PageSetup(QWidget* parent)
 
 void PrintController::PrintWithDialog(QWidget* parent)
 {
+    if (QPrinterInfo::availablePrinterNames().isEmpty() && printer->outputFileName().isEmpty()) {
+        // With no printer installed the dialog can only print to a file: offer a whole name
+        // rather than a bare folder.
+        printer->setOutputFileName(SuggestedPdfPath());
+    }
     QPrintDialog dialog(printer.get(), parent);
     // The sheets are one job: a range of them makes no sense.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);

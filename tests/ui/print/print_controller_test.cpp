@@ -125,6 +125,8 @@ TEST_F(PrintCommand, PrintShowsThePrintDialogForThePrinterThatPageSetupSets)
         auto* print = qobject_cast<QPrintDialog*>(dialog);
         ASSERT_NE(print, nullptr) << "expected the print dialog";
         seen = print->printer();
+        QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
+        print->grab().save(QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/print_dialog.png"));
         print->reject();
     });
     controller.Print(nullptr, false);
@@ -145,6 +147,17 @@ TEST_F(PrintCommand, PrintShowsThePrintDialogForThePrinterThatPageSetupSets)
     EXPECT_EQ(seen, &controller.Printer());
     EXPECT_EQ(controller.Printer().pageLayout().orientation(), QPageLayout::Landscape);
 
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // Accepted with its "Print to File (PDF)", the print dialog writes the sheets there.
+        const QString pdf = QString::fromStdString(folder.Path()) + QStringLiteral("/dialog.pdf");
+        controller.Printer().setOutputFileName(pdf);
+        dialogs.Then([](QWidget* dialog) { Options(dialog)->Button(PrintChoice::Print)->click(); });
+        dialogs.Then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        controller.Print(nullptr, false);
+        QFile written(pdf);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
+    }
     if (QPrinterInfo::defaultPrinterName().isEmpty()) {
         // Printing directly with no printer to print to offers the print dialog instead.
         seen = nullptr;
