@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/game/game.h"
+#include "ui/print/print_controller.h"
 
 class QAction;
 class QLabel;
@@ -30,6 +31,7 @@ public:
     CQuillbyView& View() { return *view; }
     QAction* Action(CommandId id) const { return actions.value(static_cast<int>(id)); }
     QToolBar* ToolBar() const { return toolBar; }
+    PrintController& Printing() { return printController; }
     QString PaneText(StatusPane pane) const;
     ClueWindow& Clues() { return *clueWindow; }
 
@@ -77,6 +79,7 @@ private:
     QTimer commandTimer;
     QTimer safetyTimer;
     QElapsedTimer monotonic;
+    PrintController printController{game};
     // A window of its own beside the frame, kept above it and closed with it.
     ClueWindow* clueWindow = nullptr;
 };

@@ -148,8 +148,14 @@ void CMainFrame::RunDesktopCommand(CommandId id)
         case CommandId::HowToPlay:
             InstructionsDialog(this).exec();
             break;
+        case CommandId::Print:
+        case CommandId::PrintDirect:
+            printController.Print(this, id == CommandId::PrintDirect);
+            break;
+        case CommandId::PrintSetup:
+            printController.PageSetup(this);
+            break;
         default:
-            // Printing and print setup arrive with their dialogs.
             break;
     }
 }

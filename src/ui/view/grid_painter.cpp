@@ -51,11 +51,21 @@ QSize GridViewSize(int width, int height)
                  2 * kGridMargin + kSquarePitch * height + 1);
 }
 
-void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look)
+void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
+                OutlineWidth outlineWidth)
 {
     const QRect outline(square.left, square.top, kSquareSize, kSquareSize);
-    painter.fillRect(outline, ToQColor(look.fill));
-    DrawOutline(painter, outline, Qt::black);
+    if (outlineWidth == OutlineWidth::Hairline) {
+        // Neighbours share the line through their common edge, as on screen.
+        const QRectF lines(square.left, square.top, kSquarePitch, kSquarePitch);
+        painter.fillRect(lines, ToQColor(look.fill));
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(lines);
+    } else {
+        painter.fillRect(outline, ToQColor(look.fill));
+        DrawOutline(painter, outline, Qt::black);
+    }
     if (!look.open) {
         return;
     }
@@ -89,7 +99,9 @@ void DrawGrid(QPainter& painter, const Game& game, Surface surface)
     for (int col = 0; col < crossword.width; ++col) {
         for (int row = 0; row < crossword.height; ++row) {
             if (const Square* square = crossword.SquareAt(col, row)) {
-                DrawSquare(painter, *square, game.LookOf(*square, surface));
+                DrawSquare(
+                    painter, *square, game.LookOf(*square, surface),
+                    surface == Surface::Screen ? OutlineWidth::Pixel : OutlineWidth::Hairline);
             }
         }
     }

@@ -22,14 +22,20 @@ inline QColor ToQColor(Rgb colour)
 // The view's size that shows a width x height grid with its margins.
 QSize GridViewSize(int width, int height);
 
+// How the square outlines are drawn: one logical pixel wide on screen; on paper the thinnest
+// line the device draws, whatever the scale.
+enum class OutlineWidth { Pixel, Hairline };
+
 // Draws one square at its own pixel position. Coordinates are logical pixels: the painter's
 // device pixel ratio or transform scales them, so lines stay one logical pixel wide.
-void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look);
+void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
+                OutlineWidth outline = OutlineWidth::Pixel);
 
 // The grey background with its one-pixel black frame, covering area.
 void DrawBackground(QPainter& painter, QSize area);
 
-// Every square of the grid, column by column, as the game says it looks on this surface.
+// Every square of the grid, column by column, as the game says it looks on this surface; on
+// paper with hairline outlines.
 void DrawGrid(QPainter& painter, const Game& game, Surface surface);
 
 }  // namespace quillby
