@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "ui/app/app_icon.h"
+#include "ui/menus/owner_drawn_menu.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
@@ -49,6 +50,7 @@ CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    InstallOwnerDrawnMenus(menuBar());
     BuildStatusBar();
     StartTimers();
     view->setFocus();
