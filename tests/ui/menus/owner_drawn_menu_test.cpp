@@ -120,6 +120,23 @@ TEST_F(OwnerDrawnMenus, InstallingCoversTheBarsPopupsAndOnesAddedLater)
     EXPECT_FALSE(IsOwnerDrawnMenu(&loose));
 }
 
+TEST_F(OwnerDrawnMenus, OpenTitleOnTheBarGetsTheHighlightFillAndFrame)
+{
+    window.resize(420, 40);
+    bar->setGeometry(0, 0, 420, bar->sizeHint().height());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    bar->setActiveAction(Options()->menuAction());
+    const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    SaveRender(image, QStringLiteral("menu_bar.png"));
+    const MenuColours colours = MenuColoursFrom(bar->palette(), false);
+    const QRect open = bar->actionGeometry(Options()->menuAction());
+    EXPECT_EQ(image.pixelColor(open.topLeft()), colours.highlightFrame);
+    EXPECT_EQ(image.pixelColor(open.left() + 1, open.top() + 1), colours.highlightFill);
+    const QRect closed = bar->actionGeometry(File()->menuAction());
+    EXPECT_EQ(image.pixelColor(closed.topLeft()), colours.barBackground);
+}
+
 TEST_F(OwnerDrawnMenus, ItemsAreAsHighAsTheMenuBarAndWideEnoughForLabelAndShortcut)
 {
     const int height = std::max(bar->sizeHint().height(), 22);
