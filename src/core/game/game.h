@@ -9,6 +9,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
+#include "core/game/clue_list.h"
 #include "core/game/commands.h"
 #include "core/game/square_look.h"
 #include "core/model/crossword.h"
@@ -82,8 +83,20 @@ public:
     bool QueryQuit();
 
     // --- Clue list (game_clue_list.cpp) --------------------------------------------------
-    // Rebuilds the clue lines from the answers: Across section, then Down section.
+    ClueList clueList{host};
+    // Rebuilds the clue lines from the answers: Clear, Across section, Down section, from the
+    // user store in Create mode and for a user-made puzzle, else from the main store.
     void RefreshClueList();
+    // Append the Across (or Down) header and one line per answered entry in clue-number
+    // order, setting each entry's clueItemId. Nothing at all for an empty answer list. An
+    // answer without a clue shows "%d) ??" from the user store and no line from the main
+    // store (its clueItemId is then left as it was).
+    void AddClueSection(bool across);
+    void AddUserClueSection(bool across);
+    // A click on clue line item (-1: below the lines) selects that answer's run as if its
+    // first square had been clicked, repaints and shows the clue. True when a run was
+    // selected, so the window can give the grid the keyboard focus.
+    bool OnListSelect(int item);
     // Has the clue list select the line of an answer entry's clueItemId.
     void SelectLine(std::uint32_t itemId);
 
@@ -193,6 +206,7 @@ private:
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
+    void AddSection(bool across, const ClueStore& store, bool showMissing);
     // Creator helpers (game_creator.cpp).
     Square* SelectedRunStart(int& direction);
     bool RunTakesAnswer(int col, int row, int direction, int length);

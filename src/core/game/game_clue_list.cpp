@@ -1,15 +1,105 @@
+#include <algorithm>
+#include <optional>
+
+#include "core/common/html_tokens.h"
 #include "core/game/game.h"
 
 namespace quillby {
 
+namespace {
+
+constexpr const char* kAcrossHeader = "<font color=#ff0000><b>-- Across Clues -- <b>";
+constexpr const char* kDownHeader = "<font color=#ff0000><b>-- Down Clues -- <b>";
+
+// "%d) %s [%d]" with the clue, or "%d) ??" when there is none and that is to be shown.
+std::optional<std::string> ClueLine(const AnswerEntry& entry, const ClueStore& store,
+                                    bool showMissing)
+{
+    const std::string number = std::to_string(entry.start->number) + ") ";
+    const ClueRecord* record = store.Find(entry.AnswerWord());
+    if (record != nullptr && !record->question.empty()) {
+        // Escaped, so a clue with '<', '>' or '&' shows exactly as it was typed.
+        return number + EscapeHtmlText(record->question) + " [" + std::to_string(entry.length) +
+               "]";
+    }
+    if (showMissing) {
+        return number + "??";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 void Game::RefreshClueList()
 {
+    clueList.Clear();
+    const bool user = CreateMode() || userMade != 0;
+    for (const bool across : {true, false}) {
+        if (user) {
+            AddUserClueSection(across);
+        } else {
+            AddClueSection(across);
+        }
+    }
+}
+
+void Game::AddClueSection(bool across)
+{
+    AddSection(across, clues, false);
+}
+
+void Game::AddUserClueSection(bool across)
+{
+    AddSection(across, userClues, true);
+}
+
+void Game::AddSection(bool across, const ClueStore& store, bool showMissing)
+{
+    if (crossword.answers.empty()) {
+        return;
+    }
+    const int direction = across ? kAcross : kDown;
+    clueList.AddLine(across ? kAcrossHeader : kDownHeader);
+    // Reading order of the start squares, which is clue-number order; entries that share a
+    // start square keep their answer-list order.
+    std::vector<AnswerEntry*> entries;
+    for (AnswerEntry& entry : crossword.answers) {
+        if (entry.start != nullptr && entry.direction == direction && entry.HasAnswer()) {
+            entries.push_back(&entry);
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const AnswerEntry* a, const AnswerEntry* b) {
+                         return std::pair(a->start->row, a->start->col) <
+                                std::pair(b->start->row, b->start->col);
+                     });
+    for (AnswerEntry* entry : entries) {
+        if (std::optional<std::string> line = ClueLine(*entry, store, showMissing)) {
+            entry->clueItemId = static_cast<std::uint32_t>(clueList.AddLine(std::move(*line)));
+        }
+    }
     host.ClueLinesChanged();
+}
+
+bool Game::OnListSelect(int item)
+{
+    if (item < 0) {
+        return false;
+    }
+    const AnswerEntry* entry = crossword.FindEntryByItemId(static_cast<std::uint32_t>(item));
+    if (entry == nullptr || entry->start == nullptr) {
+        return false;
+    }
+    // Without notify: the list has already highlighted the clicked line itself.
+    SelectAt(entry->start->left, entry->start->top, entry->direction, false);
+    host.Repaint(false);
+    ShowClueInStatus();
+    return true;
 }
 
 void Game::SelectLine(std::uint32_t itemId)
 {
-    host.ClueLineSelected(static_cast<int>(itemId));
+    clueList.SelectLine(static_cast<int>(itemId));
 }
 
 void Game::AdvanceCluesOfAnswers()

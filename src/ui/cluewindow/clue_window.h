@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "ui/cluewindow/html_list_ctrl.h"
+
+namespace quillby {
+
+// The floating "Crossword Clues" window: one HTMLListCtrl holding the Across and Down clue
+// lines. Closing it (close box, Esc) only hides it. It holds no game rules: the lines come
+// from the game, and a click on a line is passed on through ListSelect.
+class ClueWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kListId = 123;
+
+    explicit ClueWindow(QWidget* parent = nullptr);
+
+    // Removes every line; the highlighted position is kept.
+    void Clear();
+    // Adds a line and returns its index (0 for the first line after Clear).
+    int AddLine(const std::string& text);
+    // Clear, then every line in order.
+    void SetLines(const std::vector<std::string>& lines);
+    // Highlights the line and scrolls it into view (20 * index - 15, clamped).
+    void SelectLine(int index);
+    // Empty when there is no such line.
+    std::string GetLineText(int index) const;
+
+    int LastLine() const { return lastLine; }
+    HTMLListCtrl& List() { return *list; }
+
+signals:
+    // A click on the list (item -1 below the lines), or Up / Down moving the highlight.
+    void ListSelect(int item);
+
+private:
+    void OnListNotify(int code, int item, const QString& text);
+
+    HTMLListCtrl* list = nullptr;
+    int lastLine = -1;
+};
+
+}  // namespace quillby
