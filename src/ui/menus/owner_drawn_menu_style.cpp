@@ -188,7 +188,8 @@ void OwnerDrawnMenuStyle::DrawMenuBarItem(const QStyleOption* option, QPainter* 
         PaintHighlight(*painter, option->rect, colours);
         textColour = colours.highlightedText;
     } else if (!(option->state & State_Enabled)) {
-        textColour = colours.disabledText;
+        textColour =
+            WithContrast(colours.disabledText, colours.barBackground, kMinimumTextContrast);
     }
     const bool underline = proxy()->styleHint(SH_UnderlineShortcut, option, widget) != 0;
     painter->setPen(textColour);
