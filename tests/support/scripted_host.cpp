@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "core/game/game.h"
+
 namespace quillby::testing {
 
 Reply ScriptedHost::ShowMessage(const std::string& text, const std::string& caption,
@@ -78,6 +83,30 @@ std::vector<std::string> ScriptedHost::MessageTexts() const
         texts.push_back(message.text);
     }
     return texts;
+}
+
+std::optional<int> ScriptedHost::RunPuzzleSizeDialog(Game& game, int choice)
+{
+    sizeDialogsOpenedWith.push_back(choice);
+    while (!sizePresses.empty()) {
+        const std::optional<int> press = sizePresses.front();
+        sizePresses.pop_front();
+        if (!press || game.CreateMode()) {
+            return press;
+        }
+        ++generations;
+        game.BeginGeneration(Game::SizeOfChoice(*press));
+        if (cancelGenerations) {
+            game.CancelGeneration();
+        }
+        while (!game.GenerationFinished()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        if (game.EndGeneration()) {
+            return press;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace quillby::testing

@@ -49,6 +49,17 @@ public:
     void ClueLinesChanged() override { ++clueListChanges; }
     void ClueLineSelected(int index) override { selectedClueLine = index; }
 
+    // --- New puzzle ----------------------------------------------------------------------
+    // Presses in the size dialog, in order: a choice presses "Create..." with it, nullopt
+    // presses Cancel; with none left the dialog is cancelled. In play mode each Create runs
+    // the generation to its end, pressing the generating dialog's Cancel at once when
+    // cancelGenerations is set.
+    std::deque<std::optional<int>> sizePresses;
+    bool cancelGenerations = false;
+    std::vector<int> sizeDialogsOpenedWith;
+    int generations = 0;
+    std::optional<int> RunPuzzleSizeDialog(Game& game, int choice) override;
+
     // --- Creator dialogs ------------------------------------------------------------------
     // What the user types into the clue dialog and then presses Add; nullopt presses Cancel.
     // While Add is refused, the next typing is taken; none left presses Cancel.

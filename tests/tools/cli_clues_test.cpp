@@ -5,29 +5,13 @@
 #include "cli/cli.h"
 #include "core/clues/clue_store.h"
 #include "support/temp_app_folder.h"
+#include "tools/cli_run.h"
 
 namespace quillby {
 namespace {
 
-int RunCli(std::vector<std::string> args, std::string& out, std::string& err)
-{
-    std::ostringstream outStream;
-    std::ostringstream errStream;
-    const int status = cli::Main(args, outStream, errStream);
-    out = outStream.str();
-    err = errStream.str();
-    return status;
-}
-
-std::vector<nlohmann::json> JsonLines(const std::string& text)
-{
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(nlohmann::json::parse(line));
-    }
-    return lines;
-}
+using testing::JsonLines;
+using testing::RunCli;
 
 class CliClues : public ::testing::Test {
 protected:

@@ -6,19 +6,12 @@
 #include "core/storage/puzzle_file.h"
 #include "support/grids.h"
 #include "support/temp_app_folder.h"
+#include "tools/cli_run.h"
 
 namespace quillby {
 namespace {
 
-int RunCli(std::vector<std::string> args, std::string& out, std::string& err)
-{
-    std::ostringstream outStream;
-    std::ostringstream errStream;
-    const int status = cli::Main(args, outStream, errStream);
-    out = outStream.str();
-    err = errStream.str();
-    return status;
-}
+using testing::RunCli;
 
 TEST(CliShow, PrintsThePuzzleAsJson)
 {

@@ -11,6 +11,19 @@ constexpr Command kCommands[] = {
     {"show", "show FILE.crs", "print a puzzle file as JSON", RunShow},
     {"clues", "clues WORD [--file PATH] | clues --stats [--file PATH]",
      "print a word's clue records, or counts by answer length, as JSON", RunClues},
+    // Word graph and generation.
+    {"words", "words PATTERN [--dawg PATH] [--all]",
+     "the words the game's query reports for a pattern such as C*T ('*' an empty square)",
+     RunWords},
+    {"generate",
+     "generate --size 9|11 [--seed N] [--count K] [--data DIR] [--out FILE.crs] "
+     "[--max-attempts M]",
+     "generate puzzles headless with the game's own code; one JSON line each", RunGenerate},
+    {"freshness", "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M]",
+     "measure how varied N generated puzzles are (initials, repeats, overlap)", RunFreshness},
+    // Data checks.
+    {"check-data", "check-data [DIR]", "validate the data files of an application folder",
+     RunCheckData},
 };
 
 void PrintHelp(std::ostream& out)

@@ -37,4 +37,11 @@ bool HasFlag(std::span<const std::string> args, const std::string& flag);
 int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunClues(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// --- Word graph and generation (cli_words.cpp, cli_generate.cpp, cli_freshness.cpp) ------
+int RunWords(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// Data checks.
+int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 }  // namespace quillby::cli

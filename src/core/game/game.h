@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "core/clues/clue_store.h"
@@ -12,10 +14,13 @@
 #include "core/game/clue_list.h"
 #include "core/game/commands.h"
 #include "core/game/square_look.h"
+#include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
 #include "core/platform/host.h"
 #include "core/storage/puzzle_file.h"
 #include "core/storage/settings.h"
+#include "core/wordgraph/dawg.h"
+#include "core/wordgraph/rng.h"
 
 namespace quillby {
 
@@ -37,6 +42,9 @@ inline constexpr const char* kClickASquare = "Click a square to view its crosswo
 class Game {
 public:
     Game(Host& host, std::string appFolder);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     Host& host;
     AppPaths paths;
@@ -75,7 +83,7 @@ public:
 
     // --- Autosave and titles (game_document.cpp) -----------------------------------------
     void UpdateTitle();
-    void AutosavePlay();
+    bool AutosavePlay();  // false when the autosave file could not be written
     void AutosaveCreate();
     void RestorePlay(bool advanceClues);
     void RestoreCreate();
@@ -115,7 +123,7 @@ public:
     // --- Commands (game_commands.cpp) ----------------------------------------------------
     CommandState StateOf(CommandId id) const;
     // Runs a command the core owns and returns true; false for the ones the desktop runs
-    // itself (printing, dialogs, exit, new puzzle). A disabled command does nothing.
+    // itself (printing, dialogs, exit). A disabled command does nothing.
     bool RunCommand(CommandId id);
     // The save prompt before a new puzzle.
     void PromptSaveBeforeNew();
@@ -176,6 +184,34 @@ public:
     // Writes both clue stores back at shut-down; a store whose file was refused is not written.
     void SaveClueStores();
 
+    // --- New puzzle and generation (game_new_puzzle.cpp) ---------------------------------
+    Dawg dawg;           // the word list, loaded at start-up by LoadWordGraph
+    Rng rng;             // chooses templates and perturbs fills; seeded from the clock at start-up
+    int sizeChoice = 1;  // the size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11"
+
+    // Seeds rng from the clock and loads paths.Dawg(). A missing or damaged word graph leaves
+    // it empty; that is reported when a generation is attempted, not at start-up.
+    Status LoadWordGraph();
+    static int SizeOfChoice(int choice) { return choice == 0 ? 9 : 11; }
+    // The New Puzzle command: the save prompt, NewPuzzle, a repaint.
+    void NewPuzzleCommand();
+    // Asks for a size (Host::RunPuzzleSizeDialog), then installs the generated puzzle or, in
+    // Create mode, starts a new empty grid of that size.
+    void NewPuzzle();
+    // One generation, driven from the UI thread by the generating dialog. Begin retires the
+    // old puzzle's clues, autosaves it and starts the worker, which fills a crossword of its
+    // own: the game's crossword stays as it is until End adopts the new one. While
+    // Generating() nothing may write the clue stores, dawg or rng.
+    void BeginGeneration(int size);
+    bool Generating() const { return generation != nullptr; }
+    bool GenerationFinished() const;
+    // Only asks the worker to stop; it stops after its current template attempt.
+    void CancelGeneration();
+    // After GenerationFinished: joins the worker, then adopts the new puzzle (true) or brings
+    // the old one back (false), telling the user which data is missing when that is why.
+    bool EndGeneration();
+    // The generating dialog's text after one more tick; dotCount runs 1..8, then 0 again.
+    static std::string NextGeneratingText(int& dotCount);
     // --- Look of the grid (game_look.cpp) -------------------------------------------------
     // The colours of the current scheme in the current mode.
     ColourScheme Colours() const;
@@ -183,7 +219,8 @@ public:
     SquareLook LookOf(const Square& square, Surface surface = Surface::Screen) const;
 
     // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
-    // Start-up loading in its order: the clue stores, the settings file, then the log.
+    // Start-up loading in its order: the word graph, the clue stores, the settings file, then
+    // the log.
     void LoadState();
     // The data files the game cannot play without, as paths relative to the application
     // folder ("data/eng_dawg"); empty when all are there.
@@ -207,6 +244,20 @@ private:
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
     void AddSection(bool across, const ClueStore& store, bool showMissing);
+
+    // The generation under way: its job, its worker thread and what Begin changed.
+    struct Generation {
+        std::unique_ptr<GenerationJob> job;
+        std::thread worker;
+        bool autosaved = false;
+        std::string puzzlePath;
+        bool modified = false;
+    };
+    std::unique_ptr<Generation> generation;
+    void AdoptGeneratedPuzzle(Crossword&& made);
+    void RestoreAfterGeneration(const Generation& ended, const std::string& failure);
+    std::string GenerationFailureText(const std::string& failure) const;
+
     // Creator helpers (game_creator.cpp).
     Square* SelectedRunStart(int& direction);
     bool RunTakesAnswer(int col, int row, int direction, int length);

@@ -45,10 +45,14 @@ CommandState Game::StateOf(CommandId id) const
 
 bool Game::RunCommand(CommandId id)
 {
-    if (!StateOf(id).enabled) {
+    // The worker reads the clue stores until it has finished: no command may run meanwhile.
+    if (!StateOf(id).enabled || Generating()) {
         return true;
     }
     switch (id) {
+        case CommandId::NewPuzzle:
+            NewPuzzleCommand();
+            return true;
         case CommandId::ResetPuzzle:
             ResetPuzzle();
             return true;
@@ -122,7 +126,7 @@ void Game::ToggleMode()
     if (CreateMode()) {
         puzzlePath.clear();
         host.SetStatusText(StatusPane::Prompt, "You are in Create a crossword mode");
-        AutosavePlay();
+        (void)AutosavePlay();
         EnterCreator(true, 11);
     } else {
         puzzlePath.clear();

@@ -162,10 +162,10 @@ void Game::UpdateTitle()
     host.SetTitle(name + suffix);
 }
 
-void Game::AutosavePlay()
+bool Game::AutosavePlay()
 {
     puzzlePath = paths.PlayAutosave();
-    (void)SavePuzzle(false);
+    return SavePuzzle(false);
 }
 
 void Game::AutosaveCreate()

@@ -13,6 +13,7 @@ inline constexpr const char* kLogFile = "check.txt";
 
 void Game::LoadState()
 {
+    (void)LoadWordGraph();  // a missing graph is reported with the other missing data
     LoadClueStores();
     settings = LoadSettings(paths.Settings());
     (void)StartLog(kLogFile);

@@ -6,6 +6,8 @@
 
 namespace quillby {
 
+class Game;
+
 enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Reply { Ok, Yes, No, Cancel };
 
@@ -54,6 +56,13 @@ public:
     virtual void ClueLinesChanged() = 0;
     // A clue line became the selected one (-1: none).
     virtual void ClueLineSelected(int index) = 0;
+
+    // --- New puzzle ----------------------------------------------------------------------
+    // The modal "Create a puzzle" dialog, opened showing choice (0: 9 x 9, 1: 11 x 11). In
+    // play mode its "Create..." runs a generation through game (Begin/End Generation) and
+    // the dialog ends only once one has succeeded. Returns the confirmed choice, or nullopt
+    // when the dialog ended without one (Cancel, Enter, the close box).
+    virtual std::optional<int> RunPuzzleSizeDialog(Game& game, int choice) = 0;
 
     // --- Creator dialogs ------------------------------------------------------------------
     // The modal clue entry dialog for a run: label is the answer prompt, length the run's

@@ -6,7 +6,7 @@
 #include <QLayout>
 #include <QStatusBar>
 
-#include "ui/app/app_icon.h"
+#include "ui/cluewindow/clue_window.h"
 #include "ui/menus/owner_drawn_menu.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
@@ -44,7 +44,6 @@ private:
 
 CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(game)
 {
-    setWindowIcon(AppIcon());
     view = new CQuillbyView(game, this);
     setCentralWidget(view);
     BuildActions();
@@ -52,29 +51,26 @@ CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(
     BuildToolBar();
     InstallOwnerDrawnMenus(menuBar());
     BuildStatusBar();
+    BuildClueWindow();
     StartTimers();
     view->setFocus();
 }
 
-CMainFrame::~CMainFrame()
-{
-    delete clueWindow;  // a top-level window of its own: not a child that Qt would delete
-}
+CMainFrame::~CMainFrame() = default;
 
 QString CMainFrame::PaneText(StatusPane pane) const
 {
     return pane == StatusPane::Prompt ? promptPane->text() : timePane->text();
 }
 
-QWidget* CMainFrame::ClueWindowWidget() const
-{
-    return clueWindow;
-}
-
 void CMainFrame::SetPaneText(StatusPane pane, const QString& text)
 {
     QLabel* label = pane == StatusPane::Prompt ? promptPane : timePane;
     label->setText(text);
+    // A long clue is cut off by the pane's fixed width; pointing at the pane shows all of it.
+    label->setToolTip(label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width()
+                          ? text
+                          : QString());
     label->repaint();  // at once, as a status line should, even inside a long operation
 }
 
@@ -122,16 +118,31 @@ void CMainFrame::FitFrameToGrid(int width, int height)
     }
     const QSize chrome = size() - view->size();
     resize(GridViewSize(width, height) + chrome);
-    raise();
+    if (isVisible()) {
+        raise();
+    }
     PlaceClueWindow(game.clueWindowShown);
+}
+
+void CMainFrame::BuildClueWindow()
+{
+    clueWindow = new ClueWindow(this);
+    clueWindow->hide();  // shown beside the frame once the frame itself is on screen
+    connect(clueWindow, &ClueWindow::ListSelect, this, &CMainFrame::OnClueLineClicked);
+}
+
+void CMainFrame::OnClueLineClicked(int item)
+{
+    if (game.OnListSelect(item)) {
+        // Typing goes on in the grid, as after a click on it.
+        activateWindow();
+        view->setFocus();
+    }
 }
 
 void CMainFrame::PlaceClueWindow(bool shown)
 {
-    if (clueWindow == nullptr) {
-        return;
-    }
-    if (!shown) {
+    if (!shown || !isVisible()) {
         clueWindow->hide();
         return;
     }
@@ -143,19 +154,17 @@ void CMainFrame::PlaceClueWindow(bool shown)
 void CMainFrame::MinimiseAll()
 {
     showMinimized();
-    if (clueWindow != nullptr) {
-        clueWindow->showMinimized();
-    }
+    clueWindow->showMinimized();
 }
 
 void CMainFrame::ClueLinesChanged()
 {
-    // The clue window's list is rebuilt from the game's lines here once it lands.
+    clueWindow->SetLines(game.clueList.Lines());
 }
 
-void CMainFrame::ClueLineSelected(int)
+void CMainFrame::ClueLineSelected(int index)
 {
-    // The clue window highlights the line here once it lands.
+    clueWindow->SelectLine(index);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -165,9 +174,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     game.SaveOnExit();
-    if (clueWindow != nullptr) {
-        clueWindow->close();
-    }
+    clueWindow->close();
     clockTimer.stop();
     safetyTimer.stop();
     event->accept();

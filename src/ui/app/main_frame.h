@@ -16,6 +16,7 @@ class QToolBar;
 namespace quillby {
 
 class CQuillbyView;
+class ClueWindow;
 
 // The main window: menu bar, toolbar and status bar around the view, all built from the
 // command table. Glue only: every command's rule and enabling is the Game's.
@@ -30,8 +31,7 @@ public:
     QAction* Action(CommandId id) const { return actions.value(static_cast<int>(id)); }
     QToolBar* ToolBar() const { return toolBar; }
     QString PaneText(StatusPane pane) const;
-    // The floating clue window, or null before it exists.
-    QWidget* ClueWindowWidget() const;
+    ClueWindow& Clues() { return *clueWindow; }
 
     void SetPaneText(StatusPane pane, const QString& text);
     // Sizes the window so the view shows exactly the grid with its margins, raises it and
@@ -61,6 +61,8 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void StartTimers();
+    void BuildClueWindow();
+    void OnClueLineClicked(int item);
     void ShowPrompt(CommandId id);
     void RunDesktopCommand(CommandId id);
 
@@ -75,8 +77,8 @@ private:
     QTimer commandTimer;
     QTimer safetyTimer;
     QElapsedTimer monotonic;
-    // Placeholder until the clue window widget lands: the frame owns it as a top-level window.
-    QPointer<QWidget> clueWindow;
+    // A window of its own beside the frame, kept above it and closed with it.
+    ClueWindow* clueWindow = nullptr;
 };
 
 }  // namespace quillby

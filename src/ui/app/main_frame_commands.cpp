@@ -149,14 +149,8 @@ void CMainFrame::RunDesktopCommand(CommandId id)
         case CommandId::HowToPlay:
             InstructionsDialog(this).exec();
             break;
-        case CommandId::NewPuzzle:
-            game.PromptSaveBeforeNew();
-            // The size dialog and the generation (or a fresh creator grid) run here once the
-            // generator's dialogs land.
-            view->update();
-            break;
         default:
-            // Printing, print setup and the creator's instructions arrive with their dialogs.
+            // Printing and print setup arrive with their dialogs.
             break;
     }
 }

@@ -10,6 +10,7 @@
 
 #include "ui/creator/clue_entry_dialog.h"
 #include "ui/creator/creator_instructions_dialog.h"
+#include "ui/generator/puzzle_size_dialog.h"
 
 namespace quillby {
 
@@ -17,8 +18,8 @@ namespace {
 
 const QString kFilter = QStringLiteral("Crossword files (*.crs)");
 
-// Widgets may only be touched on the thread that made them; a call from elsewhere (a worker
-// asking for a repaint) is queued to that thread instead.
+// Widgets may only be touched on the thread that made them; a call from elsewhere (the
+// generator's worker asking for a repaint or a resize) is queued to that thread instead.
 template <typename Work>
 void OnUiThread(QObject* owner, Work work)
 {
@@ -120,14 +121,20 @@ void QtHost::Repaint(bool)
 void QtHost::SetTitle(const std::string& title)
 {
     if (window) {
-        window->setWindowTitle(QString::fromStdString(title));
+        OnUiThread(window, [target = window, text = QString::fromStdString(title)] {
+            if (target) {
+                target->setWindowTitle(text);
+            }
+        });
     }
 }
 
 void QtHost::SetStatusText(StatusPane pane, const std::string& text)
 {
     if (frame) {
-        frame->SetPaneText(pane, QString::fromStdString(text));
+        OnUiThread(frame, [target = frame, pane, text = QString::fromStdString(text)] {
+            target->SetPaneText(pane, text);
+        });
     }
 }
 
@@ -148,24 +155,30 @@ void QtHost::Minimise()
     }
 }
 
+std::optional<int> QtHost::RunPuzzleSizeDialog(Game& game, int choice)
+{
+    QWidget* parent = frame != nullptr ? static_cast<QWidget*>(frame) : window.data();
+    return quillby::RunPuzzleSizeDialog(game, choice, parent);
+}
+
 void QtHost::PlaceClueWindow(bool shown)
 {
     if (frame) {
-        frame->PlaceClueWindow(shown);
+        OnUiThread(frame, [target = frame, shown] { target->PlaceClueWindow(shown); });
     }
 }
 
 void QtHost::ClueLinesChanged()
 {
     if (frame) {
-        frame->ClueLinesChanged();
+        OnUiThread(frame, [target = frame] { target->ClueLinesChanged(); });
     }
 }
 
 void QtHost::ClueLineSelected(int index)
 {
     if (frame) {
-        frame->ClueLineSelected(index);
+        OnUiThread(frame, [target = frame, index] { target->ClueLineSelected(index); });
     }
 }
 

@@ -33,6 +33,9 @@ public:
     void ClueLinesChanged() override;
     void ClueLineSelected(int index) override;
 
+    // The "Create a puzzle" dialog over the window (ui/generator).
+    std::optional<int> RunPuzzleSizeDialog(Game& game, int choice) override;
+
     // --- Creator dialogs (ui/creator/) ----------------------------------------------------
     ClueEntry AskRunClue(int length, const std::string& label,
                          const ClueEntryCheck& check) override;

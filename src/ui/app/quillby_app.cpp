@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/app/app_icon.h"
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
 
@@ -19,6 +20,8 @@ CQuillbyApp::~CQuillbyApp()
 void CQuillbyApp::Start()
 {
     game.LoadState();
+    // Every window of the game, the clue window and the dialogs included, shows this icon.
+    QApplication::setWindowIcon(AppIcon());
     frame = std::make_unique<CMainFrame>(game);
     host.SetFrame(frame.get());
 
@@ -29,6 +32,7 @@ void CQuillbyApp::Start()
     frame->View().LoadPointer(game.paths.Cursor());
 
     frame->show();
+    frame->PlaceClueWindow(game.clueWindowShown);
     game.UpdateTitle();
     if (game.CreateMode()) {
         game.EnterCreator(true, 11);

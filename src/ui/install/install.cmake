@@ -1,5 +1,6 @@
 # Desktop integration: the icon drawn by the game's own code, a launcher that starts the game
-# in a per-user copy of the application folder, and the desktop entry that runs it.
+# in a per-user copy of the application folder (installed by tools/data), and the desktop
+# entry that runs it.
 # The shipped application folder as seen from the binary folder, so the install prefix may
 # still change at install time (cmake --install build --prefix ...).
 file(RELATIVE_PATH QUILLBY_SHARED_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}"
@@ -28,8 +29,3 @@ foreach(size 16 32 48 64 128 256)
     install(FILES "${QUILLBY_ICON_DIR}/${size}x${size}/quillby.png"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-# The shipped application folder, without what a run of the game leaves in it.
-install(DIRECTORY "${QUILLBY_APP_DIR}/" DESTINATION ${CMAKE_INSTALL_DATADIR}/quillby
-    PATTERN "volatile*.crs" EXCLUDE
-    PATTERN "settings.dat" EXCLUDE
-    PATTERN "check.txt" EXCLUDE)

@@ -38,7 +38,16 @@ void ModalAnswers::Poll()
 {
     QWidget* dialog = QApplication::activeModalWidget();
     // Dialogs live on the stack, so a new one may have an old one's address: mark each.
-    if (dialog == nullptr || dialog->property("answered").toBool() || answers.empty()) {
+    if (dialog == nullptr || dialog->property("answered").toBool()) {
+        return;
+    }
+    if (answers.empty()) {
+        // A dialog nobody expected would hang the test: fail it and close the dialog.
+        const auto* box = qobject_cast<QMessageBox*>(dialog);
+        ADD_FAILURE() << "unexpected dialog \"" << dialog->windowTitle().toStdString() << "\" "
+                      << (box != nullptr ? box->text().toStdString() : std::string());
+        dialog->setProperty("answered", true);
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
         return;
     }
     dialog->setProperty("answered", true);

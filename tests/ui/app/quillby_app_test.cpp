@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +23,7 @@
 #include "ui/app/instructions_dialog.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/quillby_app.h"
+#include "ui/cluewindow/clue_window.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
@@ -113,15 +116,40 @@ TEST_F(QuillbyApp, ClickAndTypeFillTheRunWithTheCursorStoppingAtItsEnd)
     Start();
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Quillby"));
     EXPECT_EQ(Prompt(), "Click a square to view its crossword clue");
+    ClueWindow& clues = Frame().Clues();
+    EXPECT_TRUE(clues.isVisible());
+    ASSERT_EQ(clues.List().ItemCount(), 5);  // two headers, CAT and WET, COW (TAT has no clue)
+    EXPECT_EQ(clues.GetLineText(1), "1) Feline pet [3]");
     Click(0, 0);
     EXPECT_EQ(Prompt(), "Clue: Feline pet");
+    EXPECT_EQ(clues.List().Selected(), 1);
     Click(0, 0);
     EXPECT_EQ(Prompt(), "Clue: Dairy animal");
+    EXPECT_EQ(clues.GetLineText(clues.List().Selected()), "1) Dairy animal [3]");
     Click(0, 0);
     QTest::keyClicks(&View(), QStringLiteral("cAtS"));
     EXPECT_EQ(Guesses(), (std::vector<std::string>{"CAS", ".#.", "..."}));
     EXPECT_TRUE(game().modified);
     EXPECT_EQ(Highlights(), (std::vector<std::string>{"***", "...", "..."}));
+}
+
+TEST_F(QuillbyApp, AClickOnAClueLineSelectsItsRunForTyping)
+{
+    Start();
+    ClueWindow& clues = Frame().Clues();
+    EXPECT_EQ(clues.pos(), View().mapToGlobal(QPoint(View().width() + 10, 0)));
+    const QRect wet = clues.List().GetItemRect(2);
+    ASSERT_EQ(clues.GetLineText(2), "3) Soaked [3]");
+    QTest::mouseClick(clues.List().viewport(), Qt::LeftButton, {}, wet.center());
+    EXPECT_EQ(Highlights(), (std::vector<std::string>{"...", "...", "***"}));
+    EXPECT_EQ(Prompt(), "Clue: Soaked");
+    QTest::keyClicks(&View(), QStringLiteral("WE"));
+    EXPECT_EQ(Guesses()[2], "WE.");
+
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_FALSE(clues.isVisible());
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_TRUE(clues.isVisible());
 }
 
 TEST_F(QuillbyApp, ClicksOnACrossingSwitchAcrossDownAcross)
@@ -217,9 +245,10 @@ TEST_F(QuillbyApp, QuitPromptYesSavesUnderTheChosenName)
 
 TEST_F(QuillbyApp, CreateModeFromTheSettingsStartsTheCreatorWithItsTitle)
 {
+    // Create mode, with the creator's instructions turned off.
     WriteBytes(folder.Data("settings.dat"),
                {std::byte{1}, std::byte{0}, std::byte{0}, std::byte{0}, std::byte{0}, std::byte{0},
-                std::byte{0}, std::byte{0}});
+                std::byte{0}, std::byte{1}});
     Start();
     EXPECT_TRUE(game().CreateMode());
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Create Crossword"));
@@ -238,21 +267,26 @@ TEST_F(QuillbyApp, TheFrameFitsTheViewToTheGrid)
     WriteBytes(folder.Path() + "/nine.crs", SerializePuzzle(nine, 0, Clock{}, false));
     ASSERT_TRUE(game().OpenPuzzle(folder.Path() + "/nine.crs", false));
     EXPECT_EQ(View().size(), QSize(345, 345));
+    game().settings.creatorInstructionsOff = true;
     game().EnterCreator(false, 11);
     EXPECT_EQ(View().size(), QSize(417, 417));
 }
 
-TEST_F(QuillbyApp, RepaintAndResizeAskedFromAWorkerThreadRunOnTheUiThread)
+TEST_F(QuillbyApp, WindowCallsFromAWorkerThreadRunOnTheUiThread)
 {
     Start();
     std::thread worker([this] {
         game().host.Repaint(false);
         game().host.FitFrameToGrid(9, 9);
+        game().host.SetStatusText(StatusPane::Prompt, "Generating");
+        game().host.SetTitle("Busy - Quillby");
     });
     worker.join();
     EXPECT_EQ(View().size(), GridViewSize(3, 3));  // not yet: queued for the ui thread
     QCoreApplication::processEvents();
     EXPECT_EQ(View().size(), GridViewSize(9, 9));
+    EXPECT_EQ(Prompt(), "Generating");
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Busy - Quillby"));
 }
 
 TEST_F(QuillbyApp, AMissingDataFileIsNamedOnceAndTheGameStillStarts)
@@ -288,6 +322,27 @@ TEST_F(QuillbyApp, ToolbarHasTheTwelveButtonsWithTheirTooltipsAndPrompts)
     EXPECT_EQ(Prompt(), "");
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(pause, &leave);
+    EXPECT_EQ(Prompt(), "Ready");
+}
+
+TEST_F(QuillbyApp, MenusComeFromTheCommandTableAndLeavingOneSaysReady)
+{
+    Start();
+    QStringList titles;
+    for (QAction* menu : Frame().menuBar()->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Options", "&Clock", "Colour &Scheme", "&Help"}));
+    QMenu* file = Frame().menuBar()->actions().first()->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->actions().first()->text(), QStringLiteral("&New Puzzle"));
+    EXPECT_EQ(file->actions().first()->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(file->actions()[2]->isSeparator());
+
+    file->popup(QPoint(0, 0));
+    file->actions()[4]->hover();  // Save current puzzle
+    EXPECT_EQ(Prompt(), "Save a puzzle");
+    file->hide();
     EXPECT_EQ(Prompt(), "Ready");
 }
 

@@ -139,5 +139,15 @@ TEST_F(ViewPaint, PointerComesFromTheCursorFileOrFallsBackToTheArrow)
     EXPECT_FALSE(view.HasOwnPointer());
 }
 
+TEST_F(ViewPaint, ABufferBeyondTheOldFixedSizeStillCoversTheWholeView)
+{
+    // A fixed 1280 x 1024 buffer left whatever lay beyond it unpainted on large screens.
+    view.resize(1600, 1200);
+    const QImage image = view.Render(1);
+    EXPECT_EQ(Pixel(image, 1500, 1100), 0x808080u);
+    EXPECT_EQ(Pixel(image, 1599, 1199), 0u);
+    EXPECT_EQ(Pixel(image, 1599, 600), 0u);
+}
+
 }  // namespace
 }  // namespace quillby

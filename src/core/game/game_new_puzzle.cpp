@@ -1,0 +1,156 @@
+#include "core/game/game.h"
+
+namespace quillby {
+
+Game::~Game()
+{
+    // A worker still running reads the clue stores and rng: stop it before they go.
+    if (generation) {
+        CancelGeneration();
+        generation->worker.join();
+    }
+}
+
+Status Game::LoadWordGraph()
+{
+    rng.SeedFromClock();
+    return dawg.Load(paths.Dawg());
+}
+
+void Game::NewPuzzleCommand()
+{
+    PromptSaveBeforeNew();
+    NewPuzzle();
+    host.Repaint(false);
+}
+
+void Game::NewPuzzle()
+{
+    const std::optional<int> choice = host.RunPuzzleSizeDialog(*this, sizeChoice);
+    if (!choice) {
+        return;
+    }
+    if (CreateMode()) {
+        userMade = 1;
+        EnterCreator(false, SizeOfChoice(*choice));
+        sizeChoice = *choice;
+        host.Repaint(false);
+        return;
+    }
+    userMade = 0;
+    crossword.NumberSquares();
+    RefreshClueList();
+    clock = Clock{};
+    solvedByCommand = false;
+    sizeChoice = *choice;
+    host.SetStatusText(StatusPane::Prompt, kClickASquare);
+    host.Repaint(true);
+}
+
+void Game::BeginGeneration(int size)
+{
+    if (generation) {
+        return;
+    }
+    auto next = std::make_unique<Generation>();
+    next->puzzlePath = puzzlePath;
+    next->modified = modified;
+    // The old puzzle's clues move on, and the old puzzle is kept so a cancel can bring it back.
+    RetireAnswerClues(crossword, clues);
+    next->autosaved = AutosavePlay();
+    next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size);
+    next->worker = std::thread([job = next->job.get()] {
+        try {
+            job->Run();
+        } catch (...) {
+            // Out of memory in a fill: the old puzzle comes back rather than the game ending.
+            job->result.store(GenerationJob::kFailed);
+            job->finished.store(true);
+        }
+    });
+    generation = std::move(next);
+}
+
+bool Game::GenerationFinished() const
+{
+    return generation && generation->job->finished.load();
+}
+
+void Game::CancelGeneration()
+{
+    if (generation) {
+        generation->job->cancelRequested.store(true);
+    }
+}
+
+bool Game::EndGeneration()
+{
+    if (!GenerationFinished()) {
+        return false;
+    }
+    std::unique_ptr<Generation> ended = std::move(generation);
+    ended->worker.join();
+    GenerationJob& job = *ended->job;
+    if (job.result.load() == GenerationJob::kMade) {
+        AdoptGeneratedPuzzle(std::move(job.Puzzle()));
+        return true;
+    }
+    RestoreAfterGeneration(*ended, job.Failure());
+    return false;
+}
+
+void Game::AdoptGeneratedPuzzle(Crossword&& made)
+{
+    crossword = std::move(made);
+    completed = false;
+    errorPromptPending = false;
+    // A generated puzzle has no file yet, whatever the old one had.
+    puzzlePath.clear();
+    modified = false;
+    UpdateTitle();
+    host.FitFrameToGrid(crossword.width, crossword.height);
+    host.Repaint(false);
+}
+
+void Game::RestoreAfterGeneration(const Generation& ended, const std::string& failure)
+{
+    if (ended.autosaved) {
+        RestorePlay(true);
+    } else {
+        // The autosave could not be written, so reading it back would bring an older puzzle:
+        // the old puzzle is still here, only its clues need to come back.
+        AdvanceCluesOfAnswers();
+        RefreshClueList();
+        host.Repaint(true);
+    }
+    // The restore reads a fixed file; the puzzle keeps its own name and unsaved state.
+    puzzlePath = ended.puzzlePath;
+    modified = ended.modified;
+    UpdateTitle();
+    if (!failure.empty()) {
+        host.ShowMessage(GenerationFailureText(failure), "Attention", Buttons::Ok);
+    }
+}
+
+std::string Game::GenerationFailureText(const std::string& failure) const
+{
+    std::string text = "A new puzzle cannot be generated: " + failure + ".";
+    if (dawg.Root() == nullptr || dawg.EndNode() == nullptr) {
+        text += "\nThe word graph " + paths.Dawg() + " is missing or damaged.";
+    } else if (clues.Empty()) {
+        text += "\nThe clue file " + paths.MainClues() + " is missing or empty.";
+    }
+    return text;
+}
+
+std::string Game::NextGeneratingText(int& dotCount)
+{
+    dotCount = dotCount >= 8 ? 0 : dotCount + 1;
+    std::string text = "Generating please wait ";
+    for (int i = 0; i < dotCount; ++i) {
+        text += ". ";
+    }
+    return text;
+}
+
+}  // namespace quillby

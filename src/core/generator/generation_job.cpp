@@ -1,0 +1,102 @@
+#include "core/generator/generation_job.h"
+
+#include "core/generator/grid_template.h"
+#include "core/generator/puzzle_filler.h"
+
+namespace quillby {
+
+GenerationJob::GenerationJob(const Dawg& dawg, const ClueStore& clues, Rng& rng,
+                             std::string templatePath, int size, int maxAttempts)
+    : dawg(dawg),
+      clues(clues),
+      rng(rng),
+      templatePath(std::move(templatePath)),
+      size(size),
+      maxAttempts(maxAttempts)
+{
+}
+
+GenerationJob::~GenerationJob()
+{
+    if (worker.joinable()) {
+        cancelRequested.store(true);
+        worker.join();
+    }
+}
+
+void GenerationJob::Start()
+{
+    if (!worker.joinable()) {
+        worker = std::thread([this] { Run(); });
+    }
+}
+
+void GenerationJob::Run()
+{
+    // Without words or clues no fill can ever succeed: say so rather than try forever.
+    if (dawg.Root() == nullptr || dawg.EndNode() == nullptr) {
+        failure = "no word graph is loaded";
+        Finish(kFailed);
+        return;
+    }
+    if (clues.Empty()) {
+        failure = "the clue store holds no clues";
+        Finish(kFailed);
+        return;
+    }
+    // Each generation starts its coin from Rng, so the graph's edges are walked differently
+    // from one puzzle to the next.
+    ThreadEdgeCoin().Seed(rng.NextU32());
+    const auto templates = ReadTemplateFile(templatePath, size, size);
+    if (!templates) {
+        failure = templates.Error();
+        Finish(kFailed);
+        return;
+    }
+    crossword.SetGridSize(size, size);
+    ClueCheck clueCheck(clues);
+    while (!cancelRequested.load()) {
+        if (maxAttempts > 0 && attempts >= maxAttempts) {
+            failure = "no template filled in " + std::to_string(attempts) + " attempts";
+            Finish(kFailed);
+            return;
+        }
+        if (TryOneTemplate(templates.Value(), clueCheck)) {
+            Finish(cancelRequested.load() ? kFailed : kMade);
+            return;
+        }
+    }
+    Finish(kFailed);
+}
+
+bool GenerationJob::TryOneTemplate(const TemplateFile& templates, ClueCheck& clueCheck)
+{
+    crossword.ClearSquares();
+    const int index = LoadTemplate(crossword, templates, rng);
+    attempts += 1;
+    crossword.BuildAnswerList();
+    PuzzleFiller filler(crossword, dawg, clueCheck, rng, ThreadEdgeCoin());
+    int budget = 0;
+    if (filler.Fill(budget) && crossword.AllAnswered()) {
+        chosen = index;
+        return true;
+    }
+    return false;
+}
+
+void GenerationJob::Finish(int code)
+{
+    result.store(code);
+    finished.store(true);
+}
+
+void RetireAnswerClues(const Crossword& crossword, ClueStore& clues)
+{
+    for (const AnswerEntry& entry : crossword.answers) {
+        if (ClueRecord* record = clues.Find(entry.AnswerWord())) {
+            clues.Retire(*record);
+        }
+    }
+}
+
+}  // namespace quillby

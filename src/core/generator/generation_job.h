@@ -1,0 +1,79 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "core/clues/clue_store.h"
+#include "core/model/crossword.h"
+#include "core/wordgraph/dawg.h"
+#include "core/wordgraph/rng.h"
+
+namespace quillby {
+
+struct TemplateFile;
+class ClueCheck;
+
+// One puzzle generation, meant to run on a worker thread while the game keeps showing the
+// old puzzle: it fills a crossword of its own and hands it over at the end.
+//
+// Run seeds the calling thread's edge-order coin with one Rng draw, then repeatedly draws a
+// template and fills it until a fill is whole, cancelRequested is seen (between attempts),
+// maxAttempts templates have been tried, or the template file fails. With no word graph or
+// an empty clue store it fails at once, without a draw. While it runs it reads
+// the word graph and the main clue store and draws from rng: nothing else may write them or
+// draw from rng until finished is set. The retiring of the old puzzle's clues and the
+// autosave that come before a generation in the game are the caller's (RetireAnswerClues).
+class GenerationJob {
+public:
+    static constexpr int kMade = 1000;
+    static constexpr int kFailed = -1;
+
+    // templatePath is the size's template file ("%s/data/%dx%d"); maxAttempts 0 means no
+    // limit (the game's choice: it stops on cancel).
+    GenerationJob(const Dawg& dawg, const ClueStore& clues, Rng& rng, std::string templatePath,
+                  int size, int maxAttempts = 0);
+    GenerationJob(const GenerationJob&) = delete;
+    GenerationJob& operator=(const GenerationJob&) = delete;
+
+    // Cancels and waits for a worker started with Start.
+    ~GenerationJob();
+
+    // The worker's body. Sets result (kMade or kFailed) and then finished.
+    void Run();
+    // Runs Run on a new thread owned by the job; the caller polls finished.
+    void Start();
+
+    std::atomic<bool> cancelRequested{false};  // set by the UI thread
+    std::atomic<bool> finished{false};         // set by Run last of all
+    std::atomic<int> result{0};                // kMade or kFailed once finished
+
+    // Read only after finished is seen. With kMade the crossword holds the filled grid and
+    // its answers, not yet numbered.
+    Crossword& Puzzle() { return crossword; }
+    int Attempts() const { return attempts; }               // templates tried
+    int TemplateIndex() const { return chosen; }            // the template that filled, -1 for none
+    const std::string& Failure() const { return failure; }  // why kFailed, "" when cancelled
+
+private:
+    bool TryOneTemplate(const TemplateFile& templates, ClueCheck& clueCheck);
+    void Finish(int code);
+
+    const Dawg& dawg;
+    const ClueStore& clues;
+    Rng& rng;
+    std::string templatePath;
+    int size;
+    int maxAttempts;
+    Crossword crossword;
+    int attempts = 0;
+    int chosen = -1;
+    std::string failure;
+    std::thread worker;
+};
+
+// Moves every answered word's current clue to the back of its turn order, so the next puzzle
+// shows other clues. The game does this for the old puzzle before each generation.
+void RetireAnswerClues(const Crossword& crossword, ClueStore& clues);
+
+}  // namespace quillby

@@ -1,0 +1,146 @@
+#include "data/gloss_text.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "data/text_util.h"
+
+namespace quillby::data {
+
+namespace {
+
+constexpr std::size_t kShortestCut = 15;
+constexpr std::size_t kShortestOrCut = 25;
+
+constexpr std::string_view kDanglingWords[] = {
+    "a",     "an",  "the",        "and",     "or",    "of",   "to",   "in",    "with",
+    "for",   "by",  "from",       "on",      "at",    "as",   "that", "which", "who",
+    "whose", "its", "their",      "his",     "her",   "into", "than", "such",  "very",
+    "not",   "but", "especially", "usually", "often", "e",    "g"};
+
+std::string WithoutAsides(std::string_view text)
+{
+    std::string out;
+    int depth = 0;
+    for (char c : text) {
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            depth = std::max(0, depth - 1);
+        } else if (depth == 0) {
+            out.push_back(c == '`' ? '\'' : c);
+        }
+    }
+    std::string collapsed;
+    for (char c : out) {
+        if (c == ' ' && (collapsed.empty() || collapsed.back() == ' ')) {
+            continue;
+        }
+        if ((c == ',' || c == ';') && !collapsed.empty() && collapsed.back() == ' ') {
+            collapsed.pop_back();
+        }
+        collapsed.push_back(c);
+    }
+    return std::string(Trim(collapsed));
+}
+
+bool EndsCleanly(std::string_view phrase)
+{
+    const std::vector<std::string> words = LetterWords(phrase);
+    if (words.size() < 2) {
+        return false;
+    }
+    return std::find(std::begin(kDanglingWords), std::end(kDanglingWords), words.back()) ==
+           std::end(kDanglingWords);
+}
+
+std::string_view DropArticle(std::string_view text)
+{
+    for (std::string_view article : {"a ", "an ", "the "}) {
+        if (text.substr(0, article.size()) == article) {
+            return text.substr(article.size());
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string Capitalised(std::string_view text)
+{
+    std::string out(text);
+    if (!out.empty() && out[0] >= 'a' && out[0] <= 'z') {
+        out[0] = static_cast<char>(out[0] - 'a' + 'A');
+    }
+    return out;
+}
+
+std::optional<std::string> CutDefinition(std::string_view definition, std::size_t limit)
+{
+    const std::string clean = WithoutAsides(definition);
+    std::string_view text =
+        Trim(std::string_view(clean).substr(0, std::min(clean.find(';'), clean.find(':'))));
+    text = DropArticle(text);
+    while (!text.empty() && (text.back() == ',' || text.back() == ':' || text.back() == '.')) {
+        text.remove_suffix(1);
+    }
+    if (text.size() > limit) {
+        // Cut at a comma, or at the first "or" when what stays is a phrase of its own (a later
+        // "or" tends to leave a dangling list: "freshwater or marine").
+        std::size_t best = 0;
+        const std::size_t firstOr = text.find(" or ");
+        for (std::size_t at = 0; at < text.size() && at <= limit; ++at) {
+            const bool comma = text[at] == ',' && at >= kShortestCut;
+            const bool orWord = at == firstOr && at >= kShortestOrCut;
+            if ((comma || orWord) && EndsCleanly(text.substr(0, at))) {
+                best = at;
+            }
+        }
+        if (best == 0) {
+            return std::nullopt;
+        }
+        text = Trim(text.substr(0, best));
+    }
+    if (text.size() < 3 || text.find('"') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Capitalised(text);
+}
+
+std::optional<std::string> InflectDefinition(std::string_view clue, Inflection inflection,
+                                             const WordNet& wordNet, const Morphology& morphology)
+{
+    std::vector<std::string> words;
+    for (std::string_view part : SplitSpaces(clue)) {
+        words.emplace_back(part);
+    }
+    // A comma in a verb definition starts a second verb phrase that would keep its base form.
+    if (words.empty() || clue.find(',') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    auto inflectAt = [&](std::size_t i) -> bool {
+        const std::string head = Lower(words[i]);
+        if (!IsLowerAlpha(head) || !wordNet.HasLemma(head, Pos::Verb) || head == "be") {
+            return false;
+        }
+        auto form = morphology.Inflect(head, Pos::Verb, inflection);
+        if (!form) {
+            return false;
+        }
+        words[i] = *form;
+        return true;
+    };
+    if (!inflectAt(0)) {
+        return std::nullopt;
+    }
+    if (words.size() > 2 && (words[1] == "or" || words[1] == "and") && !inflectAt(2)) {
+        return std::nullopt;
+    }
+    std::string out;
+    for (const std::string& word : words) {
+        out += (out.empty() ? "" : " ") + word;
+    }
+    return Capitalised(out);
+}
+
+}  // namespace quillby::data

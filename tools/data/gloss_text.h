@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "data/morphology.h"
+
+namespace quillby::data {
+
+inline constexpr std::size_t kClueLengthLimit = 60;
+
+// A WordNet definition made into a clue: asides in parentheses dropped, cut at its first ';'
+// and, when still longer than limit, at the last comma or "or" that leaves a whole phrase; a
+// leading article dropped and the first letter capitalised. None when no natural break fits.
+std::optional<std::string> CutDefinition(std::string_view definition,
+                                         std::size_t limit = kClueLengthLimit);
+
+// A verb definition with its head verb inflected to match an inflected answer ("move fast" ->
+// "moved fast" for a past form); a second verb joined by "or"/"and" follows suit. None when the
+// definition does not start with a verb the morphology can inflect.
+std::optional<std::string> InflectDefinition(std::string_view clue, Inflection inflection,
+                                             const WordNet& wordNet, const Morphology& morphology);
+
+std::string Capitalised(std::string_view text);
+
+}  // namespace quillby::data

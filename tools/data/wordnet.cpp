@@ -1,0 +1,295 @@
+#include "data/wordnet.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+#include "core/common/file_io.h"
+#include "data/text_util.h"
+
+namespace quillby::data {
+
+namespace {
+
+constexpr const char* kFileNames[] = {"noun", "verb", "adj", "adv"};
+
+// Usage domains whose members WordNet marks as unfit to print or as insults.
+constexpr std::uint32_t kOffensiveDomains[] = {6717170, 6718862, 7124340};
+// Trade names, trademarks and archaisms make poor answers and worse clues.
+constexpr std::uint32_t kMarginalDomains[] = {6845599, 6851742, 7073447};
+
+constexpr std::string_view kOffensiveGlossWords[] = {"vulgar",     "offensive",   "obscene",
+                                                     "derogatory", "disparaging", "slur",
+                                                     "taboo",      "insulting",   "dismissive"};
+
+Result<std::string> ReadText(const std::string& path)
+{
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        return Result<std::string>::Failure(bytes.Error());
+    }
+    const auto& raw = bytes.Value();
+    return std::string(reinterpret_cast<const char*>(raw.data()), raw.size());
+}
+
+std::uint32_t ParseNumber(std::string_view text, int base = 10)
+{
+    std::uint32_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return value;
+}
+
+std::string StripMarker(std::string_view lemma)
+{
+    const auto paren = lemma.find('(');
+    return std::string(paren == std::string_view::npos ? lemma : lemma.substr(0, paren));
+}
+
+bool GlossSoundsOffensive(std::string_view definition)
+{
+    const std::string lower = Lower(definition);
+    return std::any_of(std::begin(kOffensiveGlossWords), std::end(kOffensiveGlossWords),
+                       [&](std::string_view word) { return ContainsWord(lower, word); });
+}
+
+// One line of a data file: offset lex_filenum ss_type w_cnt (word lex_id)... p_cnt
+// (symbol offset pos source/target)... [frames] | gloss
+bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Synset& synset,
+                     std::vector<std::pair<int, std::uint32_t>>& broader)
+{
+    const auto bar = line.find(" | ");
+    const std::vector<std::string_view> fields = SplitSpaces(line.substr(0, bar));
+    if (fields.size() < 4) {
+        return false;
+    }
+    offset = ParseNumber(fields[0]);
+    synset.pos = pos;
+    synset.lexFile = static_cast<int>(ParseNumber(fields[1]));
+    const std::size_t wordCount = ParseNumber(fields[3], 16);
+    std::size_t at = 4;
+    for (std::size_t i = 0; i < wordCount && at + 1 < fields.size(); ++i, at += 2) {
+        synset.words.push_back(
+            {StripMarker(fields[at]), static_cast<int>(ParseNumber(fields[at + 1], 16))});
+    }
+    const std::size_t pointerCount = at < fields.size() ? ParseNumber(fields[at]) : 0;
+    ++at;
+    for (std::size_t i = 0; i < pointerCount && at + 3 < fields.size(); ++i, at += 4) {
+        if (fields[at] == "@" || fields[at] == "&") {
+            static constexpr std::string_view kPosLetters = "nvasr";
+            const auto letter = kPosLetters.find(fields[at + 2]);
+            const int target = letter == 3 ? 2 : letter == 4 ? 3 : static_cast<int>(letter);
+            broader.emplace_back(target, ParseNumber(fields[at + 1]));
+        }
+        if (fields[at] != ";u") {
+            continue;
+        }
+        const std::uint32_t domain = ParseNumber(fields[at + 1]);
+        auto in = [&](const auto& list) {
+            return std::find(std::begin(list), std::end(list), domain) != std::end(list);
+        };
+        synset.offensive = synset.offensive || in(kOffensiveDomains);
+        synset.marginal = synset.marginal || in(kMarginalDomains);
+    }
+    std::string_view gloss = bar == std::string_view::npos ? "" : line.substr(bar + 3);
+    const auto example = gloss.find("; \"");
+    const auto quote = gloss.find('"');
+    gloss = gloss.substr(0, std::min(example, quote));
+    synset.definition = std::string(Trim(gloss));
+    synset.offensive = synset.offensive || GlossSoundsOffensive(synset.definition);
+    return true;
+}
+
+}  // namespace
+
+std::string PlainLemma(std::string_view lemma)
+{
+    std::string plain = Lower(lemma);
+    std::replace(plain.begin(), plain.end(), '_', ' ');
+    return plain;
+}
+
+Status WordNet::ReadData(const std::string& folder, Pos pos)
+{
+    const std::string path = folder + "/data." + kFileNames[static_cast<int>(pos)];
+    auto text = ReadText(path);
+    if (!text) {
+        return Status::Failure(text.Error());
+    }
+    std::istringstream lines(std::move(text.Value()));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line[0] == ' ') {
+            continue;  // the licence header
+        }
+        Synset synset;
+        std::uint32_t offset = 0;
+        std::vector<std::pair<int, std::uint32_t>> broader;
+        if (ParseSynsetLine(line, pos, offset, synset, broader)) {
+            Synset& stored = synsets[{static_cast<int>(pos), offset}] = std::move(synset);
+            for (const auto& key : broader) {
+                pendingLinks.emplace_back(&stored, key);
+            }
+        }
+    }
+    return Done{};
+}
+
+int WordNet::TagCount(std::string_view lemma, const Synset& synset) const
+{
+    static constexpr char kTypes[] = {'1', '2', '3', '4'};
+    for (const SynsetWord& word : synset.words) {
+        if (Lower(word.lemma) != lemma) {
+            continue;
+        }
+        char key[160];
+        std::snprintf(key, sizeof key, "%s%%%c:%02d:%02d", std::string(lemma).c_str(),
+                      kTypes[static_cast<int>(synset.pos)], synset.lexFile, word.lexId);
+        auto found = senseCounts.find(key);
+        if (found == senseCounts.end() && synset.pos == Pos::Adjective) {
+            key[lemma.size() + 1] = '5';  // a satellite adjective
+            found = senseCounts.find(key);
+        }
+        return found == senseCounts.end() ? 0 : found->second;
+    }
+    return 0;
+}
+
+// index.X: lemma pos synset_cnt p_cnt [symbol...] sense_cnt tagsense_cnt offset...
+Status WordNet::ReadIndex(const std::string& folder, Pos pos)
+{
+    const std::string path = folder + "/index." + kFileNames[static_cast<int>(pos)];
+    auto text = ReadText(path);
+    if (!text) {
+        return Status::Failure(text.Error());
+    }
+    std::istringstream lines(std::move(text.Value()));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line[0] == ' ') {
+            continue;
+        }
+        const std::vector<std::string_view> fields = SplitSpaces(line);
+        if (fields.size() < 6) {
+            continue;
+        }
+        const std::size_t synsetCount = ParseNumber(fields[2]);
+        const std::size_t pointerCount = ParseNumber(fields[3]);
+        const std::size_t first = 4 + pointerCount + 2;
+        std::vector<Sense> senses;
+        for (std::size_t i = 0; i < synsetCount && first + i < fields.size(); ++i) {
+            auto found = synsets.find({static_cast<int>(pos), ParseNumber(fields[first + i])});
+            if (found != synsets.end()) {
+                senses.push_back(
+                    {&found->second, static_cast<int>(i), TagCount(fields[0], found->second)});
+            }
+        }
+        index[static_cast<int>(pos)][std::string(fields[0])] = std::move(senses);
+    }
+    return Done{};
+}
+
+Status WordNet::ReadExceptions(const std::string& folder, Pos pos)
+{
+    const std::string path = folder + "/" + kFileNames[static_cast<int>(pos)] + ".exc";
+    auto text = ReadText(path);
+    if (!text) {
+        return Status::Failure(text.Error());
+    }
+    std::istringstream lines(std::move(text.Value()));
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::vector<std::string_view> fields = SplitSpaces(line);
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            exceptions[static_cast<int>(pos)][std::string(fields[0])].emplace_back(fields[i]);
+            exceptionForms[static_cast<int>(pos)][std::string(fields[i])].emplace_back(fields[0]);
+        }
+    }
+    return Done{};
+}
+
+// cntlist.rev: sense_key sense_number tag_cnt; the key's head word part is dropped.
+Status WordNet::ReadCounts(const std::string& folder)
+{
+    auto text = ReadText(folder + "/cntlist.rev");
+    if (!text) {
+        return Status::Failure(text.Error());
+    }
+    std::istringstream lines(std::move(text.Value()));
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::vector<std::string_view> fields = SplitSpaces(line);
+        if (fields.size() < 3) {
+            continue;
+        }
+        std::string_view key = fields[0];
+        const auto colon = key.find(':');
+        if (colon == std::string_view::npos) {
+            continue;
+        }
+        // lemma%t:ff:ii:head:hid -> lemma%t:ff:ii
+        const auto third = key.find(':', key.find(':', colon + 1) + 1);
+        senseCounts[std::string(key.substr(0, third))] += static_cast<int>(ParseNumber(fields[2]));
+    }
+    return Done{};
+}
+
+Result<WordNet> WordNet::Load(const std::string& folder)
+{
+    WordNet wordNet;
+    Status status = wordNet.ReadCounts(folder);
+    for (Pos pos : kAllPos) {
+        if (status) {
+            status = wordNet.ReadData(folder, pos);
+        }
+        if (status) {
+            status = wordNet.ReadIndex(folder, pos);
+        }
+        if (status && pos != Pos::Adverb) {
+            status = wordNet.ReadExceptions(folder, pos);
+        }
+    }
+    if (!status) {
+        return Result<WordNet>::Failure(status.Error());
+    }
+    wordNet.LinkBroader();
+    return wordNet;
+}
+
+void WordNet::LinkBroader()
+{
+    for (const auto& [synset, key] : pendingLinks) {
+        const auto found = synsets.find(key);
+        if (found != synsets.end()) {
+            synset->broader.push_back(&found->second);
+        }
+    }
+    pendingLinks.clear();
+}
+
+const std::vector<Sense>& WordNet::SensesOf(std::string_view lemma, Pos pos) const
+{
+    static const std::vector<Sense> kNone;
+    const auto& table = index[static_cast<int>(pos)];
+    const auto found = table.find(std::string(lemma));
+    return found == table.end() ? kNone : found->second;
+}
+
+const std::vector<std::string>& WordNet::ExceptionLemmas(std::string_view form, Pos pos) const
+{
+    static const std::vector<std::string> kNone;
+    const auto& table = exceptions[static_cast<int>(pos)];
+    const auto found = table.find(std::string(form));
+    return found == table.end() ? kNone : found->second;
+}
+
+const std::vector<std::string>& WordNet::ExceptionForms(std::string_view lemma, Pos pos) const
+{
+    static const std::vector<std::string> kNone;
+    const auto& table = exceptionForms[static_cast<int>(pos)];
+    const auto found = table.find(std::string(lemma));
+    return found == table.end() ? kNone : found->second;
+}
+
+}  // namespace quillby::data
