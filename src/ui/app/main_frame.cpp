@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "ui/cluewindow/clue_window.h"
+#include "ui/menus/owner_drawn_menu.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    InstallOwnerDrawnMenus(menuBar());
     BuildStatusBar();
     BuildClueWindow();
     StartTimers();

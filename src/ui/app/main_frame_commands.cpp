@@ -30,6 +30,7 @@ void CMainFrame::BuildActions()
 {
     for (const CommandInfo& info : AllCommands()) {
         auto* action = new QAction(Text(info.text), this);
+        action->setData(static_cast<int>(info.id));  // the owner-drawn menus find icons by it
         action->setShortcut(QKeySequence(Text(info.shortcut)));
         // Actions are also added to the frame, so their shortcuts work whatever has focus.
         addAction(action);
