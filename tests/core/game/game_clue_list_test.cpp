@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game.h"
-#include "support/grids.h"
+#include "support/puzzles.h"
 #include "support/scripted_host.h"
 #include "support/temp_app_folder.h"
 
@@ -9,7 +9,7 @@ namespace quillby {
 namespace {
 
 using testing::ScriptedHost;
-using testing::SetGrid;
+using testing::SetFiveByFivePuzzle;
 using testing::TempAppFolder;
 
 const std::string kAcross = "<font color=#ff0000><b>-- Across Clues -- <b>";
@@ -25,18 +25,12 @@ protected:
 
     void SetUp() override
     {
-        SetGrid(game.crossword, {"HEART", "O#L#E", "OCEAN", "K#R#O", "SATYR"});
-        game.crossword.BuildAnswerList();
-        game.crossword.SetAnswersFromGrid();
-        game.crossword.NumberSquares();
-        for (const auto& [answer, question] : {std::pair{"HEART", "Organ that pumps blood"},
-                                               {"OCEAN", "Big body of salt water"},
-                                               {"SATYR", "Woodland deity"},
-                                               {"HOOKS", "Fish catchers"},
-                                               {"ALERT", "Warning signal"},
-                                               {"TENOR", "Male singing voice"}}) {
-            ASSERT_TRUE(game.clues.AddClue(question, answer));
-        }
+        SetFiveByFivePuzzle(game, {{"HEART", "Organ that pumps blood"},
+                                   {"OCEAN", "Big body of salt water"},
+                                   {"SATYR", "Woodland deity"},
+                                   {"HOOKS", "Fish catchers"},
+                                   {"ALERT", "Warning signal"},
+                                   {"TENOR", "Male singing voice"}});
     }
     AnswerEntry& Entry(std::string_view word)
     {
