@@ -1,28 +1,22 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game.h"
+#include "support/game_fixture.h"
 #include "support/puzzles.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
 
-using testing::ScriptedHost;
+using testing::GameFixture;
 using testing::SetFiveByFivePuzzle;
-using testing::TempAppFolder;
 
 const std::string kAcross = "<font color=#ff0000><b>-- Across Clues -- <b>";
 const std::string kDown = "<font color=#ff0000><b>-- Down Clues -- <b>";
 
 // 1 HEART, 4 OCEAN, 5 SATYR across; 1 HOOKS, 2 ALERT, 3 TENOR down. Square (0, 0) starts
 // both 1 Across and 1 Down.
-class GameClueList : public ::testing::Test {
+class GameClueList : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
     void SetUp() override
     {
         SetFiveByFivePuzzle(game, {{"HEART", "Organ that pumps blood"},

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game.h"
+#include "support/game_fixture.h"
 #include "support/puzzles.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
 
-using testing::ScriptedHost;
+using testing::GameFixture;
 using testing::SetFiveByFivePuzzle;
-using testing::TempAppFolder;
 
 const std::string kAcross = "<font color=#ff0000><b>-- Across Clues -- <b>";
 const std::string kDown = "<font color=#ff0000><b>-- Down Clues -- <b>";
@@ -38,12 +36,8 @@ std::vector<std::string> Texts(const std::vector<PrintedLine>& lines, int x)
 }
 
 // 1 HEART, 4 OCEAN, 5 SATYR across; 1 HOOKS, 2 ALERT, 3 TENOR down.
-class PrintLayoutGame : public ::testing::Test {
+class PrintLayoutGame : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
     void SetUp() override
     {
         SetFiveByFivePuzzle(game, {{"HEART", "Organ & pump"},
