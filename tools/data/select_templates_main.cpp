@@ -1,7 +1,6 @@
 // quillby-templates: proposes British-style block patterns and keeps those the game's own
 // filler completes most often. Its output is what tools/templates/*.txt hold.
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <random>
 #include <set>
@@ -14,6 +13,7 @@
 #include "data/data_build.h"
 #include "data/fill_measure.h"
 #include "data/grid_pattern.h"
+#include "data/tool_flags.h"
 
 using namespace quillby;
 using namespace quillby::data;
@@ -141,14 +141,6 @@ int MeasureFile(const std::string& path, int size, const Dawg& dawg, const ClueS
     return weak == 0 ? 0 : 1;
 }
 
-// A flag's number, or fallback when the text is not one (a tool refuses, never throws).
-int NumberOr(const std::string& text, int fallback)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() ? value : fallback;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -159,9 +151,8 @@ int main(int argc, char** argv)
     int keep = 40;
     unsigned seed = 1;
     std::string measure;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string flag = argv[i];
-        const std::string value = argv[i + 1];
+    // Unknown flags are passed over: the checks below catch what is missing.
+    ForEachFlag(argc, argv, [&](const std::string& flag, const std::string& value) {
         if (flag == "--app") {
             app = value;
         } else if (flag == "--size") {
@@ -175,7 +166,8 @@ int main(int argc, char** argv)
         } else if (flag == "--seed") {
             seed = static_cast<unsigned>(NumberOr(value, 1));
         }
-    }
+        return true;
+    });
     Dawg dawg;
     ClueStore clues;
     if (size < 5 || size % 2 == 0 || app.empty() || !dawg.Load(app + "/data/eng_dawg") ||

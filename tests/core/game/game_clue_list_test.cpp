@@ -1,42 +1,30 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game.h"
-#include "support/grids.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
+#include "support/game_fixture.h"
+#include "support/puzzles.h"
 
 namespace quillby {
 namespace {
 
-using testing::ScriptedHost;
-using testing::SetGrid;
-using testing::TempAppFolder;
+using testing::GameFixture;
+using testing::SetFiveByFivePuzzle;
 
 const std::string kAcross = "<font color=#ff0000><b>-- Across Clues -- <b>";
 const std::string kDown = "<font color=#ff0000><b>-- Down Clues -- <b>";
 
 // 1 HEART, 4 OCEAN, 5 SATYR across; 1 HOOKS, 2 ALERT, 3 TENOR down. Square (0, 0) starts
 // both 1 Across and 1 Down.
-class GameClueList : public ::testing::Test {
+class GameClueList : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
     void SetUp() override
     {
-        SetGrid(game.crossword, {"HEART", "O#L#E", "OCEAN", "K#R#O", "SATYR"});
-        game.crossword.BuildAnswerList();
-        game.crossword.SetAnswersFromGrid();
-        game.crossword.NumberSquares();
-        for (const auto& [answer, question] : {std::pair{"HEART", "Organ that pumps blood"},
-                                               {"OCEAN", "Big body of salt water"},
-                                               {"SATYR", "Woodland deity"},
-                                               {"HOOKS", "Fish catchers"},
-                                               {"ALERT", "Warning signal"},
-                                               {"TENOR", "Male singing voice"}}) {
-            ASSERT_TRUE(game.clues.AddClue(question, answer));
-        }
+        SetFiveByFivePuzzle(game, {{"HEART", "Organ that pumps blood"},
+                                   {"OCEAN", "Big body of salt water"},
+                                   {"SATYR", "Woodland deity"},
+                                   {"HOOKS", "Fish catchers"},
+                                   {"ALERT", "Warning signal"},
+                                   {"TENOR", "Male singing voice"}});
     }
     AnswerEntry& Entry(std::string_view word)
     {

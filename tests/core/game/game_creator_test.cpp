@@ -5,16 +5,15 @@
 #include <vector>
 
 #include "core/game/game.h"
+#include "support/game_fixture.h"
 #include "support/grids.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
 
+using testing::GameFixture;
 using testing::GridRows;
 using testing::ScriptedHost;
-using testing::TempAppFolder;
 
 const char* const kLettersOnly =
     "The answer can only contain the letters A to Z: no spaces, "
@@ -30,12 +29,8 @@ int Y(int row)
 }
 
 // A designer's session on a fresh 11 x 11 lattice in Create mode.
-class GameCreator : public ::testing::Test {
+class GameCreator : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
     void SetUp() override
     {
         game.settings.createMode = true;

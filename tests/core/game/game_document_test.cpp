@@ -3,33 +3,19 @@
 #include <filesystem>
 
 #include "core/game/game.h"
+#include "support/game_fixture.h"
 #include "support/grids.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
 
+using testing::GameFixture;
 using testing::GridRows;
 using testing::ReadBytes;
-using testing::ScriptedHost;
-using testing::SetGrid;
-using testing::TempAppFolder;
 using testing::WriteBytes;
 
-class GameDocument : public ::testing::Test {
+class GameDocument : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
-    void MakePuzzle(const std::vector<std::string>& rows)
-    {
-        SetGrid(game.crossword, rows);
-        game.crossword.BuildAnswerList();
-        game.crossword.SetAnswersFromGrid();
-        game.crossword.NumberSquares();
-    }
     std::string File(const std::string& name) const { return folder.Path() + "/" + name; }
 };
 

@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game.h"
+#include "support/game_fixture.h"
 #include "support/grids.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
 
+using testing::GameFixture;
 using testing::GridRows;
-using testing::ScriptedHost;
-using testing::SetGrid;
-using testing::TempAppFolder;
 
 // The pixel at the middle of a square.
 int X(int col)
@@ -23,19 +20,12 @@ int Y(int row)
     return kGridMargin + kSquarePitch * row + 18;
 }
 
-class GameInput : public ::testing::Test {
+class GameInput : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
     void SetUp() override
     {
         // CAT across the top, COW down the left, TEN down the right, WET along the bottom.
-        SetGrid(game.crossword, {"CAT", "O#E", "WEN"});
-        game.crossword.BuildAnswerList();
-        game.crossword.SetAnswersFromGrid();
-        game.crossword.NumberSquares();
+        MakePuzzle({"CAT", "O#E", "WEN"});
         game.clues.AddClue("Feline", "CAT");
         game.clues.AddClue("Dairy animal", "COW");
     }

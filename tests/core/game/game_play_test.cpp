@@ -1,43 +1,29 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game.h"
+#include "support/game_fixture.h"
 #include "support/grids.h"
-#include "support/scripted_host.h"
-#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
 
+using testing::GameFixture;
 using testing::GridRows;
 using testing::ReadBytes;
-using testing::ScriptedHost;
-using testing::SetGrid;
-using testing::TempAppFolder;
 using testing::WriteBytes;
 
 const char* const kErrorPrompt =
     "The puzzle contains errors, would you like the incorrect squares to be cleared?";
 
 // A 3 x 3 puzzle: COW and TAT down, CAT and WET across, each with one clue in the main store.
-class GamePlay : public ::testing::Test {
+class GamePlay : public GameFixture {
 protected:
-    TempAppFolder folder;
-    ScriptedHost host;
-    Game game{host, folder.Path()};
-
     void SetUp() override
     {
         MakePuzzle({"CAT", "O#A", "WET"});
         for (const char* word : {"COW", "CAT", "TAT", "WET"}) {
             ASSERT_TRUE(game.clues.AddClue(std::string("Clue for ") + word, word));
         }
-    }
-    void MakePuzzle(const std::vector<std::string>& rows)
-    {
-        SetGrid(game.crossword, rows);
-        game.crossword.BuildAnswerList();
-        game.crossword.SetAnswersFromGrid();
-        game.crossword.NumberSquares();
     }
     // The player clicks the square and presses a key.
     void Press(int col, int row, int key)

@@ -14,7 +14,7 @@
 #include <memory>
 #include <thread>
 
-#include "core/clues/clue_store.h"
+#include "app_folder_files.h"
 #include "core/storage/puzzle_file.h"
 #include "modal_answers.h"
 #include "support/grids.h"
@@ -32,9 +32,10 @@ namespace {
 
 using testing::GridRows;
 using testing::ModalAnswers;
-using testing::SetGrid;
 using testing::TempAppFolder;
 using testing::WriteBytes;
+using testing::WriteDefaultPuzzle;
+using testing::WriteStartingFiles;
 
 // A game started on a temporary application folder that holds a small default puzzle and
 // stand-ins for the other data files.
@@ -46,26 +47,11 @@ protected:
 
     void SetUp() override
     {
-        WriteDefaultPuzzle({"CAT", "O#A", "WET"});
-        for (const char* name : {"eng_dawg", "9x9", "11x11"}) {
-            WriteBytes(folder.Data(name), {});
-        }
-        ClueStore clues;
-        ASSERT_TRUE(clues.AddClue("Feline pet", "CAT"));
-        ASSERT_TRUE(clues.AddClue("Dairy animal", "COW"));
-        ASSERT_TRUE(clues.AddClue("Soaked", "WET"));
-        ASSERT_TRUE(clues.Save(folder.Data("eng_clues.b")));
+        WriteStartingFiles(folder,
+                           {{"Feline pet", "CAT"}, {"Dairy animal", "COW"}, {"Soaked", "WET"}});
     }
     void TearDown() override { Stop(); }
 
-    void WriteDefaultPuzzle(const std::vector<std::string>& rows)
-    {
-        Crossword crossword;
-        SetGrid(crossword, rows);
-        crossword.BuildAnswerList();
-        crossword.NumberSquares();
-        WriteBytes(folder.Data("eng_default.crs"), SerializePuzzle(crossword, 0, Clock{}, false));
-    }
     void Start()
     {
         app = std::make_unique<CQuillbyApp>(folder.Path());
@@ -392,9 +378,9 @@ TEST_F(QuillbyApp, AboutAndInstructionsShowTheirTexts)
 // Renders the main window in each colour scheme to build/ui-renders/scheme-N.png, to look at.
 TEST_F(QuillbyApp, RendersTheMainWindowInEachScheme)
 {
-    WriteDefaultPuzzle({"CAT#DOG#ASH", "A#A#O#O#P#E", "RAT#TEA#ERA", "#####A#####", "BAD#SEN#OAK",
-                        "E#O#E#O#A#I", "DOE#ANT#TEN", "#####S#####", "SUN#HAT#PEN", "O#O#A#O#E#E",
-                        "WET#TOE#NET"});
+    WriteDefaultPuzzle(folder, {"CAT#DOG#ASH", "A#A#O#O#P#E", "RAT#TEA#ERA", "#####A#####",
+                                "BAD#SEN#OAK", "E#O#E#O#A#I", "DOE#ANT#TEN", "#####S#####",
+                                "SUN#HAT#PEN", "O#O#A#O#E#E", "WET#TOE#NET"});
     Start();
     Click(0, 0);
     QTest::keyClicks(&View(), QStringLiteral("CAT"));

@@ -8,10 +8,8 @@
 #include <QTest>
 #include <memory>
 
-#include "core/clues/clue_store.h"
-#include "core/storage/puzzle_file.h"
-#include "support/grids.h"
 #include "support/temp_app_folder.h"
+#include "ui/app/app_folder_files.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/modal_answers.h"
 #include "ui/app/quillby_app.h"
@@ -22,9 +20,8 @@ namespace quillby {
 namespace {
 
 using testing::ModalAnswers;
-using testing::SetGrid;
 using testing::TempAppFolder;
-using testing::WriteBytes;
+using testing::WriteStartingFiles;
 
 // The game started on a small default puzzle, its main frame showing the owner-drawn menus.
 class MainFrameMenus : public ::testing::Test {
@@ -35,17 +32,10 @@ protected:
 
     void SetUp() override
     {
-        Crossword crossword;
-        SetGrid(crossword, {"CAT", "O#A", "WET"});
-        crossword.BuildAnswerList();
-        crossword.NumberSquares();
-        WriteBytes(folder.Data("eng_default.crs"), SerializePuzzle(crossword, 0, Clock{}, false));
-        for (const char* name : {"eng_dawg", "9x9", "11x11"}) {
-            WriteBytes(folder.Data(name), {});
+        WriteStartingFiles(folder, {{"Feline pet", "CAT"}});
+        if (HasFatalFailure()) {
+            return;
         }
-        ClueStore clues;
-        ASSERT_TRUE(clues.AddClue("Feline pet", "CAT"));
-        ASSERT_TRUE(clues.Save(folder.Data("eng_clues.b")));
         app = std::make_unique<CQuillbyApp>(folder.Path());
         app->Start();
     }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 
+#include "desktop_palettes.h"
 #include "ui/menus/icon_store.h"
 #include "ui/menus/menu_colours.h"
 #include "ui/menus/menu_item_painter.h"
@@ -18,19 +19,12 @@
 namespace quillby {
 namespace {
 
+// The dark desktop with its button and window texts in the same light grey as the rest.
 QPalette DarkDesktop()
 {
-    QPalette palette;
-    palette.setColor(QPalette::Base, QColor(30, 30, 30));
-    palette.setColor(QPalette::Button, QColor(53, 53, 53));
-    palette.setColor(QPalette::Window, QColor(53, 53, 53));
-    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    palette.setColor(QPalette::Text, QColor(230, 230, 230));
+    QPalette palette = testing::DarkPalette();
     palette.setColor(QPalette::ButtonText, QColor(230, 230, 230));
     palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
-    palette.setColor(QPalette::Dark, QColor(35, 35, 35));
-    palette.setColor(QPalette::Light, QColor(80, 80, 80));
     return palette;
 }
 

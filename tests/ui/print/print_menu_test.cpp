@@ -7,11 +7,9 @@
 #include <QPushButton>
 #include <memory>
 
-#include "core/clues/clue_store.h"
-#include "core/storage/puzzle_file.h"
 #include "modal_dialogs.h"
-#include "support/grids.h"
 #include "support/temp_app_folder.h"
+#include "ui/app/app_folder_files.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/quillby_app.h"
 #include "ui/print/print_options_dialog.h"
@@ -20,9 +18,8 @@ namespace quillby {
 namespace {
 
 using testing::ModalDialogs;
-using testing::SetGrid;
 using testing::TempAppFolder;
-using testing::WriteBytes;
+using testing::WriteStartingFiles;
 
 // The running program, started on a folder with a small default puzzle and its clues.
 class PrintMenu : public ::testing::Test {
@@ -33,20 +30,13 @@ protected:
 
     void SetUp() override
     {
-        Crossword crossword;
-        SetGrid(crossword, {"CAT", "O#A", "WET"});
-        crossword.BuildAnswerList();
-        crossword.NumberSquares();
-        WriteBytes(folder.Data("eng_default.crs"), SerializePuzzle(crossword, 0, Clock{}, false));
-        for (const char* name : {"eng_dawg", "9x9", "11x11"}) {
-            WriteBytes(folder.Data(name), {});
+        WriteStartingFiles(folder, {{"Feline pet", "CAT"},
+                                    {"Dairy animal", "COW"},
+                                    {"Soaked", "WET"},
+                                    {"Make lace", "TAT"}});
+        if (HasFatalFailure()) {
+            return;
         }
-        ClueStore clues;
-        ASSERT_TRUE(clues.AddClue("Feline pet", "CAT"));
-        ASSERT_TRUE(clues.AddClue("Dairy animal", "COW"));
-        ASSERT_TRUE(clues.AddClue("Soaked", "WET"));
-        ASSERT_TRUE(clues.AddClue("Make lace", "TAT"));
-        ASSERT_TRUE(clues.Save(folder.Data("eng_clues.b")));
         app = std::make_unique<CQuillbyApp>(folder.Path());
         app->Start();
     }
