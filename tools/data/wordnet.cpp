@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <functional>
 #include <sstream>
 
 #include "core/common/file_io.h"
@@ -24,14 +25,19 @@ constexpr std::string_view kOffensiveGlossWords[] = {"vulgar",     "offensive", 
                                                      "derogatory", "disparaging", "slur",
                                                      "taboo",      "insulting",   "dismissive"};
 
-Result<std::string> ReadText(const std::string& path)
+// Calls onLine for every line of a dictionary file, or says why the file cannot be read.
+Status ForEachLine(const std::string& path, const std::function<void(const std::string&)>& onLine)
 {
     auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        return Result<std::string>::Failure(bytes.Error());
+        return Status::Failure(bytes.Error());
     }
     const auto& raw = bytes.Value();
-    return std::string(reinterpret_cast<const char*>(raw.data()), raw.size());
+    std::istringstream lines(std::string(reinterpret_cast<const char*>(raw.data()), raw.size()));
+    for (std::string line; std::getline(lines, line);) {
+        onLine(line);
+    }
+    return Done{};
 }
 
 std::uint32_t ParseNumber(std::string_view text, int base = 10)
@@ -113,15 +119,9 @@ std::string PlainLemma(std::string_view lemma)
 Status WordNet::ReadData(const std::string& folder, Pos pos)
 {
     const std::string path = folder + "/data." + kFileNames[static_cast<int>(pos)];
-    auto text = ReadText(path);
-    if (!text) {
-        return Status::Failure(text.Error());
-    }
-    std::istringstream lines(std::move(text.Value()));
-    std::string line;
-    while (std::getline(lines, line)) {
+    return ForEachLine(path, [&](const std::string& line) {
         if (line.empty() || line[0] == ' ') {
-            continue;  // the licence header
+            return;  // the licence header
         }
         Synset synset;
         std::uint32_t offset = 0;
@@ -132,8 +132,7 @@ Status WordNet::ReadData(const std::string& folder, Pos pos)
                 pendingLinks.emplace_back(&stored, key);
             }
         }
-    }
-    return Done{};
+    });
 }
 
 int WordNet::TagCount(std::string_view lemma, const Synset& synset) const
@@ -143,9 +142,9 @@ int WordNet::TagCount(std::string_view lemma, const Synset& synset) const
         if (Lower(word.lemma) != lemma) {
             continue;
         }
-        char key[160];
-        std::snprintf(key, sizeof key, "%s%%%c:%02d:%02d", std::string(lemma).c_str(),
-                      kTypes[static_cast<int>(synset.pos)], synset.lexFile, word.lexId);
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ":%02d:%02d", synset.lexFile, word.lexId);
+        std::string key = std::string(lemma) + '%' + kTypes[static_cast<int>(synset.pos)] + suffix;
         auto found = senseCounts.find(key);
         if (found == senseCounts.end() && synset.pos == Pos::Adjective) {
             key[lemma.size() + 1] = '5';  // a satellite adjective
@@ -160,19 +159,13 @@ int WordNet::TagCount(std::string_view lemma, const Synset& synset) const
 Status WordNet::ReadIndex(const std::string& folder, Pos pos)
 {
     const std::string path = folder + "/index." + kFileNames[static_cast<int>(pos)];
-    auto text = ReadText(path);
-    if (!text) {
-        return Status::Failure(text.Error());
-    }
-    std::istringstream lines(std::move(text.Value()));
-    std::string line;
-    while (std::getline(lines, line)) {
+    return ForEachLine(path, [&](const std::string& line) {
         if (line.empty() || line[0] == ' ') {
-            continue;
+            return;
         }
         const std::vector<std::string_view> fields = SplitSpaces(line);
         if (fields.size() < 6) {
-            continue;
+            return;
         }
         const std::size_t synsetCount = ParseNumber(fields[2]);
         const std::size_t pointerCount = ParseNumber(fields[3]);
@@ -186,53 +179,38 @@ Status WordNet::ReadIndex(const std::string& folder, Pos pos)
             }
         }
         index[static_cast<int>(pos)][std::string(fields[0])] = std::move(senses);
-    }
-    return Done{};
+    });
 }
 
 Status WordNet::ReadExceptions(const std::string& folder, Pos pos)
 {
     const std::string path = folder + "/" + kFileNames[static_cast<int>(pos)] + ".exc";
-    auto text = ReadText(path);
-    if (!text) {
-        return Status::Failure(text.Error());
-    }
-    std::istringstream lines(std::move(text.Value()));
-    std::string line;
-    while (std::getline(lines, line)) {
+    return ForEachLine(path, [&](const std::string& line) {
         const std::vector<std::string_view> fields = SplitSpaces(line);
         for (std::size_t i = 1; i < fields.size(); ++i) {
             exceptions[static_cast<int>(pos)][std::string(fields[0])].emplace_back(fields[i]);
             exceptionForms[static_cast<int>(pos)][std::string(fields[i])].emplace_back(fields[0]);
         }
-    }
-    return Done{};
+    });
 }
 
 // cntlist.rev: sense_key sense_number tag_cnt; the key's head word part is dropped.
 Status WordNet::ReadCounts(const std::string& folder)
 {
-    auto text = ReadText(folder + "/cntlist.rev");
-    if (!text) {
-        return Status::Failure(text.Error());
-    }
-    std::istringstream lines(std::move(text.Value()));
-    std::string line;
-    while (std::getline(lines, line)) {
+    return ForEachLine(folder + "/cntlist.rev", [&](const std::string& line) {
         const std::vector<std::string_view> fields = SplitSpaces(line);
         if (fields.size() < 3) {
-            continue;
+            return;
         }
         std::string_view key = fields[0];
         const auto colon = key.find(':');
         if (colon == std::string_view::npos) {
-            continue;
+            return;
         }
         // lemma%t:ff:ii:head:hid -> lemma%t:ff:ii
         const auto third = key.find(':', key.find(':', colon + 1) + 1);
         senseCounts[std::string(key.substr(0, third))] += static_cast<int>(ParseNumber(fields[2]));
-    }
-    return Done{};
+    });
 }
 
 Result<WordNet> WordNet::Load(const std::string& folder)
