@@ -16,33 +16,15 @@
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
 #include "core/wordgraph/dawg.h"
+#include "shipped_data.h"
 
 namespace {
 
 using namespace quillby;
 using Clock = std::chrono::steady_clock;
 
-std::string DataPath(const std::string& name)
-{
-    return std::string(QUILLBY_APP_DIR) + "/data/" + name;
-}
-
-struct ShippedData {
-    Dawg dawg;
-    ClueStore clues;
-    bool ok = false;
-};
-
-const ShippedData& Data()
-{
-    static const ShippedData data = [] {
-        ShippedData loaded;
-        loaded.ok = loaded.dawg.Load(DataPath("eng_dawg")).Ok() &&
-                    loaded.clues.Load(DataPath("eng_clues.b")).Ok() && !loaded.clues.Empty();
-        return loaded;
-    }();
-    return data;
-}
+using bench::Data;
+using bench::ShippedData;
 
 double MillisSince(Clock::time_point start)
 {
@@ -61,8 +43,7 @@ double ThreadCpuMillis()
 void BM_LongestAttempt(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
-    const auto templates =
-        ReadTemplateFile(DataPath(std::to_string(size) + "x" + std::to_string(size)), size, size);
+    const auto templates = ReadTemplateFile(ShippedData::Templates(size), size, size);
     if (!Data().ok || !templates) {
         state.SkipWithError("no shipped data: build the quillby_data target first");
         return;
@@ -104,7 +85,7 @@ void BM_CancelToFinished(benchmark::State& state)
     double longest = 0;
     double total = 0;
     int counted = 0;
-    const std::string templates = DataPath(std::to_string(size) + "x" + std::to_string(size));
+    const std::string templates = ShippedData::Templates(size);
     for (auto _ : state) {
         GenerationJob job(Data().dawg, Data().clues, rng, templates, size);
         std::thread worker([&job] { job.Run(); });

@@ -13,37 +13,14 @@
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
 #include "core/wordgraph/dawg.h"
+#include "shipped_data.h"
 
 namespace {
 
 using namespace quillby;
 
-struct ShippedData {
-    Dawg dawg;
-    ClueStore clues;
-    bool ok = false;
-
-    static std::string Path(const std::string& name)
-    {
-        return std::string(QUILLBY_APP_DIR) + "/data/" + name;
-    }
-    static std::string Templates(int size)
-    {
-        return Path(std::to_string(size) + "x" + std::to_string(size));
-    }
-};
-
-const ShippedData& Data()
-{
-    static const ShippedData data = [] {
-        ShippedData loaded;
-        loaded.ok = loaded.dawg.Load(ShippedData::Path("eng_dawg")).Ok() &&
-                    loaded.clues.Load(ShippedData::Path("eng_clues.b")).Ok() &&
-                    !loaded.clues.Empty();
-        return loaded;
-    }();
-    return data;
-}
+using bench::Data;
+using bench::ShippedData;
 
 void BM_OneFill(benchmark::State& state)
 {

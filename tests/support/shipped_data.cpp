@@ -1,5 +1,7 @@
 #include "support/shipped_data.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 #include "core/generator/grid_template.h"
@@ -14,6 +16,15 @@ void CopyShippedData(const std::string& appFolder)
                                    appFolder + "/data/" + name,
                                    std::filesystem::copy_options::overwrite_existing);
     }
+}
+
+void StartOnShippedData(Game& game, std::uint32_t seed)
+{
+    CopyShippedData(game.paths.folder);
+    game.LoadClueStores();
+    ASSERT_TRUE(game.LoadWordGraph().Ok());
+    game.rng.Seed(seed);
+    game.RestorePlay(false);
 }
 
 bool IsOneOfTemplates(const Crossword& crossword, const std::string& templatePath)

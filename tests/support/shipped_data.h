@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "core/game/game.h"
 #include "core/model/crossword.h"
 
 namespace quillby::testing {
@@ -9,6 +11,10 @@ namespace quillby::testing {
 // Copies the data the build made (word graph, main clues, both template files, default
 // puzzle) into an application folder, so a test may write autosaves there freely.
 void CopyShippedData(const std::string& appFolder);
+
+// Starts a game on a copy of the shipped data: clue stores and word graph loaded, rng seeded,
+// the default puzzle in play. Fails the test when the word graph cannot be loaded.
+void StartOnShippedData(Game& game, std::uint32_t seed);
 
 // True when the crossword's blocks are those of one of the templates in the file.
 bool IsOneOfTemplates(const Crossword& crossword, const std::string& templatePath);

@@ -23,6 +23,7 @@ namespace {
 using testing::CopyShippedData;
 using testing::IsOneOfTemplates;
 using testing::ScriptedHost;
+using testing::StartOnShippedData;
 using testing::TempAppFolder;
 using testing::WriteUnfillableTemplate;
 
@@ -114,11 +115,8 @@ protected:
 
     void SetUp() override
     {
-        CopyShippedData(folder.Path());
-        game.LoadClueStores();
-        ASSERT_TRUE(game.LoadWordGraph().Ok());
-        game.rng.Seed(7);
-        game.RestorePlay(false);
+        StartOnShippedData(game, 7);
+        ASSERT_FALSE(HasFatalFailure());
     }
 
     // Picks a size and presses "Create...", which blocks until the generation ends.

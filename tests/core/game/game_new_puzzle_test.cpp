@@ -17,6 +17,7 @@ namespace {
 using testing::CopyShippedData;
 using testing::IsOneOfTemplates;
 using testing::ScriptedHost;
+using testing::StartOnShippedData;
 using testing::TempAppFolder;
 using testing::WriteUnfillableTemplate;
 
@@ -41,11 +42,8 @@ protected:
 
     void SetUp() override
     {
-        CopyShippedData(folder.Path());
-        game.LoadClueStores();
-        ASSERT_TRUE(game.LoadWordGraph().Ok());
-        game.rng.Seed(2026);
-        game.RestorePlay(false);
+        StartOnShippedData(game, 2026);
+        ASSERT_FALSE(HasFatalFailure());
         ASSERT_FALSE(game.crossword.answers.empty());
         host.messages.clear();
     }

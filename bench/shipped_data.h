@@ -1,0 +1,39 @@
+#pragma once
+
+// The shipped word graph and main clue store (build/app/data), loaded once per benchmark
+// program; `ok` is false when the data has not been built.
+#include <string>
+
+#include "core/clues/clue_store.h"
+#include "core/wordgraph/dawg.h"
+
+namespace quillby::bench {
+
+struct ShippedData {
+    Dawg dawg;
+    ClueStore clues;
+    bool ok = false;
+
+    static std::string Path(const std::string& name)
+    {
+        return std::string(QUILLBY_APP_DIR) + "/data/" + name;
+    }
+    static std::string Templates(int size)
+    {
+        return Path(std::to_string(size) + "x" + std::to_string(size));
+    }
+};
+
+inline const ShippedData& Data()
+{
+    static const ShippedData data = [] {
+        ShippedData loaded;
+        loaded.ok = loaded.dawg.Load(ShippedData::Path("eng_dawg")).Ok() &&
+                    loaded.clues.Load(ShippedData::Path("eng_clues.b")).Ok() &&
+                    !loaded.clues.Empty();
+        return loaded;
+    }();
+    return data;
+}
+
+}  // namespace quillby::bench
