@@ -20,7 +20,6 @@
 namespace quillby {
 namespace {
 
-using testing::CopyShippedData;
 using testing::IsOneOfTemplates;
 using testing::ScriptedHost;
 using testing::StartOnShippedData;
