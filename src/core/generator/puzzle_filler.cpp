@@ -175,7 +175,9 @@ void PuzzleFiller::ScoreCandidates(AnswerEntry& entry)
     const auto n = static_cast<std::int32_t>(entry.candidates.size());
     for (std::int32_t step = 0; step < n; ++step) {
         const std::int32_t a = rng.RandBelow(n);
-        const std::int32_t b = rng.RandBelow(a);
+        // b may equal a, so the first candidate can move too; otherwise the first word the
+        // query reported would always be tried first and fills would repeat.
+        const std::int32_t b = rng.RandBelow(a + 1);
         const std::int32_t c = rng.RandBelow(2);
         if (a == 0) {
             continue;

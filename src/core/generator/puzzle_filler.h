@@ -36,7 +36,7 @@ private:
 // Puts a word with a usable clue into every answer entry of a crossword whose open squares
 // and answer list are set, so that crossings agree. Depth-first over the entries in list
 // order, with one backtrack budget shared by the whole fill. The order of the random draws
-// (one coin value per graph node visited, then a, b, c per perturbation step) is fixed, so
+// (the coin values of each query, then a, b, c per perturbation step) is fixed, so
 // the same Rng and coin states give the same fill.
 class PuzzleFiller {
 public:

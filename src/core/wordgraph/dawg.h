@@ -83,7 +83,9 @@ public:
 
     // Hands every word that fits pattern (letters 'A'..'Z', '*' for any letter) to callback,
     // depth first from the root. At every node within the pattern one coin value is drawn:
-    // odd walks the node's edges first to last, even last to first. steps is incremented on
+    // odd walks the node's edges first to last, even last to first. At the root a second
+    // value (modulo the edge count) picks the edge the walk starts from; it then goes round
+    // in that direction, wrapping past the end. steps is incremented on
     // every node visit; once it exceeds stepLimit the walk stops. Finds nothing without a
     // root or an end node, or for a pattern longer than kMaxMatchLength.
     void MatchRun(std::string_view pattern, int& steps, EdgeCoin& coin, MatchCallback callback,

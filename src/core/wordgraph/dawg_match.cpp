@@ -49,9 +49,14 @@ int Dawg::Visit(std::int32_t node, std::size_t position, Walk& walk) const
     const char wanted = walk.pattern[position];
     const bool forward = (walk.coin.Next() & 1) != 0;
     const std::int32_t first = walkStart[Index(node)];
-    const std::int32_t last = walkStart[Index(node) + 1];
-    const std::int32_t step = forward ? 1 : -1;
-    for (std::int32_t i = forward ? first : last - 1; i >= first && i < last; i += step) {
+    const std::int32_t count = walkStart[Index(node) + 1] - first;
+    // The root's walk starts at an edge of the coin's choosing and goes round. Starting it at
+    // either end would give every open first square a word beginning with one of two letters:
+    // the step limit rarely lets an open pattern's walk leave its first letter.
+    const std::int32_t start = node == root && count > 0 ? walk.coin.Next() % count : 0;
+    for (std::int32_t k = 0, offset = start; k < count;
+         ++k, offset = offset + 1 == count ? 0 : offset + 1) {
+        const std::int32_t i = forward ? first + offset : first + count - 1 - offset;
         const char letter = walkLetters[Index(i)];
         if (letter != wanted && wanted != '*') {
             continue;

@@ -203,7 +203,7 @@ TEST(PuzzleFiller, ScoresRepeatsOnOpenCrossingsAndSortsStably)
     const int n = 4;
     for (int step = 0; step < n; ++step) {
         const int a = shadow.RandBelow(n);
-        const int b = shadow.RandBelow(a);
+        const int b = shadow.RandBelow(a + 1);
         const int c = shadow.RandBelow(2);
         if (a == 0) {
             continue;
@@ -221,6 +221,28 @@ TEST(PuzzleFiller, ScoresRepeatsOnOpenCrossingsAndSortsStably)
     }
     EXPECT_EQ(got, expected);
     EXPECT_EQ(rng.NextU32(), shadow.NextU32());  // three draws per step, no more
+}
+
+TEST(PuzzleFiller, ThePerturbationCanMoveTheFirstCandidate)
+{
+    // When it could not, the first word the query reported was always tried first, and a
+    // template that filled without backing up gave the same grid again and again.
+    WordWorld world;
+    BuildWorld(world, {"ABC"});
+    Crossword crossword;
+    SetGrid(crossword, {"...", "###", "###"});
+    crossword.BuildAnswerList();
+    AnswerEntry& top = *crossword.FindEntryAt(0, 0, kAcross);
+    std::set<std::string> firsts;
+    EdgeCoin coin;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        top.candidates = {{"ABC", 0}, {"DEF", 0}, {"GHI", 0}, {"JKL", 0}, {"MNO", 0}};
+        Rng rng(seed);
+        PuzzleFiller filler(crossword, world.dawg, world.clues, rng, coin);
+        filler.ScoreCandidates(top);
+        firsts.insert(top.candidates.front().word);
+    }
+    EXPECT_GE(firsts.size(), 3u);
 }
 
 TEST(PuzzleFiller, PenaltiesGrowByFiveThousandPerRepeat)

@@ -153,35 +153,73 @@ TEST(Dawg, MatchRunFollowsThePattern)
     EXPECT_TRUE(Matches(dawg, "X**").empty());
 }
 
+// The first coin state after start from which the first two values are (odd or even,
+// modulo count): the walk's direction and the root edge it starts from.
+std::uint32_t CoinFor(bool forward, int start, int count)
+{
+    for (std::uint32_t seed = 1;; ++seed) {
+        EdgeCoin probe(seed);
+        const bool odd = (probe.Next() & 1) != 0;
+        if (odd == forward && probe.Next() % count == start) {
+            return seed;
+        }
+    }
+}
+
+std::string Initials(const std::vector<std::string>& words)
+{
+    std::string initials;
+    for (const std::string& word : words) {
+        initials += word[0];
+    }
+    return initials;
+}
+
 TEST(Dawg, MatchRunOrderFollowsTheCoin)
 {
-    // Root edges C, D. The coin's first value (41) is odd: forward, so CAT comes first; a coin
-    // whose first value is even walks the root's edges backward and DOG comes first.
+    // Root edges C, D in file order. From state 1 the coin gives 41 (odd: forward), then
+    // 18467 (the start: 18467 mod 2 = 1, the D edge), so DOG comes first and the walk goes
+    // round to CAT.
     const Dawg dawg = GraphOf({"CAT", "DOG"});
     int steps = 0;
     EdgeCoin coin;
-    EXPECT_EQ(Matches(dawg, "***", steps, coin), (std::vector<std::string>{"CAT", "DOG"}));
-    // Visits: root, C node, A node, end; D node, O node, end = 7 counted.
+    EXPECT_EQ(Matches(dawg, "***", steps, coin), (std::vector<std::string>{"DOG", "CAT"}));
+    // Visits: root, D node, O node, end; C node, A node, end = 7 counted.
     EXPECT_EQ(steps, 7);
-    // Coin draws happen only at nodes within the pattern that are not the end node: 5 here.
+    // One draw at every node within the pattern that is not the end node (5 here), and one
+    // more at the root for the start.
     EdgeCoin shadow;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         shadow.Next();
     }
     EXPECT_EQ(coin.State(), shadow.State());
+}
 
-    std::uint32_t seed = 2;
-    for (;; ++seed) {
-        EdgeCoin probe(seed);
-        if ((probe.Next() & 1) == 0) {
-            break;
-        }
+TEST(Dawg, MatchRunStartsAtTheCoinsRootEdgeAndGoesRound)
+{
+    // Before the start was drawn every open pattern began at the root's first or last edge,
+    // and with the step limit that meant one of two initial letters for a long run.
+    const Dawg dawg = GraphOf({"CAT", "DOG", "EEL", "FOX", "GNU"});
+    ASSERT_EQ(Letters(dawg, *dawg.Root()), (std::vector<std::string>{"C", "D", "E", "F", "G"}));
+    for (int start = 0; start < 5; ++start) {
+        int steps = 0;
+        EdgeCoin forward(CoinFor(true, start, 5));
+        const std::string ahead = "CDEFGCDEFG";
+        EXPECT_EQ(Initials(Matches(dawg, "***", steps, forward)),
+                  ahead.substr(static_cast<std::size_t>(start), 5));
+        EdgeCoin backward(CoinFor(false, start, 5));
+        const std::string behind = "GFEDCGFEDC";
+        EXPECT_EQ(Initials(Matches(dawg, "***", steps, backward)),
+                  behind.substr(static_cast<std::size_t>(start), 5));
     }
-    EdgeCoin backward(seed);
-    steps = 0;
-    const auto found = Matches(dawg, "***", steps, backward);
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0], "DOG");
+    // Below the root the walk still runs first to last or last to first: CAB, CAT, CAR share
+    // the A node, whose edges B, R, T are walked from one end.
+    const Dawg cats = GraphOf({"CAB", "CAR", "CAT"});
+    int steps = 0;
+    EdgeCoin coin;
+    const auto found = Matches(cats, "***", steps, coin);
+    EXPECT_TRUE(found == (std::vector<std::string>{"CAB", "CAR", "CAT"}) ||
+                found == (std::vector<std::string>{"CAT", "CAR", "CAB"}));
 }
 
 TEST(Dawg, MatchRunStopsAtTheStepLimit)
