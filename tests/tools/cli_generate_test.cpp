@@ -45,9 +45,10 @@ TEST(CliWords, ListsTheQueryReportsInOrder)
                     .Ok());
     std::string out;
     std::string err;
-    // The coin starts at 1: odd at the root and at C, so C's edges run A, O, U.
+    // The coin starts at 1: 41 (odd, forward) and 18467 (start at the root's edge 1 of 2, D)
+    // at the root, then 6334 (even) at C, so C's edges run U, O, A.
     ASSERT_EQ(RunCli({"words", "c*t", "--dawg", path}, out, err), 0) << err;
-    EXPECT_EQ(out, "CAT\nCOT\nCUT\n");
+    EXPECT_EQ(out, "CUT\nCOT\nCAT\n");
     ASSERT_EQ(RunCli({"words", "***", "--dawg", path, "--all"}, out, err), 0);
     EXPECT_EQ(out, "CAT\nCOT\nCUT\nDOG\n");
     EXPECT_EQ(RunCli({"words", "C-T", "--dawg", path}, out, err), 2);
@@ -136,12 +137,13 @@ TEST(CliFreshness, ReportsVarietyOverManyPuzzles)
 {
     TempAppFolder folder;
     testing::WriteWorldFiles(folder.Path(), testing::LatticeWords(5, 400), 9, {LatticeIn9x9()});
+    const auto before = testing::ReadBytes(folder.Data("eng_clues.b"));
     std::string out;
     std::string err;
-    ASSERT_EQ(
-        RunCli({"freshness", "--size", "9", "--count", "20", "--data", folder.Path() + "/data"},
-               out, err),
-        0)
+    ASSERT_EQ(RunCli({"freshness", "--size", "9", "--count", "20", "--data",
+                      folder.Path() + "/data", "--reference"},
+                     out, err),
+              0)
         << err;
     const auto report = nlohmann::json::parse(out);
     EXPECT_EQ(report["count"], 20);
@@ -149,6 +151,13 @@ TEST(CliFreshness, ReportsVarietyOverManyPuzzles)
     EXPECT_LE(report["largestSharedAnswerShare"].get<double>(), 1.0);
     EXPECT_EQ(report["initials"].size(), 26u);
     EXPECT_GT(report["initials"]["A"]["wordList"].get<double>(), 0.1);
+    EXPECT_TRUE(report["initialsOverTarget"].is_array());
+    // The yardstick fill ran on the same templates and is reported the same way.
+    EXPECT_EQ(report["referenceFill"]["anyTwoIdentical"], false);
+    EXPECT_GT(report["initials"]["A"]["referenceFill"].get<double>(), 0.0);
+    EXPECT_TRUE(report["initialsOverReferenceFill"].is_array());
+    // The clue file is only read.
+    EXPECT_EQ(testing::ReadBytes(folder.Data("eng_clues.b")), before);
 }
 
 }  // namespace
