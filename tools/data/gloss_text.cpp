@@ -13,10 +13,10 @@ constexpr std::size_t kShortestCut = 15;
 constexpr std::size_t kShortestOrCut = 25;
 
 constexpr std::string_view kDanglingWords[] = {
-    "a",     "an",  "the",        "and",     "or",    "of",   "to",   "in",    "with",
-    "for",   "by",  "from",       "on",      "at",    "as",   "that", "which", "who",
-    "whose", "its", "their",      "his",     "her",   "into", "than", "such",  "very",
-    "not",   "but", "especially", "usually", "often", "e",    "g"};
+    "a",       "an",    "the", "and",  "or",   "of",   "to",    "in",  "with",  "for",
+    "by",      "from",  "on",  "at",   "as",   "that", "which", "who", "whose", "its",
+    "their",   "his",   "her", "into", "than", "such", "very",  "not", "but",   "especially",
+    "usually", "often", "e",   "g",    "he",   "she",  "they",  "we"};
 
 std::string WithoutAsides(std::string_view text)
 {

@@ -88,6 +88,10 @@ TEST(CutDefinition, CutsAtNaturalBreaksOrGivesNothing)
     EXPECT_EQ(CutDefinition("freshwater or marine or land gastropod mollusk usually having an "
                             "external enclosing spiral shell"),
               std::nullopt);
+    // Nor is an "or" that splits "he or she": the cut would end on the pronoun.
+    EXPECT_EQ(CutDefinition("a defense by an accused person purporting to show that he or she "
+                            "was elsewhere when the crime was committed"),
+              std::nullopt);
     for (const char* text : {"one two three four five six seven eight nine ten eleven twelve"}) {
         const auto cut = CutDefinition(text);
         EXPECT_TRUE(!cut || cut->size() <= kClueLengthLimit);
