@@ -328,7 +328,15 @@ std::vector<std::string> ClueWriter::CluesFor(std::string_view word) const
             clues.push_back(clue);
         }
     };
-    if (!offensiveOnly) {
+    // A word with hand-written clues gets those alone: they were written for the word as
+    // players know it, where WordNet may know it only as a form of another ("his", plural of
+    // "hi").
+    const auto hand = handClues.find(std::string(word));
+    if (hand != handClues.end() && !offensiveOnly) {
+        for (const std::string& clue : hand->second) {
+            add(Reading{std::string(word), Pos::Noun, Inflection::None}, clue);
+        }
+    } else if (!offensiveOnly) {
         // The commonest senses first: each gives its definition and its best synonym; further
         // synonyms of those senses fill the remaining turns.
         std::vector<std::string> spare;
@@ -366,12 +374,6 @@ std::vector<std::string> ClueWriter::CluesFor(std::string_view word) const
             for (const std::string& clue : BroaderClues(senses[i])) {
                 add(senses[i].reading, clue);
             }
-        }
-    }
-    const auto hand = handClues.find(std::string(word));
-    if (hand != handClues.end() && !offensiveOnly) {
-        for (const std::string& clue : hand->second) {
-            add(Reading{std::string(word), Pos::Noun, Inflection::None}, clue);
         }
     }
     return clues;

@@ -1,6 +1,7 @@
 #include "data/fill_measure.h"
 
 #include <chrono>
+#include <set>
 
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
@@ -45,6 +46,15 @@ FillMeasure MeasureFill(const GridPattern& pattern, const Dawg& dawg, const Clue
         const auto end = std::chrono::steady_clock::now();
         measure.attempts += 1;
         measure.filled += filled ? 1 : 0;
+        if (filled) {
+            std::set<std::string> answers;
+            for (const AnswerEntry& entry : crossword.answers) {
+                answers.insert(std::string(entry.AnswerWord()));
+            }
+            for (const std::string& answer : answers) {
+                measure.answerFills[answer] += 1;
+            }
+        }
         measure.totalMillis += std::chrono::duration<double, std::milli>(end - start).count();
     }
     return measure;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/clues/clue_store.h"
@@ -16,6 +18,8 @@ struct FillMeasure {
     int attempts = 0;
     int filled = 0;
     double totalMillis = 0;
+    std::map<std::string, int> answerFills;  // in how many whole fills each answer appears
+
     double Rate() const { return attempts == 0 ? 0.0 : static_cast<double>(filled) / attempts; }
 };
 

@@ -2,6 +2,7 @@
 // filler completes most often. Its output is what tools/templates/*.txt hold.
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -24,15 +25,18 @@ const char* kUsage =
     "usage: quillby-templates --app APPDIR --size N [--candidates K] [--keep M] [--seed S]\n"
     "       quillby-templates --app APPDIR --size N --measure PATTERNS.txt\n"
     "Proposes K valid patterns, measures each with the game's filler on the words and clues\n"
-    "of APPDIR/data, and prints the M that fill best (at least 25 % of 40 seeded attempts).\n"
-    "With --measure, prints how often each pattern of the file fills instead; exit status 1\n"
-    "when one fills in less than 25 % of the attempts.\n";
+    "of APPDIR/data, and prints the M that fill best (at least 25 % of 40 seeded attempts),\n"
+    "passing over those that would put one answer in more than 6 % of the set's fills.\n"
+    "With --measure, prints how often each pattern of the file fills, and the most common\n"
+    "answer, instead; exit status 1 when one fills in less than 25 % of the attempts.\n";
 
 constexpr int kScreenSeeds = 12;
 constexpr int kFinalSeeds = 40;
 constexpr double kLeastRate = 0.25;
 
 constexpr int kOtherOrders = 2;
+// No answer may be in more than this share of the fills, averaged over the patterns kept.
+constexpr double kMostCommonShare = 0.06;
 
 struct Scored {
     GridPattern pattern;
@@ -79,6 +83,66 @@ std::vector<Dawg> OtherEdgeOrders(const ClueStore& clues)
     return graphs;
 }
 
+// Answers counted over the whole fills of a set of patterns. The game draws a pattern at random
+// and draws again when a fill fails, so a pattern's share of the puzzles follows its fills.
+struct AnswerCounts {
+    std::map<std::string, int> fills;
+    int filled = 0;
+
+    void Add(const FillMeasure& measure)
+    {
+        for (const auto& [answer, count] : measure.answerFills) {
+            fills[answer] += count;
+        }
+        filled += measure.filled;
+    }
+    int FillsWith(const std::string& answer) const
+    {
+        const auto found = fills.find(answer);
+        return found == fills.end() ? 0 : found->second;
+    }
+    std::pair<std::string, double> MostCommon() const
+    {
+        std::pair<std::string, double> most{"", 0.0};
+        for (const auto& [answer, count] : fills) {
+            if (count > most.second) {
+                most = {answer, count};
+            }
+        }
+        most.second /= std::max(filled, 1);
+        return most;
+    }
+};
+
+// Takes the best patterns in order, passing over one that would put some answer in more than
+// kMostCommonShare of the set's fills: a set whose fills keep coming back to one word ("SIS"
+// where the plurals of two crossing answers meet) gives the player that word again and again.
+// The set's fills are reckoned from the rates of the best keep patterns.
+std::vector<Scored> KeepVaried(std::vector<Scored> ranked, int keep)
+{
+    int expectedFilled = 0;
+    for (std::size_t i = 0; i < ranked.size() && i < static_cast<std::size_t>(keep); ++i) {
+        expectedFilled += ranked[i].measure.filled;
+    }
+    const double limit = kMostCommonShare * expectedFilled;
+    AnswerCounts counts;
+    std::vector<Scored> kept;
+    for (Scored& scored : ranked) {
+        if (static_cast<int>(kept.size()) >= keep) {
+            break;
+        }
+        const auto& fills = scored.measure.answerFills;
+        const bool tooCommon = std::any_of(fills.begin(), fills.end(), [&](const auto& answer) {
+            return counts.FillsWith(answer.first) + answer.second > limit;
+        });
+        if (!tooCommon) {
+            counts.Add(scored.measure);
+            kept.push_back(std::move(scored));
+        }
+    }
+    return kept;
+}
+
 // Screens every candidate on a few seeds with the shipped graph, then measures the promising
 // ones on all 40 seeds in the shipped and in the other edge orders; the worst rate counts.
 std::vector<Scored> Select(const std::vector<GridPattern>& candidates, int keep, const Dawg& dawg,
@@ -115,8 +179,7 @@ std::vector<Scored> Select(const std::vector<GridPattern>& candidates, int keep,
         }
     }
     std::stable_sort(kept.begin(), kept.end(), better);
-    kept.resize(std::min<std::size_t>(kept.size(), static_cast<std::size_t>(keep)));
-    return kept;
+    return KeepVaried(std::move(kept), keep);
 }
 
 // Measures the patterns of a text file as they stand.
@@ -133,11 +196,15 @@ int MeasureFile(const std::string& path, int size, const Dawg& dawg, const ClueS
     }
     const auto seeds = FillSeeds(kFinalSeeds);
     int weak = 0;
+    AnswerCounts counts;
     for (std::size_t i = 0; i < patterns->size(); ++i) {
         const FillMeasure measure = MeasureFill(patterns.Value()[i], dawg, clues, seeds);
         weak += measure.Rate() < kLeastRate ? 1 : 0;
+        counts.Add(measure);
         std::printf("pattern %zu fills %d of %d\n", i + 1, measure.filled, measure.attempts);
     }
+    const auto [answer, share] = counts.MostCommon();
+    std::printf("most common answer: %s, in %.1f %% of the fills\n", answer.c_str(), 100 * share);
     return weak == 0 ? 0 : 1;
 }
 
@@ -179,10 +246,16 @@ int main(int argc, char** argv)
         return MeasureFile(measure, size, dawg, clues);
     }
     const std::vector<Scored> kept = Select(Propose(size, candidates, seed), keep, dawg, clues);
+    AnswerCounts counts;
+    for (const Scored& scored : kept) {
+        counts.Add(scored.measure);
+    }
+    const auto [answer, share] = counts.MostCommon();
     std::printf(
         "; %d x %d patterns chosen by quillby-templates --size %d --candidates %d "
-        "--seed %u;\n; each fills in this share of %d seeded single attempts.\n",
-        size, size, size, candidates, seed, kFinalSeeds);
+        "--seed %u;\n; each fills in this share of %d seeded single attempts. The most common\n"
+        "; answer, %s, is in %.1f %% of the fills.\n",
+        size, size, size, candidates, seed, kFinalSeeds, answer.c_str(), 100 * share);
     for (const Scored& scored : kept) {
         std::printf("\n; fills %d of %d (at worst %d in other edge orders), %.1f ms an attempt\n%s",
                     scored.measure.filled, scored.measure.attempts, scored.worstFilled,

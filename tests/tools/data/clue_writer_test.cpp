@@ -104,7 +104,8 @@ TEST(ClueWriter, WritesCluesThatMatchTheFormAndNeverLeak)
     const Morphology morphology(sources.wordNet, sources.dictionary);
     const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "bitch\n");
     const ClueWriter writer(sources.wordNet, morphology, offensive,
-                            ParseClueTable("the\tDefinite article\n"), sources.dictionary);
+                            ParseClueTable("the\tDefinite article\nhis\tBelonging to him\n"),
+                            sources.dictionary);
     for (const char* word : {"dog", "dogs", "running", "hated", "beefing", "retaking", "zither",
                              "bigger", "horse", "the"}) {
         const auto clues = writer.CluesFor(word);
@@ -120,6 +121,8 @@ TEST(ClueWriter, WritesCluesThatMatchTheFormAndNeverLeak)
         }
     }
     EXPECT_EQ(writer.CluesFor("the"), std::vector<std::string>{"Definite article"});
+    // Hand-written clues replace what WordNet offers ("his" as the plural of "hi").
+    EXPECT_EQ(writer.CluesFor("his"), std::vector<std::string>{"Belonging to him"});
     // A plural answer gets plural clues: every one ends in s here.
     for (const std::string& clue : writer.CluesFor("rodents")) {
         EXPECT_EQ(clue.back(), 's') << clue;
