@@ -1,6 +1,6 @@
 #pragma once
 
-// The shipped word graph and main clue store (build/app/data), loaded once per benchmark
+// The shipped word graph and main clue store (build/shipped/data), loaded once per benchmark
 // program; `ok` is false when the data has not been built.
 #include <string>
 
@@ -16,7 +16,7 @@ struct ShippedData {
 
     static std::string Path(const std::string& name)
     {
-        return std::string(QUILLBY_APP_DIR) + "/data/" + name;
+        return std::string(QUILLBY_SHIPPED_DIR) + "/data/" + name;
     }
     static std::string Templates(int size)
     {

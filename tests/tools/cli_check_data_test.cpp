@@ -32,7 +32,7 @@ bool AnyProblemMentions(const nlohmann::json& json, const std::string& text)
 TEST(CliCheckData, FindsTheBuiltDataSound)
 {
     nlohmann::json json;
-    const int status = RunCli({"check-data", QUILLBY_APP_DIR}, json);
+    const int status = RunCli({"check-data", QUILLBY_SHIPPED_DIR}, json);
     EXPECT_EQ(status, 0) << json["problems"].dump(2);
     EXPECT_TRUE(json["problems"].empty());
     EXPECT_GE(json["words"]["total"].get<int>(), 40000);

@@ -24,7 +24,7 @@ struct Series {
 
 Series Generate(int size)
 {
-    const std::string data = std::string(QUILLBY_APP_DIR) + "/data/";
+    const std::string data = std::string(QUILLBY_SHIPPED_DIR) + "/data/";
     Dawg dawg;
     ClueStore clues;
     EXPECT_TRUE(dawg.Load(data + "eng_dawg").Ok());

@@ -18,7 +18,7 @@ constexpr double kLeastRate = 0.25;
 void CheckSample(int size, const Dawg& dawg, const ClueStore& clues)
 {
     const std::string name = std::to_string(size) + "x" + std::to_string(size);
-    auto file = ReadTemplateFile(std::string(QUILLBY_APP_DIR) + "/data/" + name, size, size);
+    auto file = ReadTemplateFile(std::string(QUILLBY_SHIPPED_DIR) + "/data/" + name, size, size);
     ASSERT_TRUE(file.Ok()) << file.Error();
     ASSERT_GE(file->Count(), 30u);
     const auto seeds = FillSeeds(kSeeds);
@@ -41,8 +41,8 @@ TEST(ShippedTemplates, SampledTemplatesFillOftenEnough)
 {
     Dawg dawg;
     ClueStore clues;
-    ASSERT_TRUE(dawg.Load(std::string(QUILLBY_APP_DIR) + "/data/eng_dawg").Ok());
-    ASSERT_TRUE(clues.Load(std::string(QUILLBY_APP_DIR) + "/data/eng_clues.b").Ok());
+    ASSERT_TRUE(dawg.Load(std::string(QUILLBY_SHIPPED_DIR) + "/data/eng_dawg").Ok());
+    ASSERT_TRUE(clues.Load(std::string(QUILLBY_SHIPPED_DIR) + "/data/eng_clues.b").Ok());
     CheckSample(9, dawg, clues);
     CheckSample(11, dawg, clues);
 }

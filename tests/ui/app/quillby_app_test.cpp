@@ -386,7 +386,7 @@ TEST_F(QuillbyApp, RendersTheMainWindowInEachScheme)
     QTest::keyClicks(&View(), QStringLiteral("CAT"));
     Click(2, 1);
     Click(2, 1);
-    const std::string renders = std::string(QUILLBY_APP_DIR) + "/../ui-renders";
+    const std::string renders = std::string(QUILLBY_SHIPPED_DIR) + "/../ui-renders";
     std::filesystem::create_directories(renders);
     const CommandId schemes[] = {CommandId::SchemeBlackAndWhite, CommandId::SchemeShadesOfAutumn,
                                  CommandId::SchemeOliveGreen, CommandId::SchemeRose};
