@@ -35,7 +35,7 @@ constexpr int kFinalSeeds = 40;
 constexpr double kLeastRate = 0.25;
 
 constexpr int kOtherOrders = 2;
-// No answer may be in more than this share of the fills, averaged over the patterns kept.
+// No answer may be in more than this share of the fills of the patterns kept.
 constexpr double kMostCommonShare = 0.06;
 
 struct Scored {
