@@ -24,6 +24,7 @@ using namespace quillby;
 using Clock = std::chrono::steady_clock;
 
 using bench::Data;
+using bench::HaveShippedData;
 using bench::ShippedData;
 
 double MillisSince(Clock::time_point start)
@@ -44,8 +45,7 @@ void BM_LongestAttempt(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
     const auto templates = ReadTemplateFile(ShippedData::Templates(size), size, size);
-    if (!Data().ok || !templates) {
-        state.SkipWithError("no shipped data: build the quillby_data target first");
+    if (!HaveShippedData(state, templates.Ok())) {
         return;
     }
     Rng rng(3);
@@ -76,8 +76,7 @@ BENCHMARK(BM_LongestAttempt)->Arg(9)->Arg(11)->Iterations(3000)->Unit(benchmark:
 void BM_CancelToFinished(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
-    if (!Data().ok) {
-        state.SkipWithError("no shipped data: build the quillby_data target first");
+    if (!HaveShippedData(state)) {
         return;
     }
     Rng rng(11);

@@ -20,6 +20,7 @@ namespace {
 using namespace quillby;
 
 using bench::Data;
+using bench::HaveShippedData;
 using bench::ShippedData;
 
 void BM_OneFill(benchmark::State& state)
@@ -27,8 +28,7 @@ void BM_OneFill(benchmark::State& state)
     const int size = static_cast<int>(state.range(0));
     const ShippedData& data = Data();
     const auto templates = ReadTemplateFile(ShippedData::Templates(size), size, size);
-    if (!data.ok || !templates) {
-        state.SkipWithError("no shipped data: build the quillby_data target first");
+    if (!HaveShippedData(state, templates.Ok())) {
         return;
     }
     Rng rng(1);
@@ -60,8 +60,7 @@ void BM_GenerateSeeds1To100(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
     const ShippedData& data = Data();
-    if (!data.ok) {
-        state.SkipWithError("no shipped data: build the quillby_data target first");
+    if (!HaveShippedData(state)) {
         return;
     }
     std::vector<double> millis;

@@ -4,6 +4,8 @@
 // program; `ok` is false when the data has not been built.
 #include <string>
 
+#include <benchmark/benchmark.h>
+
 #include "core/clues/clue_store.h"
 #include "core/wordgraph/dawg.h"
 
@@ -34,6 +36,17 @@ inline const ShippedData& Data()
         return loaded;
     }();
     return data;
+}
+
+// False, with the benchmark marked skipped, when the shipped data (and whatever else the
+// caller read from it, alsoLoaded) is missing.
+inline bool HaveShippedData(benchmark::State& state, bool alsoLoaded = true)
+{
+    if (!Data().ok || !alsoLoaded) {
+        state.SkipWithError("no shipped data: build the quillby_data target first");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace quillby::bench

@@ -8,6 +8,10 @@
 
 namespace quillby::testing {
 
+// The clue list's section headers, as the game writes them.
+inline const std::string kAcrossHeader = "<font color=#ff0000><b>-- Across Clues -- <b>";
+inline const std::string kDownHeader = "<font color=#ff0000><b>-- Down Clues -- <b>";
+
 // An answer and the clue to store for it.
 using AnswerClue = std::pair<std::string, std::string>;
 

@@ -10,8 +10,8 @@ namespace {
 using testing::GameFixture;
 using testing::SetFiveByFivePuzzle;
 
-const std::string kAcross = "<font color=#ff0000><b>-- Across Clues -- <b>";
-const std::string kDown = "<font color=#ff0000><b>-- Down Clues -- <b>";
+using testing::kAcrossHeader;
+using testing::kDownHeader;
 
 // 1 HEART, 4 OCEAN, 5 SATYR across; 1 HOOKS, 2 ALERT, 3 TENOR down. Square (0, 0) starts
 // both 1 Across and 1 Down.
@@ -52,10 +52,10 @@ TEST_F(GameClueList, LinesFollowTheClueNumbersWithTheirLengths)
 {
     game.RefreshClueList();
     EXPECT_EQ(game.clueList.Lines(),
-              (std::vector<std::string>{kAcross, "1) Organ that pumps blood [5]",
+              (std::vector<std::string>{kAcrossHeader, "1) Organ that pumps blood [5]",
                                         "4) Big body of salt water [5]", "5) Woodland deity [5]",
-                                        kDown, "1) Fish catchers [5]", "2) Warning signal [5]",
-                                        "3) Male singing voice [5]"}));
+                                        kDownHeader, "1) Fish catchers [5]",
+                                        "2) Warning signal [5]", "3) Male singing voice [5]"}));
     EXPECT_EQ(Entry("HEART").clueItemId, 1u);
     EXPECT_EQ(Entry("SATYR").clueItemId, 3u);
     EXPECT_EQ(Entry("HOOKS").clueItemId, 5u);
@@ -86,8 +86,8 @@ TEST_F(GameClueList, AnEntryWithoutAClueHasNoLineOrQuestionMarks)
     ASSERT_TRUE(game.userClues.AddClue("Rhythmic beat source", "HEART"));
     game.RefreshClueList();
     EXPECT_EQ(game.clueList.Lines(),
-              (std::vector<std::string>{kAcross, "1) Rhythmic beat source [5]", "4) ??", "5) ??",
-                                        kDown, "1) ??", "2) ??", "3) ??"}));
+              (std::vector<std::string>{kAcrossHeader, "1) Rhythmic beat source [5]", "4) ??",
+                                        "5) ??", kDownHeader, "1) ??", "2) ??", "3) ??"}));
     EXPECT_EQ(Entry("OCEAN").clueItemId, 2u);
 
     // Create mode lists the user store too.

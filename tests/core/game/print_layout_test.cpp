@@ -12,8 +12,8 @@ namespace {
 using testing::GameFixture;
 using testing::SetFiveByFivePuzzle;
 
-const std::string kAcross = "<font color=#ff0000><b>-- Across Clues -- <b>";
-const std::string kDown = "<font color=#ff0000><b>-- Down Clues -- <b>";
+using testing::kAcrossHeader;
+using testing::kDownHeader;
 
 // Six units a byte: close to the number font's average width, and easy to reason about.
 double FixedWidth(const std::string& text)
@@ -87,7 +87,8 @@ TEST(PrintLayout, AClueMentioningAHeaderStaysAnOrdinaryLine)
 {
     // Matching the words anywhere in a line used to turn this clue into a header and start
     // the Down column with it.
-    const std::vector<std::string> lines{kAcross, "1) See Down Clues [4]", kDown, "2) Go [2]"};
+    const std::vector<std::string> lines{kAcrossHeader, "1) See Down Clues [4]", kDownHeader,
+                                         "2) Go [2]"};
     const std::vector<PrintSheet> sheets = LayOutPrint(lines, 9, false, kPortrait, FixedWidth);
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(Texts(sheets[0].lines, 10),
@@ -102,7 +103,8 @@ TEST(PrintLayout, LongCluesWrapAtSpacesInsideTheirColumn)
     const std::string longClue =
         "12) A long gloss with several words that cannot fit in one column at all [7]";
     const std::string hugeWord = "13) " + std::string(80, 'X') + " [9]";
-    const std::vector<std::string> lines{kAcross, longClue, hugeWord, kDown, "2) Go [2]"};
+    const std::vector<std::string> lines{kAcrossHeader, longClue, hugeWord, kDownHeader,
+                                         "2) Go [2]"};
     const std::vector<PrintSheet> sheets = LayOutPrint(lines, 9, false, kPortrait, FixedWidth);
     ASSERT_EQ(sheets.size(), 1u);
     // Put the clues back together: a line at a column's left edge starts one, an indented line
@@ -129,11 +131,11 @@ TEST(PrintLayout, LongCluesWrapAtSpacesInsideTheirColumn)
 TEST(PrintLayout, LinesBelowThePageContinueOnTheNextSheetInTheirOwnColumn)
 {
     // Everything past the bottom of the first sheet used to be dropped.
-    std::vector<std::string> lines{kAcross};
+    std::vector<std::string> lines{kAcrossHeader};
     for (int i = 1; i <= 30; ++i) {
         lines.push_back(std::to_string(i) + ") Across clue [5]");
     }
-    lines.push_back(kDown);
+    lines.push_back(kDownHeader);
     for (int i = 1; i <= 12; ++i) {
         lines.push_back(std::to_string(i) + ") Down clue [5]");
     }
@@ -172,7 +174,7 @@ TEST(PrintLayout, LinesBelowThePageContinueOnTheNextSheetInTheirOwnColumn)
 
 TEST(PrintLayout, AWrappedClueIsNotSplitAcrossSheets)
 {
-    std::vector<std::string> lines{kAcross};
+    std::vector<std::string> lines{kAcrossHeader};
     // 11 rows leave room for 19 lines under the grid on this page; the 18th clue needs two.
     for (int i = 1; i <= 17; ++i) {
         lines.push_back(std::to_string(i) + ") Short [3]");
