@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <limits>
 
 #include "core/game/game.h"
 
@@ -155,8 +156,12 @@ void Game::ClockTick()
         host.SetStatusText(StatusPane::Prompt, kCreatePrompt);
         return;
     }
-    if (clockPaused) {
+    // A completed puzzle keeps the time it was completed in, whatever stays open after it.
+    if (clockPaused || completed) {
         return;
+    }
+    if (clock.hours >= kMaxClockHours) {
+        return;  // the longest time a puzzle file holds: the fields never overflow
     }
     if (++clock.seconds >= 60) {
         clock.seconds = 0;
@@ -166,10 +171,10 @@ void Game::ClockTick()
         clock.minutes = 0;
         ++clock.hours;
     }
-    ++clock.ticks;
-    if (!completed) {
-        host.SetStatusText(StatusPane::Time, ClockText(clock));
+    if (clock.ticks < std::numeric_limits<int>::max()) {
+        ++clock.ticks;
     }
+    host.SetStatusText(StatusPane::Time, ClockText(clock));
 }
 
 void Game::OnClockTimer(std::int64_t nowMillis)

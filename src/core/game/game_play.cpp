@@ -63,13 +63,15 @@ void Game::TestCompletion()
         return;
     }
     host.Repaint(false);
+    // Completed before the congratulation shows: the clock stops at the time it names, and
+    // a save made later keeps that time.
+    completed = true;
     if (!solvedByCommand) {
         host.ShowMessage("You completed the puzzle in " + std::to_string(clock.hours) +
                              " hours,\n" + std::to_string(clock.minutes) + " minutes and " +
                              std::to_string(clock.seconds) + " seconds.",
                          "Congratulations", Buttons::Ok);
     }
-    completed = true;
 }
 
 bool Game::OfferErrorPrompt()
