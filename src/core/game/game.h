@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -35,6 +37,10 @@ inline constexpr int kKeyDelete = 127;
 inline constexpr int kKeyOther = -1;
 
 inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
+
+// How a "save first?" prompt ended: the puzzle was saved, the player chose not to save, or
+// the operation that asked must not go on (Cancel, the file dialog cancelled, a failed write).
+enum class SaveChoice { Saved, Discarded, Aborted };
 
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
@@ -81,14 +87,30 @@ public:
     bool OpenPuzzle(std::optional<std::string> path, bool advanceClues);
     bool OpenCreatedPuzzle(std::optional<std::string> path);
 
+    // The one decision before Open, New, Reset and Quit replace or leave an unsaved puzzle:
+    // asks text with caption and buttons, and on Yes runs save. Cancel, or a save that fails
+    // or whose file dialog is cancelled, is Aborted: the caller then changes nothing.
+    SaveChoice OfferSave(const std::string& text, const std::string& caption, Buttons buttons,
+                         const std::function<bool()>& save);
+
     // --- Autosave and titles (game_document.cpp) -----------------------------------------
     void UpdateTitle();
     bool AutosavePlay();  // false when the autosave file could not be written
     void AutosaveCreate();
+    // Bring back the mode's autosave (RestorePlay falls back to the default puzzle). An
+    // autosave that is there but cannot be read is named once and moved aside as
+    // "<name>.damaged" (".damaged.2", ... never over an earlier one), so nothing writes over
+    // it; one that cannot be moved is never written over for the rest of the run.
     void RestorePlay(bool advanceClues);
     void RestoreCreate();
-    // May the game close now? Asks to save an unsaved, uncompleted puzzle.
+    // May the game close now? Asks to save an unsaved, uncompleted puzzle; false on Cancel,
+    // or when the save was asked for and did not happen.
     bool QueryQuit();
+    // The main window's close request: QueryQuit, then the saves of SaveOnExit. When the
+    // mode's autosave cannot be written and the puzzle has unsaved changes, says so and offers
+    // to save it under another name (Yes), quit without it (No) or stay (Cancel). True when
+    // the program may end.
+    bool CloseRequested();
 
     // --- Clue list (game_clue_list.cpp) --------------------------------------------------
     ClueList clueList{host};
@@ -125,8 +147,8 @@ public:
     // Runs a command the core owns and returns true; false for the ones the desktop runs
     // itself (printing, dialogs, exit). A disabled command does nothing.
     bool RunCommand(CommandId id);
-    // The save prompt before a new puzzle.
-    void PromptSaveBeforeNew();
+    // The save prompt before a new puzzle; Aborted when the new puzzle must not replace it.
+    SaveChoice PromptSaveBeforeNew();
     void ToggleMode();
     // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
     void EnterCreator(bool restore, int size);
@@ -190,7 +212,7 @@ public:
     int sizeChoice = 1;  // the size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11"
 
     // Seeds rng from the clock and loads paths.Dawg(). A missing or damaged word graph leaves
-    // it empty; that is reported when a generation is attempted, not at start-up.
+    // it empty (LoadState reports a damaged one; a missing one is among MissingDataFiles).
     Status LoadWordGraph();
     static int SizeOfChoice(int choice) { return choice == 0 ? 9 : 11; }
     // The New Puzzle command: the save prompt, NewPuzzle, a repaint.
@@ -219,8 +241,9 @@ public:
     SquareLook LookOf(const Square& square, Surface surface = Surface::Screen) const;
 
     // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
-    // Start-up loading in its order: the word graph, the clue stores, the settings file, then
-    // the log.
+    // Start-up loading in its order: stale temporary files of a killed save removed from the
+    // data folder, the word graph (a damaged one is named), the clue stores, the settings
+    // file, then the log.
     void LoadState();
     // The data files the game cannot play without, as paths relative to the application
     // folder ("data/eng_dawg"); empty when all are there.
@@ -240,6 +263,15 @@ private:
     std::int64_t clockCountedUntil = 0;
 
     bool SaveTo(bool askName, bool createdPuzzle);
+    // Writes the puzzle's image to target; the clock is cleared first for a designed puzzle.
+    Status WritePuzzle(const std::string& target, bool createdPuzzle);
+    // The mode's autosave: puzzlePath cleared, modified cleared once written.
+    Status AutosaveTo(const std::string& target, bool createdPuzzle);
+    Status AutosaveMode();
+    void SaveStoresAndSettings();
+    bool IsAutosavePath(const std::string& path) const;
+    bool IsDefaultPath(const std::string& path) const;
+    void SetAsideDamagedAutosave(const std::string& path);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
@@ -266,6 +298,8 @@ private:
     void SaveUserClues();
 
     std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
+    // Damaged autosaves that could not be moved aside: named once, and never written.
+    std::set<std::string> autosavesKept;
 };
 
 }  // namespace quillby

@@ -104,21 +104,19 @@ bool Game::RunCommand(CommandId id)
     }
 }
 
-void Game::PromptSaveBeforeNew()
+SaveChoice Game::PromptSaveBeforeNew()
 {
     if (!modified) {
-        return;
+        return SaveChoice::Discarded;
     }
-    if (host.ShowMessage("Would you like to save your progress before creating a new puzzle?",
-                         "Attention", Buttons::YesNo) != Reply::Yes) {
-        return;
-    }
-    if (CreateMode()) {
-        userMade = 1;
-        (void)SaveCreatedPuzzle(true);
-    } else {
-        (void)SavePuzzle(true);
-    }
+    return OfferSave("Would you like to save your progress before creating a new puzzle?",
+                     "Attention", Buttons::YesNo, [this] {
+                         if (CreateMode()) {
+                             userMade = 1;
+                             return SaveCreatedPuzzle(true);
+                         }
+                         return SavePuzzle(true);
+                     });
 }
 
 void Game::ToggleMode()

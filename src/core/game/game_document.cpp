@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <utility>
 
 #include "core/common/file_io.h"
@@ -7,18 +8,25 @@ namespace quillby {
 
 namespace {
 
-bool Contains(const std::string& text, const char* part)
+bool SamePath(const std::string& a, const std::string& b)
 {
-    return text.find(part) != std::string::npos;
-}
-
-// Autosaves and the default puzzle are recognised by name anywhere in the path.
-bool IsSpecialPath(const std::string& path)
-{
-    return Contains(path, "volatile") || Contains(path, "default");
+    return std::filesystem::path(a).lexically_normal() ==
+           std::filesystem::path(b).lexically_normal();
 }
 
 }  // namespace
+
+// The autosaves and the default puzzle are known by their exact paths in the application
+// folder: a user's file that merely has "default" or "volatile" in its path is a user's file.
+bool Game::IsAutosavePath(const std::string& path) const
+{
+    return SamePath(path, paths.PlayAutosave()) || SamePath(path, paths.CreateAutosave());
+}
+
+bool Game::IsDefaultPath(const std::string& path) const
+{
+    return SamePath(path, paths.DefaultPuzzle());
+}
 
 bool Game::SavePuzzle(bool askName)
 {
@@ -40,33 +48,55 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         }
         target = std::move(*chosen);
     }
-    puzzlePath = target;
-    if (Contains(puzzlePath, "volatile")) {
-        puzzlePath.clear();
-    } else {
-        UpdateTitle();
-        if (Contains(puzzlePath, "default")) {
-            puzzlePath.clear();
-        }
-    }
-    if (createdPuzzle) {
-        // A designed puzzle always opens as user-made, with a fresh clock.
-        clock = Clock{};
-        completed = false;
-    }
-    const std::uint8_t flag = createdPuzzle ? 1 : userMade;
-    const Status written =
-        WriteFileAtomically(target, SerializePuzzle(crossword, flag, clock, completed));
+    const Status written = WritePuzzle(target, createdPuzzle);
     if (!written) {
-        // Autosaves fail quietly; a file the user named must not fail unnoticed.
-        if (!IsSpecialPath(target)) {
+        // Autosaves fail quietly; a file the user named must not fail unnoticed. The puzzle
+        // keeps its old name and title: it was not saved under the new one.
+        if (!IsAutosavePath(target) && !IsDefaultPath(target)) {
             host.ShowMessage("Your puzzle could not be saved.\n" + written.Error(), "Save failed",
                              Buttons::Ok);
         }
         return false;
     }
+    puzzlePath = target;
+    if (IsAutosavePath(puzzlePath)) {
+        puzzlePath.clear();
+    } else {
+        UpdateTitle();
+        if (IsDefaultPath(puzzlePath)) {
+            puzzlePath.clear();
+        }
+    }
     modified = false;
     return true;
+}
+
+Status Game::WritePuzzle(const std::string& target, bool createdPuzzle)
+{
+    if (createdPuzzle) {
+        // A designed puzzle always opens as user-made, with a fresh clock.
+        clock = Clock{};
+        completed = false;
+    }
+    if (autosavesKept.contains(target)) {
+        return Status::Failure(target +
+                               ": not written, because it could not be read and is kept as it is");
+    }
+    const std::uint8_t flag = createdPuzzle ? 1 : userMade;
+    return WriteFileAtomically(target, SerializePuzzle(crossword, flag, clock, completed));
+}
+
+SaveChoice Game::OfferSave(const std::string& text, const std::string& caption, Buttons buttons,
+                           const std::function<bool()>& save)
+{
+    const Reply reply = host.ShowMessage(text, caption, buttons);
+    if (reply == Reply::Cancel) {
+        return SaveChoice::Aborted;
+    }
+    if (reply != Reply::Yes) {
+        return SaveChoice::Discarded;
+    }
+    return save() ? SaveChoice::Saved : SaveChoice::Aborted;
 }
 
 bool Game::OpenPuzzle(std::optional<std::string> path, bool advanceClues)
@@ -86,24 +116,18 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
     if (path) {
         puzzlePath = std::move(*path);
     } else {
-        if (modified) {
-            const Reply reply = host.ShowMessage("Do you want to save your puzzle before loading?",
-                                                 "Save your puzzle?", Buttons::YesNoCancel);
-            if (reply == Reply::Cancel) {
-                return false;
-            }
-            if (reply == Reply::Yes) {
-                (void)SaveTo(false, createdPuzzle);
-            }
+        if (modified && OfferSave("Do you want to save your puzzle before loading?",
+                                  "Save your puzzle?", Buttons::YesNoCancel, [&] {
+                                      return SaveTo(false, createdPuzzle);
+                                  }) == SaveChoice::Aborted) {
+            return false;
         }
         std::optional<std::string> chosen = host.ChooseOpenPath();
         if (!chosen) {
             return false;
         }
         puzzlePath = std::move(*chosen);
-        if (!(Contains(puzzlePath, "volatile") && Contains(puzzlePath, "default"))) {
-            UpdateTitle();
-        }
+        UpdateTitle();
     }
 
     // Read and check the whole file before anything of the current puzzle changes. On any
@@ -116,9 +140,7 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         host.ShowMessage(text, caption, Buttons::Ok);
         return false;
     };
-    const auto bytes = ReadWholeFile(chosenPath);
-    Result<PuzzleFile> puzzle =
-        bytes ? ParsePuzzle(bytes.Value()) : Result<PuzzleFile>::Failure(bytes.Error());
+    Result<PuzzleFile> puzzle = ReadPuzzleFile(chosenPath);
     if (!puzzle) {
         if (!chosenByUser) {
             puzzlePath = previousPath;  // fixed paths fail quietly so the fallbacks can run
@@ -162,16 +184,31 @@ void Game::UpdateTitle()
     host.SetTitle(name + suffix);
 }
 
+Status Game::AutosaveTo(const std::string& target, bool createdPuzzle)
+{
+    // An autosave never leaves a name behind, whether or not it was written.
+    puzzlePath.clear();
+    Status written = WritePuzzle(target, createdPuzzle);
+    if (written) {
+        modified = false;
+    }
+    return written;
+}
+
+Status Game::AutosaveMode()
+{
+    return CreateMode() ? AutosaveTo(paths.CreateAutosave(), true)
+                        : AutosaveTo(paths.PlayAutosave(), false);
+}
+
 bool Game::AutosavePlay()
 {
-    puzzlePath = paths.PlayAutosave();
-    return SavePuzzle(false);
+    return AutosaveTo(paths.PlayAutosave(), false).Ok();
 }
 
 void Game::AutosaveCreate()
 {
-    puzzlePath = paths.CreateAutosave();
-    (void)SaveCreatedPuzzle(false);
+    (void)AutosaveTo(paths.CreateAutosave(), true);
 }
 
 void Game::RestorePlay(bool advanceClues)
@@ -179,6 +216,7 @@ void Game::RestorePlay(bool advanceClues)
     if (OpenPuzzle(paths.PlayAutosave(), advanceClues)) {
         return;
     }
+    SetAsideDamagedAutosave(paths.PlayAutosave());
     if (OpenPuzzle(paths.DefaultPuzzle(), advanceClues)) {
         clock = Clock{};
     }
@@ -186,7 +224,36 @@ void Game::RestorePlay(bool advanceClues)
 
 void Game::RestoreCreate()
 {
-    (void)OpenCreatedPuzzle(paths.CreateAutosave());
+    if (!OpenCreatedPuzzle(paths.CreateAutosave())) {
+        SetAsideDamagedAutosave(paths.CreateAutosave());
+    }
+}
+
+void Game::SetAsideDamagedAutosave(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error || !std::filesystem::exists(status) || autosavesKept.contains(path)) {
+        return;  // no autosave yet, or already said
+    }
+    const Result<PuzzleFile> puzzle = ReadPuzzleFile(path);
+    if (puzzle) {
+        return;  // sound, and refused for its kind, which the refusal has said
+    }
+    // A folder, a pipe or a device in its place is not ours to move; saving over it is refused.
+    const bool file =
+        std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status);
+    const Result<std::string> moved =
+        file ? MoveAside(path, ".damaged") : Result<std::string>::Failure("");
+    std::string text = "The autosaved puzzle could not be loaded.\n" + puzzle.Error() + "\n\n";
+    if (moved) {
+        text += "It has been kept as " + moved.Value() + ".";
+    } else {
+        // Said once: it stays where it is, and every restore would find it again.
+        autosavesKept.insert(path);
+        text += "It is left as it is, and the game will not save over it.";
+    }
+    host.ShowMessage(text, "Failed to load", Buttons::Ok);
 }
 
 bool Game::QueryQuit()
@@ -194,15 +261,30 @@ bool Game::QueryQuit()
     if (!modified || completed) {
         return true;
     }
-    const Reply reply = host.ShowMessage("Do you want to save your puzzle before quitting?",
-                                         "Save your puzzle?", Buttons::YesNoCancel);
-    if (reply == Reply::Cancel) {
+    return OfferSave("Do you want to save your puzzle before quitting?", "Save your puzzle?",
+                     Buttons::YesNoCancel,
+                     [&] { return SaveTo(false, CreateMode()); }) != SaveChoice::Aborted;
+}
+
+bool Game::CloseRequested()
+{
+    if (!QueryQuit()) {
         return false;
     }
-    if (reply == Reply::Yes) {
-        (void)SaveTo(false, CreateMode());
+    const bool unsaved = modified;
+    const Status autosaved = AutosaveMode();
+    SaveStoresAndSettings();
+    if (autosaved || !unsaved) {
+        return true;
     }
-    return true;
+    const Reply reply = host.ShowMessage(
+        "Your puzzle could not be autosaved, so its progress would be lost on quitting.\n" +
+            autosaved.Error() + "\n\nDo you want to save it under another name before quitting?",
+        "Autosave failed", Buttons::YesNoCancel);
+    if (reply == Reply::Yes) {
+        return SaveTo(true, CreateMode());
+    }
+    return reply == Reply::No;
 }
 
 }  // namespace quillby

@@ -19,7 +19,9 @@ Status Game::LoadWordGraph()
 
 void Game::NewPuzzleCommand()
 {
-    PromptSaveBeforeNew();
+    if (PromptSaveBeforeNew() == SaveChoice::Aborted) {
+        return;
+    }
     NewPuzzle();
     host.Repaint(false);
 }

@@ -165,13 +165,10 @@ void Game::CheckPuzzle()
 
 void Game::ResetPuzzle()
 {
-    if (modified) {
-        const Reply reply =
-            host.ShowMessage("Would you like to save your progress before resetting this puzzle?",
-                             "Attention", Buttons::YesNo);
-        if (reply == Reply::Yes) {
-            (void)SavePuzzle(true);
-        }
+    if (modified &&
+        OfferSave("Would you like to save your progress before resetting this puzzle?", "Attention",
+                  Buttons::YesNo, [this] { return SavePuzzle(true); }) == SaveChoice::Aborted) {
+        return;
     }
     for (Square& square : crossword.squares) {
         if (square.open) {

@@ -169,11 +169,10 @@ void CMainFrame::ClueLineSelected(int index)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!game.QueryQuit()) {
+    if (!game.CloseRequested()) {
         event->ignore();
         return;
     }
-    game.SaveOnExit();
     clueWindow->close();
     clockTimer.stop();
     safetyTimer.stop();
