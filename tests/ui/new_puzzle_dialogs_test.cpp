@@ -21,10 +21,10 @@ namespace quillby {
 namespace {
 
 using testing::IsOneOfTemplates;
+using testing::MakeGenerationsRunUntilCancelled;
 using testing::ScriptedHost;
 using testing::StartOnShippedData;
 using testing::TempAppFolder;
-using testing::WriteUnfillableTemplate;
 
 // The scripted host, but with the real dialogs.
 class DialogHost : public ScriptedHost {
@@ -168,7 +168,7 @@ TEST_F(NewPuzzleDialogs, GenerateEachSizeAndRememberTheConfirmedChoice)
 
 TEST_F(NewPuzzleDialogs, CancelledGenerationThenCancelKeepsThePuzzleAndTheChoice)
 {
-    WriteUnfillableTemplate(game.paths.Template(9, 9), 9);
+    MakeGenerationsRunUntilCancelled(game, 9);
     for (std::size_t i = 0; i < game.crossword.squares.size(); i += 4) {
         game.crossword.squares[i].guess = game.crossword.squares[i].open ? 'S' : 0;
     }
@@ -215,7 +215,7 @@ TEST_F(NewPuzzleDialogs, CancelledGenerationThenCancelKeepsThePuzzleAndTheChoice
 
 TEST_F(NewPuzzleDialogs, GeneratingTextCyclesAndEscapeOnlyAsksToStop)
 {
-    WriteUnfillableTemplate(game.paths.Template(11, 11), 11);
+    MakeGenerationsRunUntilCancelled(game, 11);
     GeneratingDialog dialog(game, 11);
     std::vector<QString> texts;
     QTimer watch;
@@ -262,7 +262,7 @@ TEST_F(NewPuzzleDialogs, CreateModeCreatesAtOnceWithoutAGeneratingDialog)
 // Renders both dialogs for a look; set QUILLBY_SHOT_DIR to keep the pictures.
 TEST_F(NewPuzzleDialogs, BothDialogsRender)
 {
-    WriteUnfillableTemplate(game.paths.Template(11, 11), 11);
+    MakeGenerationsRunUntilCancelled(game, 11);
     const QString dir = qEnvironmentVariable("QUILLBY_SHOT_DIR");
     PuzzleSizeDialog size(game, 1);
     size.show();

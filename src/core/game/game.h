@@ -210,6 +210,8 @@ public:
     Dawg dawg;           // the word list, loaded at start-up by LoadWordGraph
     Rng rng;             // chooses templates and perturbs fills; seeded from the clock at start-up
     int sizeChoice = 1;  // the size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11"
+    // Templates a generation tries before it reports failure; 0: until it is cancelled.
+    int maxGenerationAttempts = kDefaultMaxAttempts;
 
     // Seeds rng from the clock and loads paths.Dawg(). A missing or damaged word graph leaves
     // it empty (LoadState reports a damaged one; a missing one is among MissingDataFiles).

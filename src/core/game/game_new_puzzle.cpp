@@ -60,7 +60,8 @@ void Game::BeginGeneration(int size)
     // The old puzzle's clues move on, and the old puzzle is kept so a cancel can bring it back.
     RetireAnswerClues(crossword, clues);
     next->autosaved = AutosavePlay();
-    next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size);
+    next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size,
+                                                maxGenerationAttempts);
     next->worker = std::thread([job = next->job.get()] {
         try {
             job->Run();
