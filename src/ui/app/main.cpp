@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QMessageBox>
 
 #include "core/common/app_folder.h"
+#include "ui/app/folder_lock.h"
 #include "ui/app/quillby_app.h"
 
 int main(int argc, char** argv)
@@ -13,7 +15,13 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("quillby"));
 
     (void)quillby::SetAppFolder();
-    quillby::CQuillbyApp app(quillby::AppFolder().value_or("."));
+    const std::string folder = quillby::AppFolder().value_or(".");
+    quillby::FolderLock lock(folder);
+    if (!lock.Acquire()) {
+        QMessageBox::warning(nullptr, QStringLiteral("Quillby"), lock.RunningElsewhereText());
+        return 1;
+    }
+    quillby::CQuillbyApp app(folder);
     app.Start();
     return QApplication::exec();
 }
