@@ -1,8 +1,10 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -32,6 +34,12 @@ nlohmann::json PuzzleJson(Crossword& crossword, std::uint8_t userMade, const Clo
 std::string FlagValue(std::span<const std::string> args, const std::string& flag,
                       const std::string& fallback);
 bool HasFlag(std::span<const std::string> args, const std::string& flag);
+// The flags a usage line gives a value ("--seed N", "[--file PATH]", "--size 9|11").
+std::vector<std::string> ValueFlags(std::string_view usage);
+// The first of those flags in args with no value after it (at the end, or followed by another
+// "--" flag); Main refuses the command line then, naming it.
+std::optional<std::string> FlagWithoutValue(std::span<const std::string> args,
+                                            std::string_view usage);
 
 // The subcommands, one file each.
 int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);

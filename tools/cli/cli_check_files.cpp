@@ -5,6 +5,7 @@
 #include "core/clues/clue_store.h"
 #include "core/common/byte_io.h"
 #include "core/common/file_io.h"
+#include "core/storage/cursor_file.h"
 #include "core/storage/puzzle_file.h"
 
 namespace quillby::cli {
@@ -30,10 +31,12 @@ std::uint32_t U16At(const std::vector<std::byte>& bytes, std::size_t at)
                                                            << 8;
 }
 
+// A click sound is a few kilobytes; nothing longer than this is one.
+constexpr std::size_t kMaxSoundBytes = std::size_t{1} << 20;
+
 void CheckDefaultPuzzle(const std::string& path, const ClueStore& clues, Problems& problems)
 {
-    auto bytes = ReadWholeFile(path);
-    auto puzzle = bytes ? ParsePuzzle(bytes.Value()) : Result<PuzzleFile>::Failure(bytes.Error());
+    auto puzzle = ReadPuzzleFile(path);
     if (!puzzle) {
         problems.push_back("eng_default.crs: " + puzzle.Error());
         return;
@@ -54,7 +57,7 @@ void CheckDefaultPuzzle(const std::string& path, const ClueStore& clues, Problem
 
 void CheckSound(const std::string& path, Problems& problems)
 {
-    auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path, kMaxSoundBytes);
     if (!bytes || TextAt(bytes.Value(), 0, 4) != "RIFF" ||
         TextAt(bytes.Value(), 8, 8) != "WAVEfmt " || U16At(bytes.Value(), 20) != 1) {
         problems.push_back("click.wav: not a PCM wave file");
@@ -63,7 +66,7 @@ void CheckSound(const std::string& path, Problems& problems)
 
 void CheckCursor(const std::string& path, Problems& problems)
 {
-    auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path, kMaxCursorFileBytes);
     const bool cursor = bytes && U16At(bytes.Value(), 0) == 0 && U16At(bytes.Value(), 2) == 2 &&
                         U16At(bytes.Value(), 4) >= 1 && bytes->size() > 22 + 40;
     if (!cursor) {
@@ -86,7 +89,7 @@ void CheckOtherFiles(const std::string& dataFolder, const std::string& resFolder
                      const ClueStore& clues, Problems& problems)
 {
     ClueStore user;
-    if (!ReadWholeFile(dataFolder + "/output_user.b")) {
+    if (!ReadWholeFile(dataFolder + "/output_user.b", ClueStore::kMaxFileBytes)) {
         problems.push_back("output_user.b is missing");
     } else if (Status loaded = user.Load(dataFolder + "/output_user.b"); !loaded) {
         problems.push_back(loaded.Error());

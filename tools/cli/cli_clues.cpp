@@ -15,7 +15,7 @@ namespace {
 // treats it as an empty store, but a tool asked about a file should say it is not there.
 bool LoadStore(const std::string& path, ClueStore& store, std::ostream& err)
 {
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, ClueStore::kMaxFileBytes);
     if (!bytes) {
         err << bytes.Error() << "\n";
         return false;

@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "core/common/file_io.h"
+#include "core/storage/puzzle_file.h"
 
 namespace quillby::cli {
 
@@ -12,14 +12,9 @@ int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& 
         return 2;
     }
     const std::string& path = args[0];
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        err << bytes.Error() << "\n";
-        return 1;
-    }
-    Result<PuzzleFile> puzzle = ParsePuzzle(bytes.Value());
+    Result<PuzzleFile> puzzle = ReadPuzzleFile(path);
     if (!puzzle) {
-        err << path << ": " << puzzle.Error() << "\n";
+        err << puzzle.Error() << "\n";
         return 1;
     }
     puzzle->crossword.BuildAnswerList();
