@@ -273,7 +273,8 @@ private:
     void SaveStoresAndSettings();
     bool IsAutosavePath(const std::string& path) const;
     bool IsDefaultPath(const std::string& path) const;
-    void SetAsideDamagedAutosave(const std::string& path);
+    // Moves a damaged autosave aside; what to tell the player, empty when nothing happened.
+    std::string SetAsideDamagedAutosave(const std::string& path);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
     void AdvanceCluesOfAnswers();

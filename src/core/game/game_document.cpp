@@ -216,29 +216,37 @@ void Game::RestorePlay(bool advanceClues)
     if (OpenPuzzle(paths.PlayAutosave(), advanceClues)) {
         return;
     }
-    SetAsideDamagedAutosave(paths.PlayAutosave());
+    const std::string damaged = SetAsideDamagedAutosave(paths.PlayAutosave());
     if (OpenPuzzle(paths.DefaultPuzzle(), advanceClues)) {
         clock = Clock{};
+    }
+    // Said over the puzzle that stands in for it.
+    if (!damaged.empty()) {
+        host.ShowMessage(damaged, "Failed to load", Buttons::Ok);
     }
 }
 
 void Game::RestoreCreate()
 {
-    if (!OpenCreatedPuzzle(paths.CreateAutosave())) {
-        SetAsideDamagedAutosave(paths.CreateAutosave());
+    if (OpenCreatedPuzzle(paths.CreateAutosave())) {
+        return;
+    }
+    if (const std::string damaged = SetAsideDamagedAutosave(paths.CreateAutosave());
+        !damaged.empty()) {
+        host.ShowMessage(damaged, "Failed to load", Buttons::Ok);
     }
 }
 
-void Game::SetAsideDamagedAutosave(const std::string& path)
+std::string Game::SetAsideDamagedAutosave(const std::string& path)
 {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
     if (error || !std::filesystem::exists(status) || autosavesKept.contains(path)) {
-        return;  // no autosave yet, or already said
+        return {};  // no autosave yet, or already said
     }
     const Result<PuzzleFile> puzzle = ReadPuzzleFile(path);
     if (puzzle) {
-        return;  // sound, and refused for its kind, which the refusal has said
+        return {};  // sound, and refused for its kind, which the refusal has said
     }
     // A folder, a pipe or a device in its place is not ours to move; saving over it is refused.
     const bool file =
@@ -253,7 +261,7 @@ void Game::SetAsideDamagedAutosave(const std::string& path)
         autosavesKept.insert(path);
         text += "It is left as it is, and the game will not save over it.";
     }
-    host.ShowMessage(text, "Failed to load", Buttons::Ok);
+    return text;
 }
 
 bool Game::QueryQuit()
