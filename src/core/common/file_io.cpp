@@ -231,7 +231,7 @@ Result<std::string> MoveAside(const std::string& path, const std::string& suffix
 {
     for (int number = 1; number <= 1000; ++number) {
         const std::string aside =
-            path + suffix + (number == 1 ? std::string() : "." + std::to_string(number));
+            path + (number == 1 ? std::string() : "." + std::to_string(number)) + suffix;
         if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
             return aside;
         }

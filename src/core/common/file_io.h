@@ -31,8 +31,8 @@ Status WriteFileAtomically(const std::string& path, std::span<const std::byte> b
 // names removed. Only for folders no other program writes into at the same time.
 std::vector<std::string> RemoveStaleTemporaryFiles(const std::string& folder);
 
-// Renames path to path + suffix, or to path + suffix + ".2", ".3", ... whichever is free:
-// never over an existing file. Returns the new path.
+// Renames path to path + suffix, or to path + ".2" + suffix, ".3" + suffix, ... whichever is
+// free: never over an existing file. Returns the new path.
 Result<std::string> MoveAside(const std::string& path, const std::string& suffix);
 
 // The text after the last '/' or '\' of a path (the whole text when it has neither).

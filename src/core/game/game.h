@@ -99,8 +99,8 @@ public:
     void AutosaveCreate();
     // Bring back the mode's autosave (RestorePlay falls back to the default puzzle). An
     // autosave that is there but cannot be read is named once and moved aside as
-    // "<name>.damaged" (".damaged.2", ... never over an earlier one), so nothing writes over
-    // it; one that cannot be moved is never written over for the rest of the run.
+    // "<name>.damaged" ("<name>.2.damaged", ... never over an earlier one), so nothing
+    // writes over it; one that cannot be moved is never written over for the rest of the run.
     void RestorePlay(bool advanceClues);
     void RestoreCreate();
     // May the game close now? Asks to save an unsaved, uncompleted puzzle; false on Cancel,

@@ -140,8 +140,8 @@ TEST(FileIo, MoveAsideNeverReplacesAnEarlierCopy)
     }
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(ReadBytes(path + ".damaged"), std::vector<std::byte>{std::byte{0}});
-    EXPECT_EQ(ReadBytes(path + ".damaged.2"), std::vector<std::byte>{std::byte{1}});
-    EXPECT_EQ(ReadBytes(path + ".damaged.3"), std::vector<std::byte>{std::byte{2}});
+    EXPECT_EQ(ReadBytes(path + ".2.damaged"), std::vector<std::byte>{std::byte{1}});
+    EXPECT_EQ(ReadBytes(path + ".3.damaged"), std::vector<std::byte>{std::byte{2}});
     EXPECT_FALSE(MoveAside(path, ".damaged"));  // nothing left to move
 }
 

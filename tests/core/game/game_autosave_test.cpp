@@ -54,7 +54,7 @@ TEST_F(GameAutosave, ADamagedPlayAutosaveIsNamedOnceAndKeptAside)
     game.RestorePlay(false);
     EXPECT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(ReadBytes(autosave + ".damaged"), kGarbage);
-    EXPECT_EQ(ReadBytes(autosave + ".damaged.2"), truncated);
+    EXPECT_EQ(ReadBytes(autosave + ".2.damaged"), truncated);
 }
 
 TEST_F(GameAutosave, ADamagedCreatorAutosaveIsKeptAsideToo)
