@@ -20,11 +20,9 @@ void Game::LoadState()
     std::error_code error;
     // A missing graph is named with the other missing data files; a damaged one here.
     if (!graph && std::filesystem::is_regular_file(paths.Dawg(), error)) {
-        host.ShowMessage(
-            "The word list could not be loaded, so new puzzles cannot be "
-            "generated.\n" +
-                graph.Error(),
-            "Failed to load", Buttons::Ok);
+        const std::string text =
+            "The word list could not be loaded, so new puzzles cannot be generated.\n";
+        host.ShowMessage(text + graph.Error(), "Failed to load", Buttons::Ok);
     }
     LoadClueStores();
     settings = LoadSettings(paths.Settings());
