@@ -50,12 +50,11 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
     }
     const Status written = WritePuzzle(target, createdPuzzle);
     if (!written) {
-        // Autosaves fail quietly; a file the user named must not fail unnoticed. The puzzle
-        // keeps its old name and title: it was not saved under the new one.
-        if (!IsAutosavePath(target) && !IsDefaultPath(target)) {
-            host.ShowMessage("Your puzzle could not be saved.\n" + written.Error(), "Save failed",
-                             Buttons::Ok);
-        }
+        // A save the player asked for must not fail unnoticed (autosaves, which fail quietly,
+        // go through AutosaveTo). The puzzle keeps its old name and title: it was not saved
+        // under the new one.
+        host.ShowMessage("Your puzzle could not be saved.\n" + written.Error(), "Save failed",
+                         Buttons::Ok);
         return false;
     }
     puzzlePath = target;
