@@ -57,12 +57,8 @@ TEST(CliArguments, OutRefusesToReplaceAnythingButAFile)
 {
     // `generate --out /dev/full` renamed the puzzle over the device node and exited 0.
     TempAppFolder folder;
-    std::vector<std::string> rows;
-    for (const std::string& row : testing::kLatticeRows) {
-        rows.push_back(row + "####");
-    }
-    rows.resize(9, "#########");
-    testing::WriteWorldFiles(folder.Path(), testing::LatticeWords(5, 400), 9, {rows});
+    testing::WriteWorldFiles(folder.Path(), testing::LatticeWords(5, 400), 9,
+                             {testing::LatticeInCorner(9)});
     const std::string pipe = folder.Path() + "/pipe.crs";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     std::string out;

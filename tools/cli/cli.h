@@ -26,6 +26,14 @@ struct Command {
 std::span<const Command> Commands();
 int Main(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// The text of a JSON value as every subcommand prints it. Text that is not UTF-8 (a folder's
+// name, a clue file written elsewhere) shows U+FFFD rather than ending the program.
+template <typename Json>
+std::string JsonText(const Json& value, int indent = -1)
+{
+    return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
 // The puzzle as the JSON object that `show` prints (and `generate` extends).
 nlohmann::json PuzzleJson(Crossword& crossword, std::uint8_t userMade, const Clock& clock,
                           bool completed);

@@ -259,7 +259,7 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
                       {"11", MeasureGeneration(dataFolder, 11, dawg, clues, problems)}};
     CheckOtherFiles(dataFolder, folder + "/res", clues, problems);
     report["problems"] = problems;
-    out << report.dump(2) << "\n";
+    out << JsonText(report, 2) << "\n";
     return problems.empty() ? 0 : 1;
 }
 

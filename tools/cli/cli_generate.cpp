@@ -77,7 +77,7 @@ int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
         if (!puzzle) {
             return 1;
         }
-        out << Describe(*puzzle, data.clues, options->seed).dump() << "\n" << std::flush;
+        out << JsonText(Describe(*puzzle, data.clues, options->seed)) << "\n" << std::flush;
         if (k == 0 && !options->out.empty()) {
             const Status written = WriteFileAtomically(
                 options->out, SerializePuzzle(puzzle->crossword, 0, Clock{}, false));

@@ -19,7 +19,8 @@ int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& 
     }
     puzzle->crossword.BuildAnswerList();
     puzzle->crossword.SetAnswersFromGrid();
-    out << PuzzleJson(puzzle->crossword, puzzle->userMade, puzzle->clock, puzzle->completed).dump()
+    out << JsonText(
+               PuzzleJson(puzzle->crossword, puzzle->userMade, puzzle->clock, puzzle->completed))
         << "\n";
     return 0;
 }

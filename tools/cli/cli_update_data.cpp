@@ -17,14 +17,13 @@ int RunUpdateData(std::span<const std::string> args, std::ostream& out, std::ost
         err << "quillby-cli: " << update.Error() << "\n";
         return 1;
     }
-    out << nlohmann::json{{"added", update->added},
-                          {"replaced", update->replaced},
-                          {"kept", update->kept},
-                          {"keptAside", update->keptAside},
-                          {"cluesCarried", update->cluesCarried},
-                          {"notices", update->notices}}
-               .dump()
-        << "\n";
+    const nlohmann::json report{{"added", update->added},
+                                {"replaced", update->replaced},
+                                {"kept", update->kept},
+                                {"keptAside", update->keptAside},
+                                {"cluesCarried", update->cluesCarried},
+                                {"notices", update->notices}};
+    out << JsonText(report) << "\n";
     return 0;
 }
 
