@@ -54,7 +54,16 @@ public:
 private:
     void Poll()
     {
-        if (Done() || clock.elapsed() > 60000) {
+        if (Done()) {
+            return;
+        }
+        if (clock.elapsed() > 60000) {
+            // Given up: close whatever waits, so the test fails instead of hanging.
+            ADD_FAILURE() << "script step " << next << " never came";
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+                QTimer::singleShot(5, this, [this] { Poll(); });
+            }
             return;
         }
         QTimer::singleShot(5, this, [this] { Poll(); });
@@ -219,9 +228,16 @@ TEST_F(NewPuzzleDialogs, GeneratingTextCyclesAndEscapeOnlyAsksToStop)
     GeneratingDialog dialog(game, 11);
     std::vector<QString> texts;
     QTimer watch;
+    QElapsedTimer waited;
+    waited.start();
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (texts.empty() || texts.back() != dialog.StatusText()) {
             texts.push_back(dialog.StatusText());
+        }
+        if (waited.elapsed() > 60000) {
+            watch.stop();
+            ADD_FAILURE() << "the generating text stopped changing";
+            game.CancelGeneration();
         }
         if (texts.size() == 12) {
             watch.stop();
