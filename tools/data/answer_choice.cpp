@@ -10,8 +10,6 @@ namespace {
 // What an answer must be worth to be wanted: a good clue for a common word, or an excellent
 // one for a word at the edge of the vocabulary.
 constexpr double kLeastValue = 0.5;
-// Fewest answers in all: the floor of 40,000 and a little room.
-constexpr int kLeastTotal = 40500;
 
 double LevelFactor(int level)
 {
@@ -44,7 +42,7 @@ AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& lev
     return choice;
 }
 
-void ChooseAnswers(std::vector<AnswerChoice>& choices)
+void ChooseAnswers(std::vector<AnswerChoice>& choices, int leastTotal)
 {
     std::map<std::size_t, int> wanted;
     for (const AnswerChoice& choice : choices) {
@@ -74,7 +72,7 @@ void ChooseAnswers(std::vector<AnswerChoice>& choices)
     }
     // Then, while the whole list is short of its floor, the most valuable of the rest.
     for (AnswerChoice* choice : others) {
-        if (total >= kLeastTotal) {
+        if (total >= leastTotal) {
             break;
         }
         if (!choice->wanted) {

@@ -23,8 +23,12 @@ struct AnswerChoice {
 
 AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& levels);
 
-// Marks the answers to ship: every wanted one, and at each length with fewer than its floor
-// the most valuable of the others until the floor is met.
-void ChooseAnswers(std::vector<AnswerChoice>& choices);
+// Fewest answers in all: the floor of 40,000 and a little room.
+inline constexpr int kLeastTotal = 40500;
+
+// Marks the answers to ship: every wanted one, at each length with fewer than its floor the
+// most valuable of the others until the floor is met, then the most valuable of the rest while
+// there are fewer than leastTotal.
+void ChooseAnswers(std::vector<AnswerChoice>& choices, int leastTotal = kLeastTotal);
 
 }  // namespace quillby::data

@@ -28,6 +28,8 @@ public:
     {
     }
     int LevelOf(std::string_view word) const;
+    // Whether the levels are known, or only whether a word is known.
+    bool Graded() const { return levels != nullptr; }
     // 1 for the commonest words down to about 0.6 for the edge of the vocabulary; 0 unlisted.
     double WordFactor(std::string_view word) const;
 

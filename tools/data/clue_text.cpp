@@ -1,6 +1,7 @@
 #include "data/clue_text.h"
 
 #include <algorithm>
+#include <regex>
 
 #include "data/gloss_text.h"
 #include "data/text_util.h"
@@ -141,6 +142,14 @@ constexpr std::string_view kParticles[] = {"up",      "down",  "out",   "off",  
                                            "on",      "over",  "away",  "back",     "around",
                                            "through", "about", "along", "together", "apart"};
 
+constexpr std::string_view kPrepositions[] = {"of",   "in",    "on",    "at",    "from",  "by",
+                                              "with", "for",   "to",    "into",  "as",    "than",
+                                              "over", "under", "about", "after", "before"};
+
+constexpr std::string_view kCounts[] = {"two",     "three",    "four", "five",    "six",  "seven",
+                                        "eight",   "nine",     "ten",  "several", "many", "both",
+                                        "various", "numerous", "few",  "all"};
+
 // Words that make a phrase no plain noun phrase: "narrative telling the adventures".
 constexpr std::string_view kDeterminers[] = {"the",   "a",    "an",   "its",  "his", "her",
                                              "their", "this", "that", "your", "our", "one's"};
@@ -171,10 +180,15 @@ std::string TrimEnd(std::string text)
     return text;
 }
 
-bool EndsWhole(const std::vector<std::string>& tokens)
+// A phrase ends whole unless it ends on an article, a conjunction, a relative word or a
+// pronoun; a noun phrase not on a preposition either (a verb's may: "go into").
+bool EndsWhole(const std::vector<std::string>& tokens, bool noun)
 {
-    return !tokens.empty() && !In(kDanglingWords, Plain(tokens.back())) &&
-           tokens.back().back() != ',';
+    if (tokens.empty() || tokens.back().back() == ',') {
+        return false;
+    }
+    const std::string last = Plain(tokens.back());
+    return !In(kDanglingWords, last) || (!noun && In(kPrepositions, last));
 }
 
 // Adjective glosses open with a hedge of near-synonyms that reads badly in a clue.
@@ -203,6 +217,11 @@ constexpr std::pair<std::string_view, std::string_view> kOpenings[] = {
     {"either of two ", ""},
     {"either of the two ", ""},
     {"either of ", ""},
+    {"informal terms for ", ""},
+    {"informal term for ", ""},
+    {"an informal term for ", ""},
+    {"a term for ", ""},
+    {"term for ", ""},
     {"a general name for ", ""},
     {"general name for ", ""},
     {"the shape of ", ""},
@@ -419,7 +438,10 @@ public:
             return;
         }
         tokens.back() = TrimEnd(tokens.back());
-        if (!EndsWhole(tokens) || EndsOnModifier(tokens)) {
+        // A noun's definition that opens with "of" or "in" is what is left of a gloss whose
+        // subject was an aside: "(Vipera aspis) of southern Europe".
+        if (!EndsWhole(tokens, noun) || EndsOnModifier(tokens) ||
+            (noun && In(kPrepositions, Plain(tokens.front())))) {
             return;
         }
         FixArticles(tokens);
@@ -458,7 +480,12 @@ private:
             return false;
         }
         const std::vector<std::string> last = LetterWords(tokens.back());
-        return last.empty() || !MainlyNoun(last.back(), *morphology);
+        if (last.empty()) {
+            return true;
+        }
+        const auto readings = morphology->Analyse(last.back());
+        return std::none_of(readings.begin(), readings.end(),
+                            [](const Reading& reading) { return reading.pos == Pos::Noun; });
     }
 
     // The word's main part of speech as a number, -1 when unknown.
@@ -519,7 +546,7 @@ private:
         }
         // "mix up or confuse": the word before the "or" ends a phrase, not an alternative.
         const bool early = at == 1 || (at == 2 && In(kOrLeads, Plain(tokens[0])));
-        if (!In(kOrLeads, after) && !In(kParticles, before) &&
+        if (!In(kOrLeads, after) && !In(kParticles, before) && !In(kDanglingWords, after) &&
             (SharePos(before, after) || (morphology == nullptr && early))) {
             std::vector<std::string> reduced(tokens.begin(), found - 1);
             reduced.insert(reduced.end(), found + 1, tokens.end());
@@ -623,6 +650,12 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
         return {};
     }
     maker.AddAll(tokens, cuts);
+    // "the 7th letter of the Greek alphabet" -> "Greek letter".
+    static const std::regex kLetterOf(R"(^\w+ letters? of the (\w+) alphabet)");
+    std::smatch letter;
+    if (std::regex_search(text, letter, kLetterOf)) {
+        maker.Add({Capitalised(letter[1].str()), "letter"}, cuts + 1);
+    }
     // "a piece of furniture with a writing surface": the furniture is what it is.
     for (std::string_view container : {"piece of ", "item of ", "article of "}) {
         if (text.substr(0, container.size()) == container) {
@@ -688,7 +721,8 @@ std::string SingularDefinition(std::string_view text, const WordNet& wordNet,
     }
     std::string& head = tokens[boundary - 1];
     const std::string noun = Plain(head);
-    if (!IsLowerAlpha(noun)) {
+    // "two performers", "several trees": the count says the head is plural.
+    if (!IsLowerAlpha(noun) || (boundary >= 2 && In(kCounts, Plain(tokens[boundary - 2])))) {
         return std::string(text);
     }
     // "organs" is a lemma of its own (variety meats), but mostly the plural of "organ".

@@ -20,21 +20,11 @@ constexpr std::size_t kCluesPerSense = 2;
 constexpr std::size_t kLongestBlankExample = 7;
 
 // Definitions that speak about a word's use rather than its meaning.
-constexpr std::string_view kUsageOpenings[] = {"extended meaning",
-                                               "used ",
-                                               "a word ",
-                                               "informal term",
-                                               "term for",
-                                               "(used",
-                                               "the 1st",
-                                               "the 2nd",
-                                               "the 3rd",
-                                               "the letter",
-                                               "a letter",
-                                               "the name of",
-                                               "informal abbreviation",
-                                               "abbreviation",
-                                               "a shortened form",
+constexpr std::string_view kUsageOpenings[] = {"extended meaning", "used ",
+                                               "a word ",          "(used",
+                                               "the letter",       "a letter",
+                                               "the name of",      "informal abbreviation",
+                                               "abbreviation",     "a shortened form",
                                                "short for"};
 
 bool HasCapital(std::string_view text)
@@ -355,6 +345,10 @@ std::vector<ScoredClue> ClueWriter::FieldClues(const RankedSense& sense) const
 std::vector<ScoredClue> ClueWriter::BlankClues(const RankedSense& sense,
                                                std::string_view word) const
 {
+    // A sentence must be made of common words, which only SCOWL's sizes can tell.
+    if (!familiarity.Graded()) {
+        return {};
+    }
     std::vector<ScoredClue> clues;
     for (const std::string& example : sense.synset->examples) {
         std::vector<std::string> tokens = Tokens(example);
@@ -376,7 +370,8 @@ std::vector<ScoredClue> ClueWriter::BlankClues(const RankedSense& sense,
         const auto start = Lower(blank).find(word);
         blank = blank.substr(0, start) + "___" + blank.substr(start + word.size());
         std::string text = JoinTokens(tokens);
-        while (!text.empty() && std::string_view(".!,;").find(text.back()) != std::string::npos) {
+        while (!text.empty() &&
+               std::string_view(".!,;:?- ").find(text.back()) != std::string::npos) {
             text.pop_back();
         }
         std::string rest = text;

@@ -50,9 +50,9 @@ Status WriteTemplates(const DataSources& sources, const std::string& dataFolder,
 }
 
 // The puzzle shown when there is no autosave: generated the way the game generates, from the
-// files just written, with a fixed seed.
-Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& graph,
-                          const ClueStore& clues)
+// files just written, with a fixed seed. Its clue turns are applied to clues, which is saved
+// after, so the default puzzle shows clues that do not clash.
+Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& graph, ClueStore& clues)
 {
     Dawg dawg;
     Status loaded = dawg.LoadBytes(SerializeDawg(graph));
@@ -65,6 +65,7 @@ Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& grap
     if (job.result.load() != GenerationJob::kMade) {
         return Status::Failure("the default puzzle did not fill: " + job.Failure());
     }
+    ApplyClueTurns(job.ClueTurns(), clues);
     Crossword& crossword = job.Puzzle();
     crossword.NumberSquares();
     return WriteFileAtomically(dataFolder + "/eng_default.crs",
@@ -167,10 +168,7 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder,
     DawgRecords graph = BuildDawgRecords(clued->words);
     ShuffleEdgeOrder(graph, kEdgeOrderSeed);
     Status status = WriteDawgFile(dataFolder + "/eng_dawg", graph);
-    const ClueStore store = MakeClueStore(clued.Value());
-    if (status) {
-        status = store.Save(dataFolder + "/eng_clues.b");
-    }
+    ClueStore store = MakeClueStore(clued.Value());
     if (status) {
         status = ClueStore().Save(dataFolder + "/output_user.b");
     }
@@ -179,8 +177,12 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder,
             status = WriteTemplates(sources, dataFolder, size);
         }
     }
+    // The default puzzle may move some clues on, so the store is saved after it.
     if (status) {
         status = WriteDefaultPuzzle(dataFolder, graph, store);
+    }
+    if (status) {
+        status = store.Save(dataFolder + "/eng_clues.b");
     }
     if (status) {
         status = WriteFileAtomically(dataFolder + "/click.wav", ClickWav());
