@@ -181,14 +181,14 @@ std::string TrimEnd(std::string text)
 }
 
 // A phrase ends whole unless it ends on an article, a conjunction, a relative word or a
-// pronoun; a noun phrase not on a preposition either (a verb's may: "go into").
-bool EndsWhole(const std::vector<std::string>& tokens, bool noun)
+// pronoun; nor on a preposition, but for a verb's ("go into"; not "relating to").
+bool EndsWhole(const std::vector<std::string>& tokens, bool verb)
 {
     if (tokens.empty() || tokens.back().back() == ',') {
         return false;
     }
     const std::string last = Plain(tokens.back());
-    return !In(kDanglingWords, last) || (!noun && In(kPrepositions, last));
+    return !In(kDanglingWords, last) || (verb && In(kPrepositions, last));
 }
 
 // Adjective glosses open with a hedge of near-synonyms that reads badly in a clue.
@@ -426,7 +426,10 @@ namespace {
 // Builds the variants of one definition, each a whole phrase.
 class VariantMaker {
 public:
-    VariantMaker(const Morphology* morphology, bool noun) : morphology(morphology), noun(noun) {}
+    VariantMaker(const Morphology* morphology, bool noun, bool verb)
+        : morphology(morphology), noun(noun), verb(verb)
+    {
+    }
 
     std::vector<DefinitionVariant> variants;
 
@@ -440,7 +443,7 @@ public:
         tokens.back() = TrimEnd(tokens.back());
         // A noun's definition that opens with "of" or "in" is what is left of a gloss whose
         // subject was an aside: "(Vipera aspis) of southern Europe".
-        if (!EndsWhole(tokens, noun) || EndsOnModifier(tokens) ||
+        if (!EndsWhole(tokens, verb) || EndsOnModifier(tokens) ||
             (noun && In(kPrepositions, Plain(tokens.front())))) {
             return;
         }
@@ -622,7 +625,8 @@ private:
             Add(phrase, cuts + 1);
         }
         for (std::size_t keep : {std::size_t{3}, std::size_t{2}}) {
-            if (phrase.size() > keep) {
+            // "excessive but superficial compliments": no tail that opens on "but".
+            if (phrase.size() > keep && !In(kDanglingWords, Plain(phrase[phrase.size() - keep]))) {
                 Add({phrase.end() - static_cast<long>(keep), phrase.end()},
                     cuts + (keep == 3 ? 1 : 2));
             }
@@ -631,12 +635,13 @@ private:
 
     const Morphology* morphology;
     bool noun;
+    bool verb;
 };
 
 }  // namespace
 
 std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, bool noun,
-                                                  const Morphology* morphology)
+                                                  const Morphology* morphology, bool verb)
 {
     const std::string clean = WithoutAsides(definition);
     std::string text(
@@ -644,7 +649,7 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
     text = TrimEnd(DropLeading(text));
     int cuts = 0;
     text = CutAsides(text, cuts);
-    VariantMaker maker(morphology, noun);
+    VariantMaker maker(morphology, noun, verb);
     const std::vector<std::string> tokens = Tokens(text);
     if (tokens.empty() || text.find('"') != std::string::npos) {
         return {};

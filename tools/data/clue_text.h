@@ -33,8 +33,10 @@ struct DefinitionVariant {
 // gives its head phrase ("deciduous tree"), narrowed to its last modifiers.
 // With a morphology, an "or" between two words of one part of speech keeps the one nearer what
 // follows ("worry or cause anxiety" -> "cause anxiety").
+// A verb's definition may end on its particle ("go into"); no other may.
 std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, bool noun = false,
-                                                  const Morphology* morphology = nullptr);
+                                                  const Morphology* morphology = nullptr,
+                                                  bool verb = false);
 
 // Where a noun phrase's head ends: the first word that starts what qualifies it ("of", "that",
 // "with", "used"...), or the end.

@@ -231,7 +231,9 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
     }
     std::vector<ScoredClue> clues;
     const bool noun = sense.reading.pos == Pos::Noun;
-    for (const DefinitionVariant& variant : DefinitionVariants(gloss.rest, noun, &morphology)) {
+    const bool verb = sense.reading.pos == Pos::Verb;
+    for (const DefinitionVariant& variant :
+         DefinitionVariants(gloss.rest, noun, &morphology, verb)) {
         if (const auto text = AdaptDefinition(variant.text, sense.reading)) {
             clues.push_back({Capitalised(*text),
                              DefinitionQuality(*text, variant.cuts, variant.orList, familiarity),

@@ -234,8 +234,8 @@ TEST(ClueWriter, PutsTheBestClueFirstAndNeverABareBroaderTerm)
     const Morphology morphology(sources.wordNet, sources.dictionary);
     const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
     const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
-    for (const char* word : {"stag", "ire", "lawyer", "baritones", "tea", "new", "dryers",
-                             "ski", "gifts", "ticks", "opals"}) {
+    for (const char* word : {"stag", "ire", "lawyer", "baritones", "tea", "new", "dryers", "ski",
+                             "gifts", "ticks", "opals"}) {
         const WordClues clues = writer.Write(word);
         EXPECT_FALSE(clues.clues.empty()) << word;
         for (std::size_t i = 0; i < clues.clues.size(); ++i) {
