@@ -44,5 +44,7 @@ int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostr
 // Data checks.
 int RunClueAudit(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// The player's folder (cli_update_data.cpp).
+int RunUpdateData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace quillby::cli
