@@ -1,6 +1,7 @@
 #include "data/clue_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <regex>
 
 #include "data/gloss_text.h"
@@ -231,13 +232,23 @@ constexpr std::pair<std::string_view, std::string_view> kOpenings[] = {
     {"usually ", ""},
     {"typically ", ""},
     {"often ", ""},
-    {"especially ", ""}};
+    {"especially ", ""},
+    {"any ", ""}};
 
 std::string DropLeading(std::string_view text)
 {
-    for (const auto& [opening, plain] : kOpenings) {
-        if (text.substr(0, opening.size()) == opening) {
-            return std::string(plain) + std::string(text.substr(opening.size()));
+    // Openings may follow one another: "any of various usually white herons".
+    for (bool again = true; again;) {
+        again = false;
+        for (const auto& [opening, plain] : kOpenings) {
+            if (text.substr(0, opening.size()) == opening) {
+                if (plain.empty()) {
+                    text.remove_prefix(opening.size());
+                    again = true;
+                    break;
+                }
+                return std::string(plain) + std::string(text.substr(opening.size()));
+            }
         }
     }
     for (std::string_view lead : {"a ", "an ", "the ", "to "}) {
@@ -426,8 +437,8 @@ namespace {
 // Builds the variants of one definition, each a whole phrase.
 class VariantMaker {
 public:
-    VariantMaker(const Morphology* morphology, bool noun, bool verb)
-        : morphology(morphology), noun(noun), verb(verb)
+    VariantMaker(const Morphology* morphology, bool noun, bool verb, bool adjective)
+        : morphology(morphology), noun(noun), verb(verb), adjective(adjective)
     {
     }
 
@@ -441,10 +452,15 @@ public:
             return;
         }
         tokens.back() = TrimEnd(tokens.back());
+        if (tokens.front().empty() ||
+            !std::isalpha(static_cast<unsigned char>(tokens.front()[0]))) {
+            return;  // "-- perhaps worthy": what is left of a gloss that opened on an aside
+        }
         // A noun's definition that opens with "of" or "in" is what is left of a gloss whose
         // subject was an aside: "(Vipera aspis) of southern Europe".
         if (!EndsWhole(tokens, verb) || EndsOnModifier(tokens) ||
-            (noun && In(kPrepositions, Plain(tokens.front())))) {
+            (noun && In(kPrepositions, Plain(tokens.front()))) ||
+            (tokens.size() == 2 && In(kPrepositions, Plain(tokens.front())))) {
             return;
         }
         FixArticles(tokens);
@@ -476,19 +492,26 @@ public:
     }
 
 private:
-    // A noun's definition ends on a noun ("field of cultivated" does not).
+    // A noun's definition ends on a noun ("field of cultivated" does not), a verb's not on an
+    // adjective ("moves with abrupt").
     bool EndsOnModifier(const std::vector<std::string>& tokens) const
     {
-        if (morphology == nullptr || !noun || tokens.size() < 2) {
+        if (morphology == nullptr || tokens.size() < 2) {
             return false;
+        }
+        if (!noun) {
+            // An adjective's definition may end on one; no other ("moves with abrupt", "in a
+            // cold").
+            const std::string last = Plain(tokens.back());
+            return !adjective && IsLowerAlpha(last) && morphology->MainPos(last) == Pos::Adjective;
         }
         const std::vector<std::string> last = LetterWords(tokens.back());
         if (last.empty()) {
             return true;
         }
-        const auto readings = morphology->Analyse(last.back());
-        return std::none_of(readings.begin(), readings.end(),
-                            [](const Reading& reading) { return reading.pos == Pos::Noun; });
+        // "monetary unit equal", "person active": a word used more as an adjective.
+        const int asNoun = morphology->UseIn(last.back(), Pos::Noun);
+        return asNoun == 0 || asNoun < morphology->UseIn(last.back(), Pos::Adjective);
     }
 
     // The word's main part of speech as a number, -1 when unknown.
@@ -589,11 +612,21 @@ private:
     // meals"), a participle after a noun ("slice of meat cut from...").
     void AddCuts(const std::vector<std::string>& tokens, int cuts)
     {
+        // Inside a relative clause or after a verb, a participle belongs to the clause ("date on
+        // which a person was born"); inside "between" or "both", an "and" is needed ("between
+        // the base and the surbase").
+        bool clause = false;
+        bool pair = false;
         for (std::size_t i = 2; i < tokens.size(); ++i) {
             const std::string word = Plain(tokens[i]);
-            const bool join = (word == "and" || word == "with") && i >= 3;
-            if (tokens[i - 1].back() == ',' || In(kRelativeWords, word) || join || word == "used" ||
-                IsParticipleAfterNoun(tokens, i, morphology)) {
+            const std::string before = Plain(tokens[i - 1]);
+            clause = clause || In(kRelativeWords, before) ||
+                     IsParticipleAfterNoun(tokens, i - 1, morphology);
+            pair = pair || before == "between" || before == "both" || before == "either";
+            const bool join = (word == "and" && !pair) || word == "with";
+            const bool participle = !clause && IsParticipleAfterNoun(tokens, i, morphology);
+            if (tokens[i - 1].back() == ',' || In(kRelativeWords, word) || (join && i >= 3) ||
+                word == "used" || participle) {
                 Add({tokens.begin(), tokens.begin() + static_cast<long>(i)}, cuts + 1);
             }
         }
@@ -636,12 +669,14 @@ private:
     const Morphology* morphology;
     bool noun;
     bool verb;
+    bool adjective;
 };
 
 }  // namespace
 
 std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, bool noun,
-                                                  const Morphology* morphology, bool verb)
+                                                  const Morphology* morphology, bool verb,
+                                                  bool adverb)
 {
     const std::string clean = WithoutAsides(definition);
     std::string text(
@@ -649,7 +684,7 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
     text = TrimEnd(DropLeading(text));
     int cuts = 0;
     text = CutAsides(text, cuts);
-    VariantMaker maker(morphology, noun, verb);
+    VariantMaker maker(morphology, noun, verb, !noun && !verb && !adverb);
     const std::vector<std::string> tokens = Tokens(text);
     if (tokens.empty() || text.find('"') != std::string::npos) {
         return {};
@@ -678,9 +713,10 @@ std::optional<std::string> PluralDefinition(std::string_view text, const WordNet
     if (boundary == 0) {
         return std::nullopt;
     }
-    // "color or pigment": both sides would need the plural.
+    // "color or pigment": both sides would need the plural; "either side" is one.
     for (std::size_t i = 0; i < boundary; ++i) {
-        if (tokens[i] == "or" || tokens[i] == "and") {
+        if (tokens[i] == "or" || tokens[i] == "and" || tokens[i] == "either" ||
+            tokens[i] == "each" || tokens[i] == "one" || tokens[i] == "every") {
             return std::nullopt;
         }
     }

@@ -36,7 +36,7 @@ struct DefinitionVariant {
 // A verb's definition may end on its particle ("go into"); no other may.
 std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, bool noun = false,
                                                   const Morphology* morphology = nullptr,
-                                                  bool verb = false);
+                                                  bool verb = false, bool adverb = false);
 
 // Where a noun phrase's head ends: the first word that starts what qualifies it ("of", "that",
 // "with", "used"...), or the end.

@@ -232,8 +232,9 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
     std::vector<ScoredClue> clues;
     const bool noun = sense.reading.pos == Pos::Noun;
     const bool verb = sense.reading.pos == Pos::Verb;
+    const bool adverb = sense.reading.pos == Pos::Adverb;
     for (const DefinitionVariant& variant :
-         DefinitionVariants(gloss.rest, noun, &morphology, verb)) {
+         DefinitionVariants(gloss.rest, noun, &morphology, verb, adverb)) {
         if (const auto text = AdaptDefinition(variant.text, sense.reading)) {
             clues.push_back({Capitalised(*text),
                              DefinitionQuality(*text, variant.cuts, variant.orList, familiarity),
@@ -261,8 +262,9 @@ std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
     }
     for (const auto& [synonym, synset] : synonyms) {
         const std::string plain = PlainLemma(synonym->lemma);
+        // "p.a." and "no." are abbreviations, not synonyms a clue can stand on.
         if (plain == reading.lemma || HasCapital(synonym->lemma) || WordCount(plain) > 3 ||
-            plain.size() < 3) {
+            plain.size() < 3 || plain.find('.') != std::string::npos) {
             continue;
         }
         auto form = morphology.Inflect(synonym->lemma, reading.pos, reading.inflection);

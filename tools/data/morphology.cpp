@@ -330,6 +330,19 @@ std::optional<Pos> Morphology::MainPos(std::string_view word) const
     return static_cast<Pos>(most - std::begin(counts));
 }
 
+int Morphology::UseIn(std::string_view word, Pos pos) const
+{
+    int use = 0;
+    for (const Reading& reading : Analyse(word)) {
+        if (reading.pos == pos) {
+            for (const Sense& sense : wordNet.SensesOf(reading.lemma, reading.pos)) {
+                use += 1 + sense.tagCount;
+            }
+        }
+    }
+    return use;
+}
+
 std::optional<std::string> Morphology::InflectWord(std::string_view word, Pos pos,
                                                    Inflection inflection) const
 {

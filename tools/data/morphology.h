@@ -57,6 +57,9 @@ public:
     // The part of speech in which the word's readings have the most senses ("yellow" is an
     // adjective before it is a noun); none for a word WordNet does not know.
     std::optional<Pos> MainPos(std::string_view word) const;
+    // How much the word is used in one part of speech: its readings' senses there, each
+    // counting one plus its tag count.
+    int UseIn(std::string_view word, Pos pos) const;
 
 private:
     bool IsFormOf(std::string_view word, std::string_view lemma, Pos pos,
