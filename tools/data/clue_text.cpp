@@ -425,7 +425,9 @@ MarkedGloss SplitDomainMarker(std::string_view definition)
         return {"", std::string(definition)};
     }
     const auto close = definition.find(')');
-    if (close == std::string_view::npos) {
+    // "(of a tire) having an inner tube" says what the sense applies to, not its field.
+    if (close == std::string_view::npos || definition.substr(1, 3) == "of " ||
+        definition.substr(1, 5) == "used " || definition.substr(1, 8) == "usually ") {
         return {"", std::string(definition)};
     }
     return {Lower(Trim(definition.substr(1, close - 1))),
@@ -460,7 +462,7 @@ public:
         // subject was an aside: "(Vipera aspis) of southern Europe".
         if (!EndsWhole(tokens, verb) || EndsOnModifier(tokens) ||
             (noun && In(kPrepositions, Plain(tokens.front()))) ||
-            (tokens.size() == 2 && In(kPrepositions, Plain(tokens.front())))) {
+            (tokens.size() <= 3 && In(kPrepositions, Plain(tokens.front())))) {
             return;
         }
         FixArticles(tokens);
@@ -623,7 +625,9 @@ private:
             clause = clause || In(kRelativeWords, before) ||
                      IsParticipleAfterNoun(tokens, i - 1, morphology);
             pair = pair || before == "between" || before == "both" || before == "either";
-            const bool join = (word == "and" && !pair) || word == "with";
+            // Inside a relative clause an "and" or a "with" is the clause's: "craftsman who
+            // works with stone" is no "craftsman who works".
+            const bool join = !clause && ((word == "and" && !pair) || word == "with");
             const bool participle = !clause && IsParticipleAfterNoun(tokens, i, morphology);
             if (tokens[i - 1].back() == ',' || In(kRelativeWords, word) || (join && i >= 3) ||
                 word == "used" || participle) {
