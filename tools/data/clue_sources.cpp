@@ -7,9 +7,7 @@
 
 namespace quillby::data {
 
-namespace {
-
-Result<std::string> ReadText(const std::string& path)
+Result<std::string> ReadTextFile(const std::string& path)
 {
     auto bytes = ReadWholeFile(path);
     if (!bytes) {
@@ -17,8 +15,6 @@ Result<std::string> ReadText(const std::string& path)
     }
     return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
 }
-
-}  // namespace
 
 std::vector<std::string> ParseWordList(std::string_view text)
 {
@@ -44,9 +40,9 @@ Result<std::unique_ptr<ClueSources>> ClueSources::Load(const DataSources& source
     auto common = ReadDictionary(ScowlFiles(sources.scowlFolder, kinds, sources.scowlLevel));
     auto levels = ReadWordLevels(sources.scowlFolder, kinds, sources.scowlLevel);
     auto wordNet = WordNet::Load(sources.wordNetFolder);
-    auto blocklist = ReadText(sources.toolsFolder + "/data/blocklist.txt");
-    auto breakfast = ReadText(sources.toolsFolder + "/data/breakfast.txt");
-    auto handClues = ReadText(sources.toolsFolder + "/data/function_words.txt");
+    auto blocklist = ReadTextFile(sources.toolsFolder + "/data/blocklist.txt");
+    auto breakfast = ReadTextFile(sources.toolsFolder + "/data/breakfast.txt");
+    auto handClues = ReadTextFile(sources.toolsFolder + "/data/function_words.txt");
     for (const std::string* error :
          {!words ? &words.Error() : nullptr, !dictionary ? &dictionary.Error() : nullptr,
           !wordNet ? &wordNet.Error() : nullptr, !blocklist ? &blocklist.Error() : nullptr,

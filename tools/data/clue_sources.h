@@ -51,6 +51,9 @@ private:
     std::unique_ptr<ClueWriter> writer;
 };
 
+// The whole of a text file, or why it cannot be read.
+Result<std::string> ReadTextFile(const std::string& path);
+
 // One line a word: lower-case text before any '#'.
 std::vector<std::string> ParseWordList(std::string_view text);
 

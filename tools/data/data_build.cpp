@@ -19,19 +19,10 @@ namespace quillby::data {
 
 namespace {
 
-Result<std::string> ReadText(const std::string& path)
-{
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return Result<std::string>::Failure(bytes.Error());
-    }
-    return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-}
-
 Status WriteTemplates(const DataSources& sources, const std::string& dataFolder, int size)
 {
     const std::string name = std::to_string(size) + "x" + std::to_string(size);
-    auto text = ReadText(sources.toolsFolder + "/templates/" + name + ".txt");
+    auto text = ReadTextFile(sources.toolsFolder + "/templates/" + name + ".txt");
     if (!text) {
         return Status::Failure(text.Error());
     }
