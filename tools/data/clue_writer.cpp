@@ -20,12 +20,16 @@ constexpr std::size_t kCluesPerSense = 2;
 constexpr std::size_t kLongestBlankExample = 7;
 
 // Definitions that speak about a word's use rather than its meaning.
-constexpr std::string_view kUsageOpenings[] = {"extended meaning", "used ",
-                                               "a word ",          "(used",
-                                               "the letter",       "a letter",
-                                               "the name of",      "informal abbreviation",
-                                               "abbreviation",     "a shortened form",
-                                               "short for"};
+constexpr std::string_view kUsageOpenings[] = {"extended meaning",  "used ",
+                                               "a word ",           "(used",
+                                               "the letter",        "a letter",
+                                               "the name of",       "informal abbreviation",
+                                               "abbreviation",      "a shortened form",
+                                               "short for",         "kind of",
+                                               "a kind of",         "kinds of",
+                                               "type of",           "a type of",
+                                               "sort of",           "a sort of",
+                                               "a form of address", "an informal form of address"};
 
 bool HasCapital(std::string_view text)
 {
