@@ -233,6 +233,10 @@ constexpr std::pair<std::string_view, std::string_view> kOpenings[] = {
     {"typically ", ""},
     {"often ", ""},
     {"especially ", ""},
+    // "any of various kinds of wheeled vehicles": the vehicles are what it is.
+    {"kinds of ", ""},
+    {"types of ", ""},
+    {"sorts of ", ""},
     {"any ", ""}};
 
 std::string DropLeading(std::string_view text)
