@@ -69,7 +69,9 @@ public:
     bool HasLetter(int col, int row) const;
     bool HasLetterPairBeside(const Square& square) const;
 
-    // Breadth-first discovery of the first run and every run linked to it by crossings.
+    // Every run of two or more squares gets an entry: breadth first from the first run,
+    // through the crossings; then each group of open squares that no crossing links to the
+    // first, breadth first from its first square in reading order.
     void BuildAnswerList();
     void NumberSquares();
     // Each entry's answer becomes the word spelled by its squares' solution letters.
@@ -96,6 +98,8 @@ public:
     std::vector<Square*> EntrySquares(const AnswerEntry& entry);
 
 private:
+    // Expands level after level from level; returns the first level left empty.
+    int ExpandLevels(int level);
     void AddCrossingRuns(std::size_t entryIndex, int level);
     AnswerEntry NewEntry(int level, Square* start, int direction) const;
     Square* Neighbour(const Square& square, int dCol, int dRow);
