@@ -333,6 +333,22 @@ TEST_F(GameCreator, CuttingOffTheFirstSquareKeepsEveryRunOpenToAnswers)
     EXPECT_EQ(game.clueList.GetLineText(1), "1) Spell [9]");
 }
 
+TEST_F(GameCreator, DeleteRemovesAnAnswerWhoseClueIsMissingFromTheClueFile)
+{
+    // A design from another machine, or after the user clue file was damaged, holds answers
+    // the user store does not know: Delete did nothing and said nothing, so those letters
+    // could never leave the grid.
+    AddAnswer(0, 0, "Magic word", "ABRACADABRA");
+    game.userClues.RemoveClue("ABRACADABRA");
+    ASSERT_EQ(game.userClues.Find("ABRACADABRA"), nullptr);
+    host.messages.clear();
+    game.KeyDown(kKeyDelete);  // answered Yes
+    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Are you sure you want to remove "
+                                                            "ABRACADABRA from the grid?"});
+    EXPECT_EQ(Row(0), "...........");
+    EXPECT_EQ(game.crossword.SquareAt(0, 0)->useCount, 0);
+}
+
 TEST_F(GameCreator, EnteringWithRestoreBringsBackTheAutosavedDesign)
 {
     AddAnswer(0, 0, "Magic word", "ABRACADABRA");
