@@ -16,6 +16,7 @@
 #include "core/game/square_look.h"
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
+#include "core/model/grid_geometry.h"
 #include "core/platform/host.h"
 #include "core/storage/puzzle_file.h"
 #include "core/storage/settings.h"
@@ -117,8 +118,13 @@ public:
     void KeyDown(int key);
     // The clue of the run at the cursor, into the prompt pane.
     void ShowClueInStatus();
-    // The square under a view pixel; the 10 pixel margin belongs to column and row 0.
+    // The square under a view pixel; the margin belongs to column and row 0.
     Square* HitTest(int x, int y);
+    // Where the squares are in the view, from column and row: hit testing, drawing and the
+    // frame's size all follow it. The Original geometry until SetGeometry changes it (zoom),
+    // which refits the frame and repaints.
+    const GridGeometry& Geometry() const { return geometry; }
+    void SetGeometry(const GridGeometry& newGeometry);
 
     // --- Commands (game_commands.cpp) ----------------------------------------------------
     CommandState StateOf(CommandId id) const;
@@ -238,6 +244,10 @@ public:
 
 private:
     std::int64_t clockCountedUntil = 0;
+    GridGeometry geometry;
+
+    // SelectAt once the square is known (a click's, or a clue line's first square).
+    void SelectSquare(Square* square, int direction, bool notify);
 
     bool SaveTo(bool askName, bool createdPuzzle);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);

@@ -90,8 +90,9 @@ bool Game::OnListSelect(int item)
     if (entry == nullptr || entry->start == nullptr) {
         return false;
     }
-    // Without notify: the list has already highlighted the clicked line itself.
-    SelectAt(entry->start->left, entry->start->top, entry->direction, false);
+    // As if its first square had been clicked, found from its column and row. Without
+    // notify: the list has already highlighted the clicked line itself.
+    SelectSquare(entry->start, entry->direction, false);
     host.Repaint(false);
     ShowClueInStatus();
     return true;

@@ -4,13 +4,24 @@ namespace quillby {
 
 Square* Game::HitTest(int x, int y)
 {
-    // Integer division truncates toward zero, so the margin falls into column and row 0.
-    return crossword.SquareAt((x - kGridMargin) / kSquarePitch, (y - kGridMargin) / kSquarePitch);
+    const Cell cell = geometry.CellAt(x, y);
+    return crossword.SquareAt(cell.col, cell.row);
+}
+
+void Game::SetGeometry(const GridGeometry& newGeometry)
+{
+    geometry = newGeometry;
+    host.FitFrameToGrid(crossword.width, crossword.height);
+    host.Repaint(true);
 }
 
 void Game::SelectAt(int x, int y, int direction, bool notify)
 {
-    Square* square = HitTest(x, y);
+    SelectSquare(HitTest(x, y), direction, notify);
+}
+
+void Game::SelectSquare(Square* square, int direction, bool notify)
+{
     if (square == nullptr || !square->open) {
         return;
     }

@@ -55,13 +55,14 @@ void Crossword::SetGridSize(int newWidth, int newHeight)
         Square{});
     width = newWidth;
     height = newHeight;
+    const GridGeometry original;
     for (int row = 0; row < height; ++row) {
         for (int col = 0; col < width; ++col) {
             Square& square = squares[static_cast<std::size_t>(row * width + col)];
             square.col = col;
             square.row = row;
-            square.left = kGridMargin + kSquarePitch * col;
-            square.top = kGridMargin + kSquarePitch * row;
+            square.left = original.Left(col);
+            square.top = original.Top(row);
         }
     }
     ClearSquares();

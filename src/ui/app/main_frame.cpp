@@ -117,7 +117,7 @@ void CMainFrame::FitFrameToGrid(int width, int height)
         layout()->activate();
     }
     const QSize chrome = size() - view->size();
-    resize(GridViewSize(width, height) + chrome);
+    resize(GridViewSize(width, height, game.Geometry()) + chrome);
     if (isVisible()) {
         raise();
     }

@@ -72,6 +72,20 @@ TEST_F(GameInput, TheMarginBelongsToTheFirstColumnAndRowAndBlocksDoNothing)
     EXPECT_EQ(game.crossword.cursorSquare, game.crossword.SquareAt(0, 0));
 }
 
+TEST_F(GameInput, HitTestingFollowsTheGeometry)
+{
+    // The Original geometry: 36 pixels a square from a margin of 10.
+    EXPECT_EQ(game.Geometry(), GridGeometry{});
+    EXPECT_EQ(game.HitTest(98, 10), game.crossword.SquareAt(2, 0));
+    // A larger pitch (zoom) moves every square at once, and the frame is fitted to it.
+    const int fits = host.fits;
+    game.SetGeometry({.margin = 10, .pitch = 48, .squareSize = 49});
+    EXPECT_EQ(host.fits, fits + 1);
+    EXPECT_EQ(game.HitTest(98, 10), game.crossword.SquareAt(1, 0));
+    game.LeftClick(10 + 48 * 2 + 5, 10 + 48 * 1 + 5);
+    EXPECT_EQ(game.crossword.cursorSquare, game.crossword.SquareAt(2, 1));
+}
+
 TEST_F(GameInput, TypingFillsTheRunAndStopsAtItsEnd)
 {
     game.LeftClick(X(0), Y(0));
