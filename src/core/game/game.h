@@ -99,14 +99,14 @@ public:
     // Append the Across (or Down) header and one line per answered entry in clue-number
     // order, setting each entry's clueItemId. Nothing at all for an empty answer list. An
     // answer without a clue shows "%d) ??" from the user store and no line from the main
-    // store (its clueItemId is then left as it was).
+    // store (its clueItemId is then left as it was: kNotListed unless it had a line before).
     void AddClueSection(bool across);
     void AddUserClueSection(bool across);
     // A click on clue line item (-1: below the lines) selects that answer's run as if its
     // first square had been clicked, repaints and shows the clue. True when a run was
     // selected, so the window can give the grid the keyboard focus.
     bool OnListSelect(int item);
-    // Has the clue list select the line of an answer entry's clueItemId.
+    // Has the clue list select the line of an answer entry's clueItemId (none for kNotListed).
     void SelectLine(std::uint32_t itemId);
 
     // --- Mouse and keyboard (game_input.cpp) ---------------------------------------------

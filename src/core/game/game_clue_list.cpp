@@ -100,7 +100,8 @@ bool Game::OnListSelect(int item)
 
 void Game::SelectLine(std::uint32_t itemId)
 {
-    clueList.SelectLine(static_cast<int>(itemId));
+    // A run whose answer has no line leaves no line highlighted, rather than a header.
+    clueList.SelectLine(itemId == kNotListed ? -1 : static_cast<int>(itemId));
 }
 
 void Game::AdvanceCluesOfAnswers()

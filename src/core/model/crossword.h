@@ -15,13 +15,17 @@ struct Candidate {
     int score = 0;
 };
 
+// The clueItemId of an entry that has no line in the clue list. Line 0 is the Across
+// header, so 0 cannot mean "none".
+inline constexpr std::uint32_t kNotListed = 0xFFFFFFFF;
+
 // One run that takes an answer.
 struct AnswerEntry {
     int level = 0;  // breadth-first depth from the first run
     Square* start = nullptr;
     int direction = kAcross;
     int length = 0;
-    std::uint32_t clueItemId = 0;  // the clue window line showing this entry, 0 until listed
+    std::uint32_t clueItemId = kNotListed;  // the clue window line showing this entry
     std::vector<Candidate> candidates;
     int answer = -1;  // index into candidates of the placed word, -1 for none
 

@@ -145,6 +145,25 @@ TEST_F(GameClueList, ClickingADownLineSelectsTheDownRunEvenWhereAnAcrossStarts)
     EXPECT_EQ(Highlighted().size(), 5u);
 }
 
+TEST_F(GameClueList, TheAcrossHeaderSelectsNothingWhenAnAnswerHasNoLine)
+{
+    // An answer without a clue line kept the item id 0 it was made with, which is also the
+    // Across header's line: clicking the header selected that answer's run, and selecting
+    // the run highlighted the header.
+    game.clues.RemoveClue("OCEAN");
+    game.RefreshClueList();
+    ASSERT_EQ(game.clueList.GetLineText(0), kAcrossHeader);
+    EXPECT_EQ(Entry("OCEAN").clueItemId, kNotListed);
+    EXPECT_FALSE(game.OnListSelect(0));
+    EXPECT_EQ(game.crossword.cursorSquare, nullptr);
+    EXPECT_TRUE(Highlighted().empty());
+
+    game.LeftClick(kGridMargin + 5, kGridMargin + 5);  // 1 Across
+    EXPECT_EQ(host.selectedClueLine, 1);
+    game.LeftClick(kGridMargin + kSquarePitch + 5, kGridMargin + 2 * kSquarePitch + 5);  // OCEAN
+    EXPECT_EQ(host.selectedClueLine, -1);  // no line is this run's
+}
+
 TEST_F(GameClueList, AClueLineSelectsItsRunFromColumnAndRowWhateverTheFileStored)
 {
     // A puzzle file stores each square's pixel position; the game used to trust it, so a
