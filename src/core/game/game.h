@@ -36,6 +36,9 @@ inline constexpr int kKeyDelete = 127;
 inline constexpr int kKeyOther = -1;
 
 inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
+// The prompt pane for a selected run that has no clue to show (a hand-made puzzle's run
+// without its answer, a word whose clue is not in the store).
+inline constexpr const char* kNoClueForRun = "No clue for this run";
 
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
@@ -116,7 +119,7 @@ public:
     void LeftClick(int x, int y);
     void RightClick(int x, int y);
     void KeyDown(int key);
-    // The clue of the run at the cursor, into the prompt pane.
+    // The clue of the run at the cursor, into the prompt pane; a run without one says so.
     void ShowClueInStatus();
     // The square under a view pixel; the margin belongs to column and row 0.
     Square* HitTest(int x, int y);
