@@ -136,6 +136,9 @@ public:
     bool RunCommand(CommandId id);
     // The save prompt before a new puzzle.
     void PromptSaveBeforeNew();
+    // The user closed the clue window (close box, Esc): it stays hidden until Options > Show
+    // Clue window, which then shows it at the first choice.
+    void ClueWindowClosed() { clueWindowShown = false; }
     void ToggleMode();
     // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
     void EnterCreator(bool restore, int size);

@@ -128,6 +128,11 @@ void CMainFrame::BuildClueWindow()
     clueWindow = new ClueWindow(this);
     clueWindow->hide();  // shown beside the frame once the frame itself is on screen
     connect(clueWindow, &ClueWindow::ListSelect, this, &CMainFrame::OnClueLineClicked);
+    // Hidden by its close box, it must be shown by the next Show Clue window, not hidden.
+    connect(clueWindow, &ClueWindow::Closed, this, [this] {
+        game.ClueWindowClosed();
+        RefreshCommands();
+    });
 }
 
 void CMainFrame::OnClueLineClicked(int item)

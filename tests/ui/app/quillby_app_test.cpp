@@ -141,6 +141,31 @@ TEST_F(QuillbyApp, AClickOnAClueLineSelectsItsRunForTyping)
     EXPECT_TRUE(clues.isVisible());
 }
 
+TEST_F(QuillbyApp, TheClueWindowClosedByItsCloseBoxComesBackAtTheFirstShowClueWindow)
+{
+    // Closing the clue window with its close box left its shown flag set, so the first
+    // Options > Show Clue window only cleared the flag and nothing seemed to happen.
+    Start();
+    ClueWindow& clues = Frame().Clues();
+    ASSERT_TRUE(clues.isVisible());
+    clues.close();
+    EXPECT_FALSE(clues.isVisible());
+    EXPECT_FALSE(game().clueWindowShown);
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_TRUE(clues.isVisible());
+
+    // Esc closes it the same way, and a puzzle opened meanwhile leaves it closed.
+    QTest::keyClick(&clues, Qt::Key_Escape);
+    EXPECT_FALSE(clues.isVisible());
+    Crossword nine;
+    nine.SetGridSize(9, 9);
+    WriteBytes(folder.Path() + "/nine.crs", SerializePuzzle(nine, 0, Clock{}, false));
+    ASSERT_TRUE(game().OpenPuzzle(folder.Path() + "/nine.crs", false));
+    EXPECT_FALSE(clues.isVisible());
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_TRUE(clues.isVisible());
+}
+
 TEST_F(QuillbyApp, ClicksOnACrossingSwitchAcrossDownAcross)
 {
     Start();
