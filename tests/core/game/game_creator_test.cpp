@@ -310,6 +310,7 @@ TEST_F(GameCreator, ARunCutOffFromTheRestTakesAnAnswer)
     game.KeyDown(kKeySpace);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(Row(9).substr(9), "WE");
+    ASSERT_NE(game.userClues.Find("WE"), nullptr);
     EXPECT_EQ(game.userClues.Find("WE")->question, "Us");
     const int number = game.crossword.SquareAt(9, 9)->number;
     EXPECT_NE(number, 0);

@@ -117,7 +117,7 @@ TEST(Crossword, TheCreatorLatticeWithItsCornerCutOffKeepsEveryRun)
     crossword.BuildAnswerList();
     // Six open rows and six open columns; row 0 and column 0 lose their first two squares.
     EXPECT_EQ(crossword.answers.size(), 12u);
-    EXPECT_NE(crossword.FindEntryAt(2, 0, kAcross), nullptr);
+    ASSERT_NE(crossword.FindEntryAt(2, 0, kAcross), nullptr);
     EXPECT_EQ(crossword.FindEntryAt(2, 0, kAcross)->length, 9);
     EXPECT_NE(crossword.FindEntryAt(0, 2, kDown), nullptr);
     for (std::size_t i = 1; i < crossword.answers.size(); ++i) {
