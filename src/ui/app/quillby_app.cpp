@@ -48,4 +48,9 @@ void CQuillbyApp::Start()
     }
 }
 
+void CQuillbyApp::ShowNotice(const std::string& text)
+{
+    (void)host.ShowMessage(text, kAppTitle, Buttons::Ok);
+}
+
 }  // namespace quillby
