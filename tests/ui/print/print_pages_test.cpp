@@ -127,6 +127,23 @@ protected:
         }
         return lines;
     }
+    // A solution page's letters read in their layout, without spaces or clue numbers.
+    std::string SolutionText(int page) const
+    {
+        std::string solution = WithoutSpaces(PageText(pdf, page, {QStringLiteral("-layout")}));
+        std::erase_if(solution, [](char c) { return c >= '0' && c <= '9'; });
+        return solution;
+    }
+    // The solution's rows, read in their layout, hold every Across answer.
+    void ExpectEveryAcrossAnswerIn(const std::string& solution) const
+    {
+        for (const AnswerEntry& entry : game.crossword.answers) {
+            if (entry.direction == kAcross) {
+                EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos)
+                    << entry.AnswerWord() << " in " << solution;
+            }
+        }
+    }
     // The text of the top of page 1 down to just under a grid of rows rows (units as in
     // ColumnText).
     QStringList GridCrop(int rows) const
@@ -166,16 +183,8 @@ TEST_F(PrintPdf, NineByNinePrintsHeadersEveryClueAndTheSolutionOnItsOwnSheet)
     EXPECT_EQ(PageCount(pdf), 2);
     EXPECT_TRUE(QString::fromStdString(PageText(pdf, 1, GridCrop(9)))
                     .contains(QRegularExpression("[A-Z]")));
-    // The solution's rows, read in their layout, are the Across answers once the clue
-    // numbers are left out.
-    std::string solution = WithoutSpaces(PageText(pdf, 2, {QStringLiteral("-layout")}));
-    std::erase_if(solution, [](char c) { return c >= '0' && c <= '9'; });
-    for (const AnswerEntry& entry : game.crossword.answers) {
-        if (entry.direction == kAcross) {
-            EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos)
-                << entry.AnswerWord() << " in " << solution;
-        }
-    }
+    const std::string solution = SolutionText(2);
+    ExpectEveryAcrossAnswerIn(solution);
     EXPECT_EQ(solution.find("Clues"), std::string::npos);  // no clue lists on the solution
 
     // The solution sheet rendered small, for eyes to check.
@@ -248,14 +257,7 @@ TEST_F(PrintPdf, ATwentyOneByTwentyOneGridIsShrunkToThePageWidth)
         }
     }
     // Every answer of the solution is there, its last column included.
-    std::string solution = WithoutSpaces(PageText(pdf, 3, {QStringLiteral("-layout")}));
-    std::erase_if(solution, [](char c) { return c >= '0' && c <= '9'; });
-    for (const AnswerEntry& entry : game.crossword.answers) {
-        if (entry.direction == kAcross) {
-            EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos)
-                << entry.AnswerWord() << " in " << solution;
-        }
-    }
+    ExpectEveryAcrossAnswerIn(SolutionText(3));
 }
 
 TEST_F(PrintPdf, AnUnwritableFileIsReportedAsAFailure)
