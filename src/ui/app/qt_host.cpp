@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSoundEffect>
 #include <QThread>
+#include <QUrl>
 
+#include "core/common/file_io.h"
+#include "core/storage/sound_file.h"
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
 
@@ -98,8 +102,46 @@ bool QtHost::AskCreatorInstructions(bool instructionsOff)
     return dialog.InstructionsOff();
 }
 
-void QtHost::PlaySound(const std::string&)
+QtHost::QtHost(QWidget* window) : window(window)
 {
+}
+
+QtHost::~QtHost()
+{
+    // Qt 6.4 waits for its sample loader when an effect is let go; one still loading at the
+    // end is left to the process's end rather than risk a hang on the way out.
+    if (sound && sound->status() == QSoundEffect::Loading) {
+        (void)sound.release();
+    }
+}
+
+namespace {
+
+// Only a whole PCM wave file of a sensible size goes to Qt's player, which waits for ever
+// for the rest of a file that ends early and takes the next sound down with it.
+bool PlayableWave(const std::string& path)
+{
+    const auto bytes = ReadWholeFile(path, kMaxSoundFileBytes);
+    return bytes && ReadWaveFormat(bytes.Value()).Ok();
+}
+
+}  // namespace
+
+void QtHost::PlaySound(const std::string& path)
+{
+    const QUrl source = QUrl::fromLocalFile(QString::fromStdString(path));
+    if (!sound || sound->source() != source) {
+        if (!PlayableWave(path)) {
+            return;  // nothing to play: the hint itself goes on, silently
+        }
+        if (!sound) {
+            sound = std::make_unique<QSoundEffect>();
+        }
+        sound->setSource(source);
+    }
+    // QSoundEffect decodes and plays off this thread; a play asked for while it is still
+    // loading starts once the file is in, and without an audio device it stays silent.
+    sound->play();
 }
 
 void QtHost::SetFrame(CMainFrame* newFrame)
