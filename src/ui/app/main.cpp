@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/common/app_folder.h"
+#include "core/common/folder_lock.h"
 #include "core/common/start_options.h"
 #include "core/common/version.h"
 #include "core/storage/data_update.h"
-#include "ui/app/folder_lock.h"
 #include "ui/app/quillby_app.h"
 
 namespace {
@@ -59,7 +59,8 @@ int main(int argc, char** argv)
     // neither a second game nor a data update may touch it.
     quillby::FolderLock lock(folder);
     if (!lock.Acquire()) {
-        QMessageBox::warning(nullptr, QStringLiteral("Quillby"), lock.RunningElsewhereText());
+        QMessageBox::warning(nullptr, QStringLiteral("Quillby"),
+                             QString::fromStdString(lock.RunningElsewhereText()));
         return 1;
     }
     const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
