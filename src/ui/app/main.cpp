@@ -10,6 +10,7 @@
 #include "core/common/version.h"
 #include "core/storage/data_update.h"
 #include "ui/app/quillby_app.h"
+#include "ui/app/termination_watch.h"
 
 namespace {
 
@@ -65,6 +66,11 @@ int main(int argc, char** argv)
     }
     const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
     quillby::CQuillbyApp app(folder);
+    // Ended by the session or by kill: saved as at Quit, without questions nobody can answer.
+    const quillby::TerminationWatch watch([&app] {
+        app.GameState().SaveOnExit();
+        QApplication::exit(0);
+    });
     app.Start();
     if (!notice.empty()) {
         app.ShowNotice(notice);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <functional>
+#include <memory>
+
+namespace quillby {
+
+// A desktop session that ends (log-out, shut-down) or a plain `kill` asks a program to stop
+// with SIGTERM or SIGHUP; left to the default, that ends the game at once and loses the
+// puzzle's progress since the last safety save, with every solved clue of the session. While
+// it lives, those signals run onStop on the UI thread instead (the signal handler only wakes
+// the event loop through a pipe). A second signal, if onStop never returns, still ends the
+// program.
+class TerminationWatch : public QObject {
+public:
+    explicit TerminationWatch(std::function<void()> onStop);
+    ~TerminationWatch() override;
+    TerminationWatch(const TerminationWatch&) = delete;
+    TerminationWatch& operator=(const TerminationWatch&) = delete;
+
+private:
+    void Woken();
+
+    std::function<void()> onStop;
+    std::unique_ptr<QSocketNotifier> notifier;
+};
+
+}  // namespace quillby
