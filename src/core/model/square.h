@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace quillby {
 
 // Directions are plain integers, as they are in the puzzle file and throughout the game.
@@ -12,6 +14,11 @@ inline constexpr int kDown = 2;
 inline constexpr int kGridMargin = 10;
 inline constexpr int kSquarePitch = 36;
 inline constexpr int kSquareSize = 37;
+
+// The player's marks on a square (Square::marks), kept for the session but not in .crs files.
+inline constexpr std::uint8_t kMarkWrong = 1;     // checked and wrong; cleared when it changes
+inline constexpr std::uint8_t kMarkRevealed = 2;  // given by a reveal
+inline constexpr std::uint8_t kMarkPencil = 4;    // typed as a tentative letter
 
 // One cell of the grid. Letters are 'A'..'Z', 0 for none.
 struct Square {
@@ -27,6 +34,7 @@ struct Square {
     bool highlighted = false;
     bool cursorDown = false;  // on the cursor square: the selection runs Down
     bool isCursor = false;
+    std::uint8_t marks = 0;  // kMark... bits
 };
 
 }  // namespace quillby
