@@ -10,7 +10,11 @@ Square* Game::HitTest(int x, int y)
 
 void Game::SelectAt(int x, int y, int direction, bool notify)
 {
-    Square* square = HitTest(x, y);
+    SelectSquare(HitTest(x, y), direction, notify);
+}
+
+void Game::SelectSquare(Square* square, int direction, bool notify)
+{
     if (square == nullptr || !square->open) {
         return;
     }
@@ -84,6 +88,10 @@ void Game::KeyDown(int key)
         host.Minimise();
         return;
     }
+    if (preferences.keyboard == KeyboardStyle::Modern) {
+        ModernKey(key);
+        return;
+    }
     char letter = 0;
     if (key >= 'A' && key <= 'Z') {
         letter = static_cast<char>(key);
@@ -91,18 +99,27 @@ void Game::KeyDown(int key)
         return;
     }
     Square* cursor = crossword.cursorSquare;
+    EditScope edit(*this);
     if (cursor != nullptr) {
         if (letter != 0) {
-            cursor->guess = letter;
+            TypeLetter(*cursor, letter);
             crossword.MoveCursor(true);
         } else {
             if (cursor->guess == 0) {
                 crossword.MoveCursor(false);
             }
-            crossword.cursorSquare->guess = 0;
+            PutGuess(*crossword.cursorSquare, 0, false);
         }
     }
     AfterPlayKey(letter != 0 && cursor != nullptr);
+}
+
+void Game::TypeLetter(Square& square, char letter)
+{
+    PutGuess(square, letter, pencil);
+    if (preferences.showMistakes && !IsRight(square)) {
+        square.marks |= kMarkWrong;
+    }
 }
 
 void Game::ShowClueInStatus()
