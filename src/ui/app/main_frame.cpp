@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "ui/cluewindow/clue_window.h"
@@ -40,15 +41,30 @@ private:
     int paneWidth;
 };
 
+DesktopPalette DesktopPaletteOf(const QPalette& palette)
+{
+    return {ToRgb(palette.color(QPalette::Active, QPalette::Base)),
+            ToRgb(palette.color(QPalette::Active, QPalette::Text)),
+            ToRgb(palette.color(QPalette::Active, QPalette::Highlight))};
+}
+
+// A remembered place is used only while some screen still shows it.
+bool OnAScreen(const QPoint& place)
+{
+    return QGuiApplication::screenAt(place + QPoint(20, 20)) != nullptr;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(game)
 {
+    game.SetDesktopPalette(DesktopPaletteOf(palette()));
     view = new CQuillbyView(game, this);
     setCentralWidget(view);
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    ArrangeMenuBar();
     InstallOwnerDrawnMenus(menuBar());
     BuildStatusBar();
     BuildClueWindow();
@@ -129,6 +145,53 @@ void CMainFrame::BuildClueWindow()
     clueWindow = new ClueWindow(this);
     clueWindow->hide();  // shown beside the frame once the frame itself is on screen
     connect(clueWindow, &ClueWindow::ListSelect, this, &CMainFrame::OnClueLineClicked);
+    // Once the player has put the clue window somewhere, it stays there.
+    connect(clueWindow, &ClueWindow::MovedByPlayer, this, [this](const QPoint& place) {
+        if (place != clueWindowPlaced) {
+            clueWindowPlace = place;
+        }
+    });
+    if (const auto& remembered = game.Prefs().clueWindow) {
+        const QPoint place(remembered->x, remembered->y);
+        if (OnAScreen(place)) {
+            clueWindowPlace = place;
+        }
+    }
+}
+
+void CMainFrame::RestorePlace()
+{
+    if (const auto& remembered = game.Prefs().mainWindow) {
+        const QPoint place(remembered->x, remembered->y);
+        if (OnAScreen(place)) {
+            move(place);
+        }
+    }
+}
+
+void CMainFrame::RememberPlaces()
+{
+    Preferences kept = game.Prefs();
+    kept.mainWindow = ScreenPlace{pos().x(), pos().y()};
+    kept.clueWindow.reset();
+    if (clueWindowPlace) {
+        kept.clueWindow = ScreenPlace{clueWindowPlace->x(), clueWindowPlace->y()};
+    }
+    game.SetPreferences(kept);
+}
+
+void CMainFrame::RefreshClueMarks()
+{
+    clueWindow->SetLineLooks(game.ClueLineLooks());
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        game.SetDesktopPalette(DesktopPaletteOf(palette()));
+    }
 }
 
 void CMainFrame::OnClueLineClicked(int item)
@@ -146,7 +209,8 @@ void CMainFrame::PlaceClueWindow(bool shown)
         clueWindow->hide();
         return;
     }
-    clueWindow->move(view->mapToGlobal(QPoint(view->width() + 10, 0)));
+    clueWindowPlaced = clueWindowPlace.value_or(view->mapToGlobal(QPoint(view->width() + 10, 0)));
+    clueWindow->PlaceAt(clueWindowPlaced);
     clueWindow->show();
     clueWindow->raise();
 }
@@ -160,6 +224,7 @@ void CMainFrame::MinimiseAll()
 void CMainFrame::ClueLinesChanged()
 {
     clueWindow->SetLines(game.clueList.Lines());
+    RefreshClueMarks();
 }
 
 void CMainFrame::ClueLineSelected(int index)
@@ -173,6 +238,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    RememberPlaces();
     game.SaveOnExit();
     clueWindow->close();
     clockTimer.stop();

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+
+#include "core/game/game.h"
+#include "support/puzzles.h"
+#include "support/scripted_host.h"
+#include "support/temp_app_folder.h"
+#include "ui/view/grid_painter.h"
+#include "ui/view/quillby_view.h"
+
+namespace quillby {
+namespace {
+
+void SaveRender(const QImage& image, const QString& name)
+{
+    QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
+    EXPECT_TRUE(image.save(QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/") + name));
+}
+
+// The 5 x 5 puzzle with a wrong letter checked, a revealed one and a pencilled word.
+class SolvingRender : public ::testing::Test {
+protected:
+    testing::TempAppFolder folder;
+    testing::ScriptedHost host;
+    Game game{host, folder.Path()};
+    CQuillbyView view{game};
+
+    void SetUp() override
+    {
+        testing::SetFiveByFivePuzzle(game, {});
+        game.SelectSquare(game.crossword.SquareAt(0, 0), kAcross, false);
+        for (const char letter : std::string("HXA")) {
+            game.KeyDown(letter);
+        }
+        game.RunCommand(CommandId::CheckWord);
+        game.RunCommand(CommandId::RevealLetter);  // the fourth square
+        game.RunCommand(CommandId::Pencil);
+        game.SelectSquare(game.crossword.SquareAt(0, 2), kAcross, false);
+        for (const char letter : std::string("OCE")) {
+            game.KeyDown(letter);
+        }
+        view.resize(view.sizeHint());
+    }
+    static int Count(const QImage& image, const QRect& area, bool (*match)(QColor))
+    {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += match(image.pixelColor(x, y)) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+    static QRect Box(int col, int row, int ratio)
+    {
+        return QRect((10 + 36 * col + 1) * ratio, (10 + 36 * row + 1) * ratio, 35 * ratio,
+                     35 * ratio);
+    }
+};
+
+bool Reddish(QColor c)
+{
+    return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+}
+bool Bluish(QColor c)
+{
+    return c.blue() > 150 && c.red() < 80;
+}
+bool Grey(QColor c)
+{
+    return c.red() == c.green() && c.green() == c.blue() && c.red() > 60 && c.red() < 200;
+}
+bool Black(QColor c)
+{
+    return c.red() < 40 && c.green() < 40 && c.blue() < 40;
+}
+
+TEST_F(SolvingRender, MarksAndPencilLettersShowAtOneAndTwoPixelsAPixel)
+{
+    for (const int ratio : {1, 2}) {
+        const QImage image = view.Render(ratio);
+        SaveRender(image, QStringLiteral("marks_pencil_x%1.png").arg(ratio));
+        EXPECT_GT(Count(image, Box(1, 0, ratio), Reddish), 20 * ratio) << ratio;  // X, checked
+        EXPECT_EQ(Count(image, Box(0, 0, ratio), Reddish), 0) << ratio;           // H is right
+        EXPECT_GT(Count(image, Box(3, 0, ratio), Bluish), 15 * ratio) << ratio;   // R, revealed
+        // A pencilled letter is grey all through; an inked one has black strokes.
+        EXPECT_GT(Count(image, Box(1, 2, ratio), Grey), 10 * ratio) << ratio;  // C, pencilled
+        EXPECT_EQ(Count(image, Box(1, 2, ratio), Black), 0) << ratio;
+        EXPECT_GT(Count(image, Box(0, 0, ratio), Black), 20 * ratio) << ratio;  // H in ink
+    }
+    // Paused, every mark is hidden with the letters.
+    game.RunCommand(CommandId::PauseClock);
+    EXPECT_EQ(Count(view.Render(1), Box(1, 0, 1), Reddish), 0);
+}
+
+TEST_F(SolvingRender, TheDesktopSchemeDrawsLightAndDarkDesktops)
+{
+    game.RunCommand(CommandId::SchemeDesktop);
+    const DesktopPalette light{{255, 255, 255}, {20, 20, 20}, {0, 120, 215}};
+    const DesktopPalette dark{{30, 30, 30}, {230, 230, 230}, {42, 130, 218}};
+    for (const auto& [palette, name] : {std::pair{light, "light"}, std::pair{dark, "dark"}}) {
+        game.SetDesktopPalette(palette);
+        const ColourScheme colours = DesktopScheme(palette, false);
+        const QImage image = view.Render(1);
+        SaveRender(image, QStringLiteral("desktop_scheme_%1.png").arg(name));
+        EXPECT_EQ(image.pixelColor(10 + 36 * 4 + 30, 10 + 36 * 2 + 30), ToQColor(colours.highlight))
+            << name;  // the selected run, 4 Across
+        EXPECT_EQ(image.pixelColor(10 + 36 * 2 + 30, 10 + 36 * 4 + 30), ToQColor(colours.square))
+            << name;
+        EXPECT_EQ(image.pixelColor(10 + 36 * 1 + 18, 10 + 36 * 1 + 18), ToQColor(colours.block))
+            << name;
+    }
+}
+
+}  // namespace
+}  // namespace quillby
