@@ -85,6 +85,8 @@ SquareLook Game::LookOf(const Square& square, Surface surface) const
         AddMarks(square, colours, look);
     }
     look.cursorMark = onScreen && !CreateMode() && square.isCursor;
+    // Black vanishes on a dark desktop's squares.
+    look.cursorColour = preferences.desktopColours ? colours.letter : Rgb{0, 0, 0};
     look.number = square.number;
     look.numberColour = colours.number;
     return look;

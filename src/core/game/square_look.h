@@ -39,6 +39,7 @@ struct SquareLook {
     char letter = 0;  // 'A'..'Z' or '?', 0 for none
     Rgb letterColour;
     bool cursorMark = false;  // the underline under the typing cursor
+    Rgb cursorColour;         // black, but the letters' colour in the Desktop scheme
     int number = 0;           // 0 for none
     Rgb numberColour;
     // The player's marks, on screen and on a printed puzzle with the player's squares: a
