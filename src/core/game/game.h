@@ -374,7 +374,8 @@ private:
     // A letter the player typed: in pencil while the pencil is on, marked at once when wrong
     // and mistakes are to be shown as typed.
     void TypeLetter(Square& square, char letter);
-    // The open squares Check and Reveal act on; empty without a cursor for a letter or word.
+    // The open squares Check and Reveal act on; empty without a cursor for a letter or word,
+    // and in Create mode, on a completed puzzle or while the clock is paused.
     std::vector<Square*> ScopeSquares(CheckScope scope);
     bool pencil = false;
 

@@ -8,6 +8,9 @@ std::vector<Square*> Game::ScopeSquares(CheckScope scope)
 {
     std::vector<Square*> squares;
     Square* cursor = crossword.cursorSquare;
+    if (CreateMode() || completed || clockPaused) {
+        return squares;  // as for the game's own Check, Hint and Solve
+    }
     if (scope == CheckScope::Puzzle) {
         for (Square& square : crossword.squares) {
             if (square.open) {
@@ -26,9 +29,6 @@ std::vector<Square*> Game::ScopeSquares(CheckScope scope)
 
 void Game::CheckLetters(CheckScope scope)
 {
-    if (CreateMode() || completed || clockPaused) {
-        return;
-    }
     const std::vector<Square*> squares = ScopeSquares(scope);
     if (squares.empty()) {
         return;
@@ -50,9 +50,6 @@ void Game::CheckLetters(CheckScope scope)
 
 void Game::RevealLetters(CheckScope scope)
 {
-    if (CreateMode() || completed || clockPaused) {
-        return;
-    }
     const std::vector<Square*> squares = ScopeSquares(scope);
     if (squares.empty()) {
         return;

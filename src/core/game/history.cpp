@@ -62,24 +62,29 @@ void History::Push(Edit edit)
     undoStack.push_back(std::move(edit));
 }
 
-const Edit* History::Undo()
+namespace {
+
+// The top edit of one stack, moved onto the other; null when there is none.
+const Edit* MoveTop(std::vector<Edit>& from, std::vector<Edit>& to)
 {
-    if (undoStack.empty()) {
+    if (from.empty()) {
         return nullptr;
     }
-    redoStack.push_back(std::move(undoStack.back()));
-    undoStack.pop_back();
-    return &redoStack.back();
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return &to.back();
+}
+
+}  // namespace
+
+const Edit* History::Undo()
+{
+    return MoveTop(undoStack, redoStack);
 }
 
 const Edit* History::Redo()
 {
-    if (redoStack.empty()) {
-        return nullptr;
-    }
-    undoStack.push_back(std::move(redoStack.back()));
-    redoStack.pop_back();
-    return &undoStack.back();
+    return MoveTop(redoStack, undoStack);
 }
 
 void History::Clear()

@@ -72,6 +72,14 @@ std::optional<ScreenPlace> ReadPlace(std::string_view value)
     return ScreenPlace{*x, *y};
 }
 
+// A yes-or-no value into its field; the field is left alone when the value is neither.
+bool SetFlag(std::string_view value, bool& field)
+{
+    const auto flag = ReadFlag(value);
+    field = flag.value_or(field);
+    return flag.has_value();
+}
+
 std::string Flag(bool on)
 {
     return on ? "yes" : "no";
@@ -105,17 +113,11 @@ const Key kKeys[] = {
      }},
     {"skipFilledSquares", "yes or no",
      [](std::string_view value, Preferences& into) {
-         const auto flag = ReadFlag(value);
-         into.skipFilledSquares = flag.value_or(into.skipFilledSquares);
-         return flag.has_value();
+         return SetFlag(value, into.skipFilledSquares);
      },
      [](const Preferences& from) { return Flag(from.skipFilledSquares); }},
     {"showMistakesAsYouType", "yes or no",
-     [](std::string_view value, Preferences& into) {
-         const auto flag = ReadFlag(value);
-         into.showMistakes = flag.value_or(into.showMistakes);
-         return flag.has_value();
-     },
+     [](std::string_view value, Preferences& into) { return SetFlag(value, into.showMistakes); },
      [](const Preferences& from) { return Flag(from.showMistakes); }},
     {"menus", "original or modern",
      [](std::string_view value, Preferences& into) {
@@ -128,11 +130,7 @@ const Key kKeys[] = {
      },
      [](const Preferences& from) { return std::string(from.modernMenus ? "modern" : "original"); }},
     {"desktopColourScheme", "yes or no",
-     [](std::string_view value, Preferences& into) {
-         const auto flag = ReadFlag(value);
-         into.desktopColours = flag.value_or(into.desktopColours);
-         return flag.has_value();
-     },
+     [](std::string_view value, Preferences& into) { return SetFlag(value, into.desktopColours); },
      [](const Preferences& from) { return Flag(from.desktopColours); }},
     {"squareSize", "a whole number from 24 to 72",
      [](std::string_view value, Preferences& into) {

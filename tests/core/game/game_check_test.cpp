@@ -2,6 +2,7 @@
 
 #include "core/game/game.h"
 #include "support/game_fixture.h"
+#include "support/grid_pixels.h"
 #include "support/grids.h"
 
 namespace quillby {
@@ -9,22 +10,15 @@ namespace {
 
 using testing::GameFixture;
 using testing::GridRows;
-
-int X(int col)
-{
-    return kGridMargin + kSquarePitch * col + 18;
-}
-int Y(int row)
-{
-    return kGridMargin + kSquarePitch * row + 18;
-}
+using testing::MiddleX;
+using testing::MiddleY;
 
 class GameCheck : public GameFixture {
 protected:
     void SetUp() override
     {
         testing::SetFiveByFivePuzzle(game, {{"HEART", "Organ"}, {"OCEAN", "Sea"}});
-        game.LeftClick(X(0), Y(0));  // 1 Across
+        game.LeftClick(MiddleX(0), MiddleY(0));  // 1 Across
     }
     void Type(const std::string& keys)
     {
@@ -42,9 +36,9 @@ protected:
 TEST_F(GameCheck, CheckMarksOnlyWrongLettersOfItsScopeUntilTheyChange)
 {
     Type("HXAZT");  // X wrong; Z stands for S only, so it is wrong where R belongs
-    game.LeftClick(X(0), Y(2));
+    game.LeftClick(MiddleX(0), MiddleY(2));
     Type("QCEAN");
-    game.LeftClick(X(1), Y(0));
+    game.LeftClick(MiddleX(1), MiddleY(0));
 
     game.RunCommand(CommandId::CheckLetter);
     EXPECT_EQ(Marks(1, 0), kMarkWrong);
@@ -68,10 +62,10 @@ TEST_F(GameCheck, CheckMarksOnlyWrongLettersOfItsScopeUntilTheyChange)
     EXPECT_FALSE(game.LookOf(*game.crossword.SquareAt(1, 0), Surface::PrintedPuzzle).wrongMark);
 
     // Typing the same letter again keeps the mark; another letter drops it.
-    game.LeftClick(X(1), Y(0));
+    game.LeftClick(MiddleX(1), MiddleY(0));
     Type("X");
     EXPECT_EQ(Marks(1, 0), kMarkWrong);
-    game.LeftClick(X(1), Y(0));
+    game.LeftClick(MiddleX(1), MiddleY(0));
     Type("E");
     EXPECT_EQ(Marks(1, 0), 0);
     game.RunCommand(CommandId::CheckWord);
@@ -81,7 +75,7 @@ TEST_F(GameCheck, CheckMarksOnlyWrongLettersOfItsScopeUntilTheyChange)
 TEST_F(GameCheck, RevealGivesMarkedLettersAndLeavesRightOnesAlone)
 {
     Type("HX");
-    game.LeftClick(X(1), Y(0));
+    game.LeftClick(MiddleX(1), MiddleY(0));
     game.RunCommand(CommandId::RevealLetter);
     EXPECT_EQ(Guesses(0), "HE...");
     EXPECT_EQ(Marks(1, 0), kMarkRevealed);
@@ -129,7 +123,7 @@ TEST_F(GameCheck, PencilLettersAreGreyAndCountForCompletion)
     EXPECT_NE(pencilled.letterColour, game.Colours().letter);
     EXPECT_GE(ContrastRatio(pencilled.letterColour, game.Colours().square), kShapeContrast);
     game.RunCommand(CommandId::Pencil);
-    game.LeftClick(X(1), Y(0));
+    game.LeftClick(MiddleX(1), MiddleY(0));
     Type("E");  // the same letter in ink
     EXPECT_EQ(Marks(1, 0), 0);
 
@@ -141,7 +135,7 @@ TEST_F(GameCheck, PencilLettersAreGreyAndCountForCompletion)
     }
     for (int col : {0, 2, 4}) {
         for (int row : {1, 3}) {
-            game.LeftClick(X(col), Y(row));
+            game.LeftClick(MiddleX(col), MiddleY(row));
             Type(std::string(1, game.crossword.SquareAt(col, row)->solution));
         }
     }
@@ -166,7 +160,7 @@ TEST_F(GameCheck, MarksSurviveTheAutosaveOfAModeSwitchButResetClearsThem)
     Type("HX");
     game.RunCommand(CommandId::CheckWord);
     game.RunCommand(CommandId::Pencil);
-    game.LeftClick(X(0), Y(2));
+    game.LeftClick(MiddleX(0), MiddleY(2));
     Type("O");
     game.RunCommand(CommandId::CrosswordCreator);
     game.RunCommand(CommandId::CrosswordCreator);
@@ -182,7 +176,7 @@ TEST_F(GameCheck, MarksSurviveTheAutosaveOfAModeSwitchButResetClearsThem)
     game.RunCommand(CommandId::CrosswordCreator);
     EXPECT_EQ(Marks(1, 0), 0);
 
-    game.LeftClick(X(0), Y(0));
+    game.LeftClick(MiddleX(0), MiddleY(0));
     game.RunCommand(CommandId::CheckWord);
     host.replies = {Reply::No};
     game.ResetPuzzle();

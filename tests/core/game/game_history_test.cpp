@@ -7,6 +7,7 @@
 #include "core/game/game.h"
 #include "core/storage/puzzle_file.h"
 #include "support/game_fixture.h"
+#include "support/grid_pixels.h"
 #include "support/grids.h"
 
 namespace quillby {
@@ -14,15 +15,8 @@ namespace {
 
 using testing::GameFixture;
 using testing::GridRows;
-
-int X(int col)
-{
-    return kGridMargin + kSquarePitch * col + 18;
-}
-int Y(int row)
-{
-    return kGridMargin + kSquarePitch * row + 18;
-}
+using testing::MiddleX;
+using testing::MiddleY;
 
 // The game's state as text: the .crs image with the clock left out (the clock is never
 // undone), in hex, then each square readably (open, solution, guess, uses, number, marks), the
@@ -98,7 +92,7 @@ protected:
 
 TEST_F(GameHistory, LettersClearsHintsAndResetUndoOneCommandAtATime)
 {
-    game.LeftClick(X(0), Y(0));
+    game.LeftClick(MiddleX(0), MiddleY(0));
     Type("HEX");
     game.KeyDown(kKeyBackspace);
     game.RunCommand(CommandId::Hint);  // the cursor is on the third square
@@ -125,7 +119,7 @@ TEST_F(GameHistory, LettersClearsHintsAndResetUndoOneCommandAtATime)
     // A new command after an undo drops what could have been redone.
     game.Undo();
     EXPECT_TRUE(game.CanRedo());
-    game.LeftClick(X(4), Y(4));
+    game.LeftClick(MiddleX(4), MiddleY(4));
     Type("R");
     EXPECT_FALSE(game.CanRedo());
 }
@@ -155,33 +149,17 @@ TEST_F(GameHistory, UndoingTheLastLetterOfASolvedGridReopensItAndSolveIsUndoneTo
 
 TEST_F(GameHistory, ClearingWrongSquaresAfterTheLastLetterIsAnEditOfItsOwn)
 {
+    // Every square right but one, then the last letter: the prompt's Yes clears the mistake.
+    for (Square& square : game.crossword.squares) {
+        if (square.open && !(square.col == 4 && square.row == 3)) {
+            game.SelectSquare(&square, kAcross, false);
+            game.KeyDown(square.col == 4 && square.row == 0 ? 'X' : square.solution);
+        }
+    }
     host.replies = {Reply::Yes};
-    game.RunCommand(CommandId::SolvePuzzle);
-    game.Undo();
-    game.LeftClick(X(0), Y(2));
-    Type("OCEAN");
-    game.LeftClick(X(0), Y(4));
-    Type("SATYR");
-    game.LeftClick(X(0), Y(0));
-    Type("HEARX");
-    game.LeftClick(X(1), Y(1));  // a block: the cursor stays
-    game.LeftClick(X(2), Y(1));
-    game.LeftClick(X(4), Y(1));
-    // Clearing the wrong squares (a Yes to the prompt) happened inside the last letter.
-    host.replies = {Reply::Yes};
-    game.LeftClick(X(0), Y(1));
-    Type("O");
-    game.LeftClick(X(0), Y(3));
-    Type("K");
-    game.LeftClick(X(2), Y(1));
-    Type("L");
-    game.LeftClick(X(2), Y(3));
-    Type("R");
-    game.LeftClick(X(4), Y(1));
-    Type("E");
-    game.LeftClick(X(4), Y(3));
-    Type("O");
-    EXPECT_EQ(Guesses(0), "HEAR.");  // the X was cleared
+    game.SelectSquare(game.crossword.SquareAt(4, 3), kAcross, false);
+    game.KeyDown('O');
+    EXPECT_EQ(Guesses(0), "HEAR.");
     game.Undo();
     EXPECT_EQ(Guesses(0), "HEARX");  // the clearing undone, the O still there
     EXPECT_EQ(game.crossword.SquareAt(4, 3)->guess, 'O');
@@ -194,10 +172,10 @@ TEST_F(GameHistory, CreatorBlocksAndAnswersUndoWithTheirNumbersAndClueLines)
     game.RunCommand(CommandId::CrosswordCreator);
     ASSERT_TRUE(game.CreateMode());
     const std::string lattice = State(game);
-    game.RightClick(X(1), Y(1));  // opens a block
+    game.RightClick(MiddleX(1), MiddleY(1));  // opens a block
     const std::string opened = State(game);
     EXPECT_NE(opened, lattice);
-    game.LeftClick(X(0), Y(0));
+    game.LeftClick(MiddleX(0), MiddleY(0));
     host.clueTypings.push_back(testing::ScriptedHost::ClueTyping{"Knowledge", "INFORMATION"});
     game.KeyDown(kKeySpace);
     ASSERT_EQ(GridRows(game.crossword)[0].substr(0, 3), "INF");
@@ -218,13 +196,13 @@ TEST_F(GameHistory, CreatorBlocksAndAnswersUndoWithTheirNumbersAndClueLines)
 
 TEST_F(GameHistory, EachModeKeepsItsHistoryAndMarksAcrossASwitchButNotAcrossANewPuzzle)
 {
-    game.LeftClick(X(0), Y(0));
+    game.LeftClick(MiddleX(0), MiddleY(0));
     Type("HX");
     game.RunCommand(CommandId::CheckWord);
     EXPECT_TRUE(game.crossword.SquareAt(1, 0)->marks & kMarkWrong);
     game.RunCommand(CommandId::CrosswordCreator);
     EXPECT_EQ(game.EditHistory().UndoCount(), 0u);  // the creator's own, empty history
-    game.RightClick(X(1), Y(1));
+    game.RightClick(MiddleX(1), MiddleY(1));
     game.RunCommand(CommandId::CrosswordCreator);
     EXPECT_EQ(Guesses(0), "HX...");
     EXPECT_TRUE(game.crossword.SquareAt(1, 0)->marks & kMarkWrong);  // kept for the session
@@ -259,7 +237,7 @@ TEST_F(GameHistory, ARandomSessionUndoneGivesTheStartBackAndRedoneTheEnd)
     auto playStep = [&] {
         const int roll = pick(100);
         if (roll < 25) {
-            game.LeftClick(X(pick(5)), Y(pick(5)));
+            game.LeftClick(MiddleX(pick(5)), MiddleY(pick(5)));
         } else if (roll < 55) {
             const Square* cursor = game.crossword.cursorSquare;
             game.KeyDown(cursor != nullptr && pick(2) == 0 ? cursor->solution : 'A' + pick(26));
@@ -297,9 +275,9 @@ TEST_F(GameHistory, ARandomSessionUndoneGivesTheStartBackAndRedoneTheEnd)
     auto createStep = [&] {
         const int roll = pick(100);
         if (roll < 30) {
-            game.RightClick(X(pick(11)), Y(pick(11)));
+            game.RightClick(MiddleX(pick(11)), MiddleY(pick(11)));
         } else if (roll < 60) {
-            game.LeftClick(X(pick(11)), Y(pick(11)));
+            game.LeftClick(MiddleX(pick(11)), MiddleY(pick(11)));
         } else if (roll < 75) {
             if (const Square* cursor = game.crossword.cursorSquare) {
                 int length = 0;

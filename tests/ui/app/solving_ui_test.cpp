@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -11,63 +10,22 @@
 #include <QToolBar>
 #include <memory>
 
-#include "app_folder_files.h"
 #include "core/storage/preferences.h"
-#include "modal_answers.h"
-#include "support/temp_app_folder.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/preferences_dialog.h"
-#include "ui/app/quillby_app.h"
+#include "ui/app/running_game.h"
 #include "ui/cluewindow/clue_window.h"
 #include "ui/menus/owner_drawn_menu.h"
+#include "ui/ui_output.h"
 #include "ui/view/quillby_view.h"
 
 namespace quillby {
 namespace {
 
-using testing::ModalAnswers;
-using testing::TempAppFolder;
-using testing::WriteBytes;
-using testing::WriteStartingFiles;
+using testing::SaveUiRender;
 
-void SaveRender(const QImage& image, const QString& name)
-{
-    QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
-    EXPECT_TRUE(image.save(QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/") + name));
-}
-
-// The real program on the 3 x 3 puzzle, started with a preferences file of the test's.
-class SolvingShell : public ::testing::Test {
+class SolvingShell : public testing::RunningGame {
 protected:
-    TempAppFolder folder;
-    ModalAnswers answers;
-    std::unique_ptr<CQuillbyApp> app;
-
-    void SetUp() override
-    {
-        WriteStartingFiles(folder,
-                           {{"Feline pet", "CAT"}, {"Dairy animal", "COW"}, {"Soaked", "WET"}});
-    }
-    void Start(const std::string& preferences = "")
-    {
-        if (!preferences.empty()) {
-            const auto* text = reinterpret_cast<const std::byte*>(preferences.data());
-            WriteBytes(folder.Data("preferences.ini"), {text, text + preferences.size()});
-        }
-        app = std::make_unique<CQuillbyApp>(folder.Path());
-        app->Start();
-    }
-    void Stop()
-    {
-        if (app && Frame().isVisible()) {
-            game().modified = false;
-            Frame().close();
-        }
-        app.reset();
-    }
-    void TearDown() override { Stop(); }
-    Game& game() { return app->GameState(); }
-    CMainFrame& Frame() { return app->Frame(); }
     QStringList Titles()
     {
         QStringList titles;
@@ -107,7 +65,7 @@ TEST_F(SolvingShell, ModernMenusAddEditAndViewAndThePencilButton)
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(game().PencilOn());
     EXPECT_TRUE(pencil->isChecked());
-    SaveRender(Frame().grab().toImage(), QStringLiteral("modern_menus_frame.png"));
+    SaveUiRender(Frame().grab().toImage(), QStringLiteral("modern_menus_frame.png"));
 
     QMenu* options = Menu(QStringLiteral("&Options"));
     ASSERT_NE(options, nullptr);
@@ -122,7 +80,7 @@ TEST_F(SolvingShell, ModernMenusAddEditAndViewAndThePencilButton)
                                    QKeySequence(QStringLiteral("Ctrl+Y"))}));
     Frame().menuBar()->setActiveAction(options->menuAction());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
-    SaveRender(options->grab().toImage(), QStringLiteral("modern_options_menu.png"));
+    SaveUiRender(options->grab().toImage(), QStringLiteral("modern_options_menu.png"));
     options->hide();
 }
 
@@ -141,7 +99,7 @@ TEST_F(SolvingShell, ThePreferencesDialogChangesKeysAndMenusAtOnceAndKeepsThem)
                 box->setChecked(true);
             }
         }
-        SaveRender(preferences->grab().toImage(), QStringLiteral("preferences_dialog.png"));
+        SaveUiRender(preferences->grab().toImage(), QStringLiteral("preferences_dialog.png"));
         preferences->accept();
     });
     Frame().RunCommand(CommandId::ShowPreferences);
@@ -208,7 +166,7 @@ TEST_F(SolvingShell, TheClueWindowTintsTheCrossingClueAndGreysCompleteOnes)
     EXPECT_TRUE(clues.List().ItemLook(2).dimmed);
     EXPECT_TRUE(clues.List().ItemLook(4).dimmed);
     EXPECT_FALSE(clues.List().ItemLook(1).dimmed);  // CA.: one square still empty
-    SaveRender(clues.grab().toImage(), QStringLiteral("clue_window_marks.png"));
+    SaveUiRender(clues.grab().toImage(), QStringLiteral("clue_window_marks.png"));
 }
 
 }  // namespace

@@ -1,52 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <memory>
 
 #include "core/game/game.h"
 #include "support/grids.h"
-#include "support/temp_app_folder.h"
-#include "ui/app/app_folder_files.h"
 #include "ui/app/main_frame.h"
-#include "ui/app/modal_answers.h"
-#include "ui/app/quillby_app.h"
+#include "ui/app/running_game.h"
 #include "ui/view/quillby_view.h"
 
 namespace quillby {
 namespace {
 
 using testing::GridRows;
-using testing::TempAppFolder;
-using testing::WriteBytes;
-using testing::WriteStartingFiles;
 
-// The real program on the 3 x 3 puzzle (1 CAT, 3 WET across; 1 COW, 2 TAT down), keys sent to
-// its view as the desktop sends them.
-class ViewKeys : public ::testing::Test {
+// Keys sent to the real program's view as the desktop sends them.
+class ViewKeys : public testing::RunningGame {
 protected:
-    TempAppFolder folder;
-    testing::ModalAnswers answers;
-    std::unique_ptr<CQuillbyApp> app;
-
-    void Start(const std::string& preferences)
-    {
-        WriteStartingFiles(folder,
-                           {{"Feline pet", "CAT"}, {"Dairy animal", "COW"}, {"Soaked", "WET"}});
-        const auto* text = reinterpret_cast<const std::byte*>(preferences.data());
-        WriteBytes(folder.Data("preferences.ini"), {text, text + preferences.size()});
-        app = std::make_unique<CQuillbyApp>(folder.Path());
-        app->Start();
-    }
-    void TearDown() override
-    {
-        if (app) {
-            app->GameState().modified = false;
-            app->Frame().close();
-        }
-        app.reset();
-    }
-    Game& game() { return app->GameState(); }
-    CQuillbyView& View() { return app->Frame().View(); }
     void Click(int col, int row)
     {
         QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(28 + 36 * col, 28 + 36 * row));

@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 
 #include "core/game/game.h"
 #include "support/puzzles.h"
 #include "support/scripted_host.h"
 #include "support/temp_app_folder.h"
+#include "ui/ui_output.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
 namespace quillby {
 namespace {
 
-void SaveRender(const QImage& image, const QString& name)
-{
-    QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
-    EXPECT_TRUE(image.save(QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/") + name));
-}
+using testing::SaveUiRender;
 
 // The 5 x 5 puzzle with a wrong letter checked, a revealed one and a pencilled word.
 class SolvingRender : public ::testing::Test {
@@ -81,7 +77,7 @@ TEST_F(SolvingRender, MarksAndPencilLettersShowAtOneAndTwoPixelsAPixel)
 {
     for (const int ratio : {1, 2}) {
         const QImage image = view.Render(ratio);
-        SaveRender(image, QStringLiteral("marks_pencil_x%1.png").arg(ratio));
+        SaveUiRender(image, QStringLiteral("marks_pencil_x%1.png").arg(ratio));
         EXPECT_GT(Count(image, Box(1, 0, ratio), Reddish), 20 * ratio) << ratio;  // X, checked
         EXPECT_EQ(Count(image, Box(0, 0, ratio), Reddish), 0) << ratio;           // H is right
         EXPECT_GT(Count(image, Box(3, 0, ratio), Bluish), 15 * ratio) << ratio;   // R, revealed
@@ -104,7 +100,7 @@ TEST_F(SolvingRender, TheDesktopSchemeDrawsLightAndDarkDesktops)
         game.SetDesktopPalette(palette);
         const ColourScheme colours = DesktopScheme(palette, false);
         const QImage image = view.Render(1);
-        SaveRender(image, QStringLiteral("desktop_scheme_%1.png").arg(name));
+        SaveUiRender(image, QStringLiteral("desktop_scheme_%1.png").arg(name));
         EXPECT_EQ(image.pixelColor(10 + 36 * 4 + 30, 10 + 36 * 2 + 30), ToQColor(colours.highlight))
             << name;  // the selected run, 4 Across
         EXPECT_EQ(image.pixelColor(10 + 36 * 2 + 30, 10 + 36 * 4 + 30), ToQColor(colours.square))
