@@ -1,19 +1,63 @@
 #include <QApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "core/common/app_folder.h"
+#include "core/common/start_options.h"
+#include "core/common/version.h"
+#include "core/storage/data_update.h"
 #include "ui/app/quillby_app.h"
+
+namespace {
+
+// Brings the application folder up to date before anything is loaded, so the game starts on
+// the new data. Returns what the player should be told, if anything.
+std::string UpdateData(const std::string& shipped, const std::string& folder)
+{
+    const std::string message =
+        quillby::DataUpdateMessage(quillby::UpdateAppFolder(shipped, folder));
+    if (!message.empty()) {
+        std::fprintf(stderr, "quillby: %s\n", message.c_str());
+    }
+    return message;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    // The game takes no arguments: Qt is given only the program's name, so whatever the
-    // command line holds, the game starts the same way.
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const auto options = quillby::ParseStartOptions(args);
+    if (!options) {
+        std::fprintf(stderr, "quillby: %s (see --help)\n", options.Error().c_str());
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(quillby::StartUsage().c_str(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("quillby %s\n", std::string(quillby::kQuillbyVersion).c_str());
+        return 0;
+    }
+    (void)quillby::SetAppFolder();
+    const std::string folder = quillby::AppFolder().value_or(".");
+    const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
+
+    // Qt is given only the program's name, so Qt's own options never change how the game
+    // starts.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillby"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(quillby::kQuillbyVersion.data(), quillby::kQuillbyVersion.size()));
     QApplication::setDesktopFileName(QStringLiteral("quillby"));
 
-    (void)quillby::SetAppFolder();
-    quillby::CQuillbyApp app(quillby::AppFolder().value_or("."));
+    quillby::CQuillbyApp app(folder);
     app.Start();
+    if (!notice.empty()) {
+        app.ShowNotice(notice);
+    }
     return QApplication::exec();
 }

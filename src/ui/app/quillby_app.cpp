@@ -52,4 +52,9 @@ void CQuillbyApp::Start()
     }
 }
 
+void CQuillbyApp::ShowNotice(const std::string& text)
+{
+    (void)host.ShowMessage(text, kAppTitle, Buttons::Ok);
+}
+
 }  // namespace quillby

@@ -23,6 +23,8 @@ public:
     // Loads, shows the main frame and restores the puzzle. A missing data file is named once
     // in a message box; the game runs on without it.
     void Start();
+    // A message for the player over the main frame, e.g. what a data update kept aside.
+    void ShowNotice(const std::string& text);
 
     Game& GameState() { return game; }
     CMainFrame& Frame() { return *frame; }
