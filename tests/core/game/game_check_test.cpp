@@ -4,6 +4,7 @@
 #include "support/game_fixture.h"
 #include "support/grid_pixels.h"
 #include "support/grids.h"
+#include "support/shipped_data.h"
 
 namespace quillby {
 namespace {
@@ -183,6 +184,33 @@ TEST_F(GameCheck, MarksSurviveTheAutosaveOfAModeSwitchButResetClearsThem)
     for (const Square& square : game.crossword.squares) {
         EXPECT_EQ(square.marks, 0);
     }
+}
+
+TEST(GameMarks, ACancelledNewPuzzleBringsBackTheMarksAndTheHistoryWithThePuzzle)
+{
+    testing::TempAppFolder folder;
+    testing::ScriptedHost host;
+    Game game{host, folder.Path()};
+    testing::StartOnShippedData(game, 2026);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    testing::WriteUnfillableTemplate(game.paths.Template(9, 9), 9);
+    Square* first = game.crossword.FirstOpenSquare();
+    game.SelectSquare(first, kAcross, false);
+    game.KeyDown(first->solution == 'Q' ? 'X' : 'Q');
+    game.RunCommand(CommandId::CheckWord);
+    ASSERT_EQ(first->marks, kMarkWrong);
+
+    host.cancelGenerations = true;
+    host.sizePresses = {0, std::nullopt};  // Create... with 9 x 9, then Cancel
+    host.replies = {Reply::No};            // no save first
+    game.RunCommand(CommandId::NewPuzzle);
+    ASSERT_EQ(host.generations, 1);
+    Square* again = game.crossword.FirstOpenSquare();
+    EXPECT_EQ(again->marks, kMarkWrong);
+    game.Undo();  // the check
+    EXPECT_EQ(again->marks, 0);
+    game.Undo();  // the letter
+    EXPECT_EQ(again->guess, 0);
 }
 
 }  // namespace
