@@ -18,6 +18,7 @@
 #include "core/game/square_look.h"
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
+#include "core/model/grid_geometry.h"
 #include "core/platform/host.h"
 #include "core/storage/preferences.h"
 #include "core/storage/puzzle_file.h"
@@ -50,6 +51,9 @@ inline constexpr int kKeyEnd = 0x106;
 enum class CheckScope { Letter, Word, Puzzle };
 
 inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
+// The prompt pane for a selected run that has no clue to show (a hand-made puzzle's run
+// without its answer, a word whose clue is not in the store).
+inline constexpr const char* kNoClueForRun = "No clue for this run";
 
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
@@ -113,14 +117,14 @@ public:
     // Append the Across (or Down) header and one line per answered entry in clue-number
     // order, setting each entry's clueItemId. Nothing at all for an empty answer list. An
     // answer without a clue shows "%d) ??" from the user store and no line from the main
-    // store (its clueItemId is then left as it was).
+    // store (its clueItemId is then left as it was: kNotListed unless it had a line before).
     void AddClueSection(bool across);
     void AddUserClueSection(bool across);
     // A click on clue line item (-1: below the lines) selects that answer's run as if its
     // first square had been clicked, repaints and shows the clue. True when a run was
     // selected, so the window can give the grid the keyboard focus.
     bool OnListSelect(int item);
-    // Has the clue list select the line of an answer entry's clueItemId.
+    // Has the clue list select the line of an answer entry's clueItemId (none for kNotListed).
     void SelectLine(std::uint32_t itemId);
     // One look per clue line (game_clue_marks.cpp): the crossing clue at the cursor, and in
     // play the clues whose squares are all filled.
@@ -133,10 +137,15 @@ public:
     void LeftClick(int x, int y);
     void RightClick(int x, int y);
     void KeyDown(int key);
-    // The clue of the run at the cursor, into the prompt pane.
+    // The clue of the run at the cursor, into the prompt pane; a run without one says so.
     void ShowClueInStatus();
-    // The square under a view pixel; the 10 pixel margin belongs to column and row 0.
+    // The square under a view pixel; the margin belongs to column and row 0.
     Square* HitTest(int x, int y);
+    // Where the squares are in the view, from column and row: hit testing, drawing and the
+    // frame's size all follow it. The Original geometry until SetGeometry changes it (zoom),
+    // which refits the frame and repaints.
+    const GridGeometry& Geometry() const { return geometry; }
+    void SetGeometry(const GridGeometry& newGeometry);
 
     // --- Commands (game_commands.cpp) ----------------------------------------------------
     CommandState StateOf(CommandId id) const;
@@ -148,6 +157,9 @@ public:
     bool RunOwnCommand(CommandId id);
     // The save prompt before a new puzzle.
     void PromptSaveBeforeNew();
+    // The user closed the clue window (close box, Esc): it stays hidden until Options > Show
+    // Clue window, which then shows it at the first choice.
+    void ClueWindowClosed() { clueWindowShown = false; }
     void ToggleMode();
     // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
     void EnterCreator(bool restore, int size);
@@ -300,9 +312,12 @@ public:
     // Zoom: step +1 the next larger square size, -1 the next smaller, 0 the actual size.
     void Zoom(int step);
     static int ZoomStep(int pitch, int step);
+    // The geometry that draws squares `pitch` pixels apart (24..72) with the game's margin.
+    static GridGeometry GeometryOf(int pitch);
 
 private:
     std::int64_t clockCountedUntil = 0;
+    GridGeometry geometry;
 
     bool SaveTo(bool askName, bool createdPuzzle);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);

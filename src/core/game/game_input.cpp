@@ -4,8 +4,15 @@ namespace quillby {
 
 Square* Game::HitTest(int x, int y)
 {
-    // Integer division truncates toward zero, so the margin falls into column and row 0.
-    return crossword.SquareAt((x - kGridMargin) / kSquarePitch, (y - kGridMargin) / kSquarePitch);
+    const Cell cell = geometry.CellAt(x, y);
+    return crossword.SquareAt(cell.col, cell.row);
+}
+
+void Game::SetGeometry(const GridGeometry& newGeometry)
+{
+    geometry = newGeometry;
+    host.FitFrameToGrid(crossword.width, crossword.height);
+    host.Repaint(true);
 }
 
 void Game::SelectAt(int x, int y, int direction, bool notify)
@@ -130,17 +137,15 @@ void Game::ShowClueInStatus()
     }
     const AnswerEntry* entry =
         crossword.FindEntryAt(cursor->col, cursor->row, cursor->cursorDown ? kDown : kAcross);
-    if (entry == nullptr) {
-        return;
-    }
-    if (entry->AnswerWord().empty()) {
+    if (entry != nullptr && entry->AnswerWord().empty()) {
         host.SetStatusText(StatusPane::Prompt, "Create Crossword Mode");
         return;
     }
     const ClueStore& store = (CreateMode() || userMade != 0) ? userClues : clues;
-    if (const ClueRecord* record = store.Find(entry->AnswerWord())) {
-        host.SetStatusText(StatusPane::Prompt, "Clue: " + record->question);
-    }
+    const ClueRecord* record = entry == nullptr ? nullptr : store.Find(entry->AnswerWord());
+    // The clue of the run selected before must not stay up as if it were this run's.
+    host.SetStatusText(StatusPane::Prompt,
+                       record != nullptr ? "Clue: " + record->question : kNoClueForRun);
 }
 
 }  // namespace quillby

@@ -18,6 +18,16 @@ void Game::LoadPreferencesFile()
     preferences = std::move(read.preferences);
     preferencesMessage = PreferencesMessage(PreferencesPath(), read.problems);
     sizeChoice = preferences.sizeChoice;
+    geometry = GeometryOf(preferences.squarePitch);  // the frame is fitted when it is made
+}
+
+GridGeometry Game::GeometryOf(int pitch)
+{
+    // The pitch plus one draws the border line neighbours share, as at the actual size.
+    GridGeometry zoomed;
+    zoomed.pitch = std::clamp(pitch, kMinSquarePitch, kMaxSquarePitch);
+    zoomed.squareSize = zoomed.pitch + 1;
+    return zoomed;
 }
 
 bool Game::SavePreferencesFile()
@@ -28,16 +38,16 @@ bool Game::SavePreferencesFile()
 
 void Game::SetPreferences(const Preferences& chosen)
 {
-    const bool zoomed = chosen.squarePitch != preferences.squarePitch;
     preferences = chosen;
     preferences.squarePitch = std::clamp(preferences.squarePitch, kMinSquarePitch, kMaxSquarePitch);
     // A choice made is kept at once, so a crash does not lose it; like the settings file,
     // a preferences file that cannot be written is not reported.
     (void)SavePreferencesFile();
-    if (zoomed && crossword.width > 0) {
-        host.FitFrameToGrid(crossword.width, crossword.height);
+    if (GeometryOf(preferences.squarePitch) != geometry) {
+        SetGeometry(GeometryOf(preferences.squarePitch));  // refits the frame and repaints
+    } else {
+        host.Repaint(true);
     }
-    host.Repaint(true);
 }
 
 int Game::ZoomStep(int pitch, int step)

@@ -11,7 +11,6 @@
 #include "ui/print/print_controller.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -19,6 +18,7 @@ namespace quillby {
 
 class CQuillbyView;
 class ClueWindow;
+class StatusBarPane;
 
 // The main window: menu bar, toolbar and status bar around the view, all built from the
 // command table. Glue only: every command's rule and enabling is the Game's.
@@ -76,6 +76,7 @@ private:
     void ArrangeMenuBar();
     void ShowPreferences();
     void BuildStatusBar();
+    void FitTimePane();
     void StartTimers();
     void BuildClueWindow();
     void OnClueLineClicked(int item);
@@ -85,8 +86,8 @@ private:
     Game& game;
     CQuillbyView* view = nullptr;
     QToolBar* toolBar = nullptr;
-    QLabel* promptPane = nullptr;
-    QLabel* timePane = nullptr;
+    StatusBarPane* promptPane = nullptr;
+    StatusBarPane* timePane = nullptr;
     QHash<int, QAction*> actions;
     QList<QMenu*> menus;
     QList<QMenu*> modernMenus;

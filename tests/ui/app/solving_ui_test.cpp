@@ -17,6 +17,7 @@
 #include "ui/cluewindow/clue_window.h"
 #include "ui/menus/owner_drawn_menu.h"
 #include "ui/ui_output.h"
+#include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
 
 namespace quillby {
@@ -167,6 +168,28 @@ TEST_F(SolvingShell, TheClueWindowTintsTheCrossingClueAndGreysCompleteOnes)
     EXPECT_TRUE(clues.List().ItemLook(4).dimmed);
     EXPECT_FALSE(clues.List().ItemLook(1).dimmed);  // CA.: one square still empty
     SaveUiRender(clues.grab().toImage(), QStringLiteral("clue_window_marks.png"));
+}
+
+TEST_F(SolvingShell, ZoomRefitsTheWindowToTheGridAndIsRemembered)
+{
+    Start("menus = modern\n");
+    const QSize actual = View().size();
+    EXPECT_EQ(actual, GridViewSize(3, 3));
+    Frame().RunCommand(CommandId::ZoomIn);
+    Frame().RunCommand(CommandId::ZoomIn);
+    EXPECT_EQ(game().Geometry().pitch, 48);
+    EXPECT_EQ(View().size(), GridViewSize(3, 3, game().Geometry()));
+    // A click at the larger size selects the square drawn there.
+    QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(10 + 48 * 2 + 30, 10 + 48 * 2 + 30));
+    EXPECT_EQ(game().crossword.cursorSquare, game().crossword.SquareAt(2, 2));
+    SaveUiRender(Frame().grab().toImage(), QStringLiteral("zoom_frame_48.png"));
+    Stop();
+
+    Start();
+    EXPECT_EQ(game().Geometry().pitch, 48);
+    EXPECT_EQ(View().size(), GridViewSize(3, 3, game().Geometry()));
+    Frame().RunCommand(CommandId::ActualSize);
+    EXPECT_EQ(View().size(), actual);
 }
 
 }  // namespace

@@ -110,5 +110,40 @@ TEST_F(SolvingRender, TheDesktopSchemeDrawsLightAndDarkDesktops)
     }
 }
 
+TEST_F(SolvingRender, ZoomDrawsEverySizeCrispAtOneAndTwoDevicePixelsAPixel)
+{
+    int previousInk = 0;
+    for (const int pitch : {24, 36, 72}) {
+        Preferences zoomed = game.Prefs();
+        zoomed.squarePitch = pitch;
+        game.SetPreferences(zoomed);
+        EXPECT_EQ(game.Geometry().pitch, pitch);
+        view.resize(view.sizeHint());
+        EXPECT_EQ(view.size(), QSize(2 * 10 + 5 * pitch + 1, 2 * 10 + 5 * pitch + 1));
+        for (const int ratio : {1, 2}) {
+            const QImage image = view.Render(ratio);
+            SaveUiRender(image, QStringLiteral("zoom_%1_x%2.png").arg(pitch).arg(ratio));
+            // The border two squares share: exactly one logical pixel of black, then the fill.
+            const int line = (10 + pitch) * ratio;
+            const int y = (10 + pitch * 4 + pitch / 2) * ratio;  // across 5 Across, unselected
+            for (int i = 0; i < ratio; ++i) {
+                EXPECT_EQ(image.pixelColor(line + i, y), QColor(Qt::black))
+                    << pitch << " " << ratio;
+            }
+            EXPECT_EQ(image.pixelColor(line + ratio, y), QColor(Qt::white))
+                << pitch << " " << ratio;
+            EXPECT_EQ(image.pixelColor(line - 1, y), QColor(Qt::white)) << pitch << " " << ratio;
+        }
+        // Letters grow with the squares.
+        const QImage image = view.Render(1);
+        const int ink = Count(image, QRect(11, 11, pitch - 1, pitch - 1), Black);
+        EXPECT_GT(ink, previousInk) << pitch;
+        previousInk = ink;
+    }
+    // A click lands on the square under it at the new size.
+    game.LeftClick(10 + 72 * 2 + 60, 10 + 72 * 4 + 60);
+    EXPECT_EQ(game.crossword.cursorSquare, game.crossword.SquareAt(2, 4));
+}
+
 }  // namespace
 }  // namespace quillby
