@@ -110,7 +110,7 @@ TEST_F(SolvingRender, TheDesktopSchemeDrawsLightAndDarkDesktops)
     }
 }
 
-TEST_F(SolvingRender, ZoomDrawsEverySizeCrispAtOneAndTwoDevicePixelsAPixel)
+TEST_F(SolvingRender, ZoomDrawsEverySizeCrispAtWholeAndFractionalDevicePixelRatios)
 {
     int previousInk = 0;
     for (const int pitch : {24, 36, 72}) {
@@ -134,6 +134,20 @@ TEST_F(SolvingRender, ZoomDrawsEverySizeCrispAtOneAndTwoDevicePixelsAPixel)
                 << pitch << " " << ratio;
             EXPECT_EQ(image.pixelColor(line - 1, y), QColor(Qt::white)) << pitch << " " << ratio;
         }
+        // At a fractional ratio a border line still lands on whole device pixels: solid black
+        // beside the white fill, never a grey smear across both.
+        const QImage fractional = view.Render(1.5);
+        const int y = static_cast<int>((10 + pitch * 4 + pitch / 2) * 1.5);
+        const int line = static_cast<int>((10 + pitch) * 1.5);
+        int blackPixels = 0;
+        for (int x = line - 3; x <= line + 3; ++x) {
+            const QColor pixel = fractional.pixelColor(x, y);
+            EXPECT_TRUE(pixel == QColor(Qt::black) || pixel == QColor(Qt::white))
+                << pitch << " " << x << " " << pixel.name().toStdString();
+            blackPixels += pixel == QColor(Qt::black) ? 1 : 0;
+        }
+        EXPECT_GE(blackPixels, 1) << pitch;
+        EXPECT_LE(blackPixels, 2) << pitch;
         // Letters grow with the squares.
         const QImage image = view.Render(1);
         const int ink = Count(image, QRect(11, 11, pitch - 1, pitch - 1), Black);
