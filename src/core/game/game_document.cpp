@@ -82,7 +82,12 @@ Status Game::WritePuzzle(const std::string& target, bool createdPuzzle)
                                ": not written, because it could not be read and is kept as it is");
     }
     const std::uint8_t flag = createdPuzzle ? 1 : userMade;
-    return WriteFileAtomically(target, SerializePuzzle(crossword, flag, clock, completed));
+    std::vector<std::byte> image = SerializePuzzle(crossword, flag, clock, completed);
+    Status written = WriteFileAtomically(target, image);
+    if (written && target == (createdPuzzle ? paths.CreateAutosave() : paths.PlayAutosave())) {
+        Remember(createdPuzzle, std::move(image));
+    }
+    return written;
 }
 
 SaveChoice Game::OfferSave(const std::string& text, const std::string& caption, Buttons buttons,
@@ -139,7 +144,9 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         host.ShowMessage(text, caption, Buttons::Ok);
         return false;
     };
-    Result<PuzzleFile> puzzle = ReadPuzzleFile(chosenPath);
+    const auto bytes = ReadWholeFile(chosenPath, kMaxPuzzleFileBytes);
+    Result<PuzzleFile> puzzle =
+        bytes ? ParsePuzzle(bytes.Value()) : Result<PuzzleFile>::Failure(bytes.Error());
     if (!puzzle) {
         if (!chosenByUser) {
             puzzlePath = previousPath;  // fixed paths fail quietly so the fallbacks can run
@@ -152,6 +159,10 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         return refuse("Crossword cannot be edited", "Failed to load");
     }
     InstallPuzzle(std::move(puzzle.Value()), createdPuzzle);
+    // Only the mode's own autosave, read back within the session, is the same puzzle going on.
+    if (chosenPath == (createdPuzzle ? paths.CreateAutosave() : paths.PlayAutosave())) {
+        Recall(createdPuzzle, bytes.Value());
+    }
     if (advanceClues) {
         AdvanceCluesOfAnswers();
     }
@@ -168,6 +179,7 @@ void Game::InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle)
         userMade = puzzle.userMade;
     }
     crossword = std::move(puzzle.crossword);
+    history.Clear();
     host.FitFrameToGrid(crossword.width, crossword.height);
     clock = puzzle.clock;
     completed = puzzle.completed;

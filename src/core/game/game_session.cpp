@@ -26,6 +26,7 @@ void Game::LoadState()
     }
     LoadClueStores();
     settings = LoadSettings(paths.Settings());
+    LoadPreferencesFile();
     (void)StartLog(kLogFile);
 }
 
@@ -97,6 +98,7 @@ void Game::SaveStoresAndSettings()
         }
     }
     (void)SaveSettings(paths.Settings(), settings);
+    (void)SavePreferencesFile();
 }
 
 }  // namespace quillby
