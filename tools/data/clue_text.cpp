@@ -454,12 +454,15 @@ public:
     // with no noun after it, or is already there.
     void Add(std::vector<std::string> tokens, int cuts)
     {
+        // A last token of punctuation alone ("creep up --") trims to nothing and goes.
+        while (!tokens.empty() && TrimEnd(tokens.back()).empty()) {
+            tokens.pop_back();
+        }
         if (tokens.empty()) {
             return;
         }
         tokens.back() = TrimEnd(tokens.back());
-        if (tokens.front().empty() ||
-            !std::isalpha(static_cast<unsigned char>(tokens.front()[0]))) {
+        if (!std::isalpha(static_cast<unsigned char>(tokens.front()[0]))) {
             return;  // "-- perhaps worthy": what is left of a gloss that opened on an aside
         }
         // A noun's definition that opens with "of" or "in" is what is left of a gloss whose
@@ -687,8 +690,9 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
                                                   bool adverb)
 {
     const std::string clean = WithoutAsides(definition);
-    std::string text(
-        Trim(std::string_view(clean).substr(0, std::min(clean.find(';'), clean.find(':')))));
+    // The first clause ends at a semicolon, a colon or a dash ("creep up -- used of plants").
+    std::string text(Trim(std::string_view(clean).substr(
+        0, std::min({clean.find(';'), clean.find(':'), clean.find(" --")}))));
     text = TrimEnd(DropLeading(text));
     int cuts = 0;
     text = CutAsides(text, cuts);

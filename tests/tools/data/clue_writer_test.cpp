@@ -215,8 +215,18 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_TRUE(has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
     // A noun's definition ends on a noun: "field of cultivated" is no clue.
     EXPECT_FALSE(has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
-    for (const auto& list : {stag, auk}) {
+    // A dash ended no clause: "creep up -- used" was a variant, and the cut before "especially"
+    // trimmed the last token to nothing, which the check for a trailing comma then read at
+    // position -1 (UndefinedBehaviorSanitizer stopped the data build).
+    const auto ramp = verbTexts("creep up -- used especially of plants");
+    EXPECT_FALSE(has(ramp, "creep up -- used"));
+    const auto bench = texts("a long wooden seat -- used especially of plants", true);
+    EXPECT_TRUE(has(bench, "long wooden seat"));
+    EXPECT_FALSE(has(bench, "long wooden seat -- used"));
+    for (const auto& list : {stag, auk, ramp, bench}) {
         for (const std::string& text : list) {
+            EXPECT_EQ(text, Trim(text)) << text;
+            EXPECT_EQ(text.find("--"), std::string::npos) << text;
             EXPECT_NE(text.back(), ',') << text;
             EXPECT_EQ(text.find(" e.g."), std::string::npos) << text;
         }
