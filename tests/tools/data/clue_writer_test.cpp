@@ -152,8 +152,6 @@ TEST(OffensiveWords, TakesWordsWhoseEverySenseWordNetMarksOffensive)
     EXPECT_FALSE(EverySenseOffensive(Loaded().wordNet, "dog"));
 }
 
-}  // namespace quillby::data
-
 namespace quillby::data {
 
 TEST(Morphology, KeepsThePastAndTheParticipleApartAndAgreesWithItself)
@@ -291,11 +289,42 @@ TEST(ClueWriter, ReadsRarePluralsAndKeepsBreakfastWordsOut)
     const Morphology morphology(sources.wordNet, sources.dictionary);
     const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "pee\npotty\n");
     const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
-    EXPECT_TRUE(writer.Write("okras").rarePlural);
-    EXPECT_FALSE(writer.Write("apples").rarePlural);
+    EXPECT_TRUE(writer.Write("okras").rareForm);
+    EXPECT_FALSE(writer.Write("apples").rareForm);
     EXPECT_TRUE(writer.CluesFor("pee").empty());
     EXPECT_TRUE(writer.CluesFor("peed").empty());
     EXPECT_TRUE(writer.CluesFor("potty").empty());
+}
+
+}  // namespace quillby::data
+
+TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
+{
+    const Sources& sources = Loaded();
+    const Morphology morphology(sources.wordNet, sources.dictionary);
+    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
+    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    // "Recentest", "Painfuller", "Thorougher" were clues, and AWFULLER an answer.
+    auto has = [&](std::string_view word, std::string_view clue) {
+        const auto clues = writer.CluesFor(word);
+        return std::find(clues.begin(), clues.end(), clue) != clues.end();
+    };
+    EXPECT_FALSE(has("latest", "Recentest"));
+    EXPECT_FALSE(has("carefuller", "Thorougher"));
+    EXPECT_FALSE(has("sorer", "Painfuller"));
+    EXPECT_TRUE(writer.Write("awfuller").rareForm);
+    EXPECT_TRUE(writer.Write("carefullest").rareForm);
+    EXPECT_FALSE(writer.Write("bigger").rareForm);
+    EXPECT_FALSE(writer.Write("happier").rareForm);
+    EXPECT_FALSE(writer.Write("simpler").rareForm);
+    // A cut that leaves a noun of many senses defines nothing: AMPS "Basic units",
+    // EPISODE "Brief section".
+    for (const char* word : {"amps", "episode"}) {
+        const auto clues = writer.CluesFor(word);
+        ASSERT_FALSE(clues.empty()) << word;
+        EXPECT_NE(clues.front(), "Basic units");
+        EXPECT_NE(clues.front(), "Brief section");
+    }
 }
 
 }  // namespace quillby::data
