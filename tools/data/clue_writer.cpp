@@ -50,7 +50,7 @@ int Syllables(std::string_view word)
 }
 
 // English grades long adjectives with "more" and "most": "More painful", never "Painfuller".
-// Only one syllable, or two ending as "happy", "narrow", "gentle" and "clever" do, take
+// Only one syllable, or two ending as "happy", "narrow" and "gentle" do, take
 // "-er" and "-est".
 bool GradedWithMore(std::string_view adjective)
 {
@@ -58,8 +58,8 @@ bool GradedWithMore(std::string_view adjective)
     if (adjective.find(' ') != std::string_view::npos || syllables <= 1) {
         return false;
     }
-    const bool shortEnding = adjective.ends_with("y") || adjective.ends_with("ow") ||
-                             adjective.ends_with("le") || adjective.ends_with("er");
+    const bool shortEnding =
+        adjective.ends_with("y") || adjective.ends_with("ow") || adjective.ends_with("le");
     return syllables > 2 || !shortEnding;
 }
 

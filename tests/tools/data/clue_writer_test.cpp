@@ -221,6 +221,17 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     const auto bench = texts("a long wooden seat -- used especially of plants", true);
     EXPECT_TRUE(has(bench, "long wooden seat"));
     EXPECT_FALSE(has(bench, "long wooden seat -- used"));
+    // No list cut short, no phrase ending on an article's adjective.
+    EXPECT_FALSE(
+        has(texts("lasting, open, or operating through the whole night", false), "lasting, open"));
+    EXPECT_FALSE(has(verbTexts("publicize in an exaggerated and often misleading manner"),
+                     "publicize in an exaggerated"));
+    EXPECT_TRUE(has(verbTexts("take a walk"), "take a walk"));
+    EXPECT_FALSE(has(verbTexts("making or shaping as with an axe"), "making or shaping as"));
+    EXPECT_FALSE(has(texts("a joint that holds two parts together so that one can swing", true),
+                     "joint that holds two parts together so"));
+    EXPECT_TRUE(has(texts("a usually soluble substance for staining or coloring", true),
+                    "soluble substance"));
     for (const auto& list : {stag, auk, ramp, bench}) {
         for (const std::string& text : list) {
             EXPECT_EQ(text, Trim(text)) << text;
@@ -314,6 +325,7 @@ TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
     EXPECT_FALSE(has("sorer", "Painfuller"));
     EXPECT_TRUE(writer.Write("awfuller").rareForm);
     EXPECT_TRUE(writer.Write("carefullest").rareForm);
+    EXPECT_TRUE(writer.Write("eagerer").rareForm);
     EXPECT_FALSE(writer.Write("bigger").rareForm);
     EXPECT_FALSE(writer.Write("happier").rareForm);
     EXPECT_FALSE(writer.Write("simpler").rareForm);
