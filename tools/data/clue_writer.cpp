@@ -17,6 +17,11 @@ namespace {
 // Senses looked at, most familiar first, and how much each one's clues count after the first.
 constexpr double kSenseWeights[] = {1.0, 0.85, 0.72, 0.62, 0.55, 0.5};
 constexpr std::size_t kCluesPerSense = 2;
+// Past a familiarity gap of kFreeGap below the first sense, a sense's clues lose kGapCost a
+// point, down to kLeastGapFactor.
+constexpr double kFreeGap = 2.0;
+constexpr double kGapCost = 0.06;
+constexpr double kLeastGapFactor = 0.7;
 constexpr std::size_t kLongestBlankExample = 7;
 // A noun with this many senses says little on its own.
 constexpr std::size_t kBroadNounSenses = 8;
@@ -506,15 +511,20 @@ std::vector<ClueWriter::Offer> ClueWriter::Offers(const std::vector<RankedSense>
     const std::string plainWord = LetterWords(word).size() == 1 ? word : std::string();
     for (std::size_t i = 0; i < senses.size() && i < std::size(kSenseWeights); ++i) {
         const RankedSense& sense = senses[i];
+        // A sense far less familiar than the first counts less than its place alone says:
+        // LAKES are bodies of water before they are red pigments.
+        const double gap = senses.front().familiarity - sense.familiarity;
+        const double weight =
+            kSenseWeights[i] * std::clamp(1.0 - kGapCost * (gap - kFreeGap), kLeastGapFactor, 1.0);
         for (auto make : {&ClueWriter::DefinitionClues, &ClueWriter::SynonymClues,
                           &ClueWriter::AntonymClues, &ClueWriter::FieldClues}) {
             for (ScoredClue& clue : (this->*make)(sense)) {
-                clue.score *= kSenseWeights[i];
+                clue.score *= weight;
                 offers.push_back({std::move(clue), i});
             }
         }
         for (ScoredClue& clue : BlankClues(sense, plainWord)) {
-            clue.score *= kSenseWeights[i];
+            clue.score *= weight;
             offers.push_back({std::move(clue), i});
         }
     }
