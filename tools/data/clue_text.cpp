@@ -29,7 +29,7 @@ constexpr std::string_view kDanglingWords[] = {
     "their", "his",  "her", "into",       "than",    "such",  "very",  "not",  "but",   "e",
     "g",     "he",   "she", "they",       "we",      "more",  "less",  "most", "being", "your",
     "one's", "some", "any", "especially", "usually", "often", "etc",   "is",   "are",   "be",
-    "was",   "were", "has", "have",       "so"};
+    "was",   "were", "has", "have",       "so",      "if"};
 
 // Words that end a noun phrase's head: what follows qualifies it.
 constexpr std::string_view kHeadBoundaries[] = {"of",
@@ -715,7 +715,9 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
                                                   const Morphology* morphology, bool verb,
                                                   bool adverb)
 {
-    const std::string clean = WithoutAsides(definition);
+    // "cut with or as if with scissors" says "cut with scissors".
+    static const std::regex kAsIf(R"(\b(\w+) or as if \1\b)");
+    const std::string clean = std::regex_replace(WithoutAsides(definition), kAsIf, "$1");
     // The first clause ends at a semicolon, a colon or a dash ("creep up -- used of plants").
     std::string text(Trim(std::string_view(clean).substr(
         0, std::min({clean.find(';'), clean.find(':'), clean.find(" --")}))));

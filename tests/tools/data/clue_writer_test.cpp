@@ -227,6 +227,8 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_FALSE(has(verbTexts("publicize in an exaggerated and often misleading manner"),
                      "publicize in an exaggerated"));
     EXPECT_TRUE(has(verbTexts("take a walk"), "take a walk"));
+    EXPECT_TRUE(has(verbTexts("cut with or as if with scissors"), "cut with scissors"));
+    EXPECT_FALSE(has(verbTexts("cut with or as if with scissors"), "cut with or as if"));
     EXPECT_FALSE(has(verbTexts("making or shaping as with an axe"), "making or shaping as"));
     EXPECT_FALSE(has(texts("a joint that holds two parts together so that one can swing", true),
                      "joint that holds two parts together so"));
