@@ -91,6 +91,7 @@ int Other(int direction)
 void Game::EnterCreator(bool restore, int size)
 {
     crossword.SetGridSize(size, size);
+    history.Clear();
     host.FitFrameToGrid(size, size);
     RefreshClueList();
     UpdateTitle();
@@ -136,16 +137,11 @@ void Game::ToggleSquare(int x, int y)
         host.ShowMessage("This square will alter an answer if changed", kAppTitle, Buttons::Ok);
         return;
     }
-    square->open = !square->open;
-    crossword.BuildAnswerList();
-    crossword.SetAnswersFromGrid();
-    crossword.NumberSquares();
-    if (crossword.answers.empty()) {
-        for (Square& each : crossword.squares) {
-            each.number = 0;  // numbering leaves a grid without runs untouched
-        }
+    {
+        EditScope edit(*this);
+        square->open = !square->open;
     }
-    RefreshClueList();
+    RederiveCreatorGrid();
     modified = true;
     host.Repaint(false);
 }
@@ -196,8 +192,11 @@ void Game::AddRunClue()
     if (record == nullptr || entry == nullptr) {
         return;
     }
-    crossword.WriteAnswerLetters(*entry, record->answer);
-    CountUses(crossword);
+    {
+        EditScope edit(*this);
+        crossword.WriteAnswerLetters(*entry, record->answer);
+        CountUses(crossword);
+    }
     AfterCreatorEdit();
 }
 
@@ -325,15 +324,18 @@ void Game::RemoveRunAnswer(Square* square)
                          Buttons::YesNo) != Reply::Yes) {
         return;
     }
-    int length = 0;
-    for (Square* member : crossword.RunSquares(start->col, start->row, direction, length)) {
-        // A letter stays where a crossing answer still covers its square.
-        if (!RunComplete(crossword, *member, Other(direction))) {
-            member->solution = 0;
-            member->guess = 0;
+    {
+        EditScope edit(*this);
+        int length = 0;
+        for (Square* member : crossword.RunSquares(start->col, start->row, direction, length)) {
+            // A letter stays where a crossing answer still covers its square.
+            if (!RunComplete(crossword, *member, Other(direction))) {
+                member->solution = 0;
+                member->guess = 0;
+            }
         }
+        CountUses(crossword);
     }
-    CountUses(crossword);
     AfterCreatorEdit();
 }
 

@@ -55,8 +55,8 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         completed = false;
     }
     const std::uint8_t flag = createdPuzzle ? 1 : userMade;
-    const Status written =
-        WriteFileAtomically(target, SerializePuzzle(crossword, flag, clock, completed));
+    std::vector<std::byte> image = SerializePuzzle(crossword, flag, clock, completed);
+    const Status written = WriteFileAtomically(target, image);
     if (!written) {
         // Autosaves fail quietly; a file the user named must not fail unnoticed.
         if (!IsSpecialPath(target)) {
@@ -66,6 +66,9 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         return false;
     }
     modified = false;
+    if (target == (createdPuzzle ? paths.CreateAutosave() : paths.PlayAutosave())) {
+        Remember(createdPuzzle, std::move(image));
+    }
     return true;
 }
 
@@ -131,6 +134,10 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         return refuse("Crossword cannot be edited", "Failed to load");
     }
     InstallPuzzle(std::move(puzzle.Value()), createdPuzzle);
+    // Only the mode's own autosave, read back within the session, is the same puzzle going on.
+    if (chosenPath == (createdPuzzle ? paths.CreateAutosave() : paths.PlayAutosave())) {
+        Recall(createdPuzzle, bytes.Value());
+    }
     if (advanceClues) {
         AdvanceCluesOfAnswers();
     }
@@ -147,6 +154,7 @@ void Game::InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle)
         userMade = puzzle.userMade;
     }
     crossword = std::move(puzzle.crossword);
+    history.Clear();
     host.FitFrameToGrid(crossword.width, crossword.height);
     clock = puzzle.clock;
     completed = puzzle.completed;

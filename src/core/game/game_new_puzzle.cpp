@@ -104,6 +104,7 @@ bool Game::EndGeneration()
 void Game::AdoptGeneratedPuzzle(Crossword&& made)
 {
     crossword = std::move(made);
+    history.Clear();
     completed = false;
     errorPromptPending = false;
     // A generated puzzle has no file yet, whatever the old one had.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/model/grid_geometry.h"
 
 namespace quillby {
@@ -8,6 +10,11 @@ namespace quillby {
 inline constexpr int kAutomatic = 0;  // only for FindRunStart: the neighbours decide
 inline constexpr int kAcross = 1;
 inline constexpr int kDown = 2;
+
+// The player's marks on a square (Square::marks), kept for the session but not in .crs files.
+inline constexpr std::uint8_t kMarkWrong = 1;     // checked and wrong; cleared when it changes
+inline constexpr std::uint8_t kMarkRevealed = 2;  // given by a reveal
+inline constexpr std::uint8_t kMarkPencil = 4;    // typed as a tentative letter
 
 // One cell of the grid. Letters are 'A'..'Z', 0 for none.
 struct Square {
@@ -26,6 +33,7 @@ struct Square {
     bool highlighted = false;
     bool cursorDown = false;  // on the cursor square: the selection runs Down
     bool isCursor = false;
+    std::uint8_t marks = 0;  // kMark... bits
 };
 
 }  // namespace quillby
