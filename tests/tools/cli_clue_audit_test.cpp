@@ -54,6 +54,11 @@ TEST(CliClueAudit, RefusesBadArguments)
     EXPECT_NE(err.find("usage: quillby-cli clue-audit"), std::string::npos);
     EXPECT_EQ(RunCli({"clue-audit", "--count", "none"}, out, err), 2);
     EXPECT_EQ(RunCli({"clue-audit", "--data", "/nonexistent", "--count", "1"}, out, err), 1);
+    // A missing data folder is named before the lexical sources, which take seconds to load,
+    // are read: it made the argument fuzzer time out.
+    EXPECT_EQ(
+        RunCli({"clue-audit", "--data", "/nonexistent", "--wordnet", "/nonexistent"}, out, err), 1);
+    EXPECT_NE(err.find("word graph"), std::string::npos) << err;
 }
 
 }  // namespace

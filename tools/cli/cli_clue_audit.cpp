@@ -2,6 +2,7 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <utility>
 
 #include "cli/cli.h"
 #include "cli/cli_generation.h"
@@ -117,6 +118,12 @@ int RunClueAudit(std::span<const std::string> args, std::ostream& out, std::ostr
     if (!options) {
         return 2;
     }
+    // The data folder first: a missing one is named at once, while the lexical sources take
+    // seconds to load.
+    GenerationData shipped;
+    if (!LoadGenerationData(DataFolder(args), shipped, err)) {
+        return 1;
+    }
     auto sources = data::ClueSources::Load(options->sources);
     if (!sources) {
         err << "cannot load the clue sources: " << sources.Error() << "\n";
@@ -127,11 +134,14 @@ int RunClueAudit(std::span<const std::string> args, std::ostream& out, std::ostr
     int puzzles = 0;
     std::vector<std::pair<std::string, std::string>> pairs;
     nlohmann::json store;
-    for (int size : options->sizes) {
+    for (std::size_t i = 0; i < options->sizes.size(); ++i) {
+        const int size = options->sizes[i];
         // Each size starts from the data as shipped and makes puzzles one after another, as
         // the game does.
         GenerationData data;
-        if (!LoadGenerationData(DataFolder(args), data, err)) {
+        if (i == 0) {
+            data = std::move(shipped);
+        } else if (!LoadGenerationData(DataFolder(args), data, err)) {
             return 1;
         }
         if (store.is_null()) {
