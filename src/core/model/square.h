@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace quillby {
 
 // Directions are plain integers, as they are in the puzzle file and throughout the game.
@@ -12,6 +14,10 @@ inline constexpr int kDown = 2;
 inline constexpr int kGridMargin = 10;
 inline constexpr int kSquarePitch = 36;
 inline constexpr int kSquareSize = 37;
+
+// A puzzle's own square styles (Square::style), from .puz and .ipuz files.
+inline constexpr std::uint8_t kStyleCircle = 1;  // a circle drawn in the square
+inline constexpr std::uint8_t kStyleShaded = 2;  // the square's fill shaded
 
 // One cell of the grid. Letters are 'A'..'Z', 0 for none.
 struct Square {
@@ -27,6 +33,7 @@ struct Square {
     bool highlighted = false;
     bool cursorDown = false;  // on the cursor square: the selection runs Down
     bool isCursor = false;
+    std::uint8_t style = 0;  // kStyleCircle | kStyleShaded; not stored in .crs files
 };
 
 }  // namespace quillby

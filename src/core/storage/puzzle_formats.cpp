@@ -1,0 +1,152 @@
+#include "core/storage/puzzle_formats.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+
+#include "core/common/file_io.h"
+#include "core/storage/ipuz_file.h"
+#include "core/storage/puz_file.h"
+
+namespace quillby {
+
+namespace {
+
+bool EndsWithNoCase(const std::string& text, std::string_view ending)
+{
+    if (text.size() < ending.size()) {
+        return false;
+    }
+    return std::equal(ending.begin(), ending.end(), text.end() - ending.size(), [](char a, char b) {
+        return a == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+// For a name of none of the three extensions: what the bytes look like.
+PuzzleFormat FormatOfContent(std::span<const std::byte> bytes)
+{
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.size() >= 14 && text.substr(2, 12) == std::string_view("ACROSS&DOWN\0", 12)) {
+        return PuzzleFormat::Puz;
+    }
+    const std::size_t first = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    if (first != std::string_view::npos &&
+        (text[first] == '{' || text.substr(first, 5) == "ipuz(")) {
+        return PuzzleFormat::Ipuz;
+    }
+    return PuzzleFormat::Crs;
+}
+
+Result<LoadedPuzzle> FromOwn(Result<OwnPuzzle> own, PuzzleFormat format)
+{
+    if (!own) {
+        return Result<LoadedPuzzle>::Failure(own.Error());
+    }
+    LoadedPuzzle loaded;
+    loaded.format = format;
+    loaded.puzzle.crossword = std::move(own->crossword);
+    loaded.puzzle.clock = own->clock;
+    loaded.puzzle.completed = own->completed;
+    loaded.own = std::move(own->own);
+    return loaded;
+}
+
+bool HasKnownExtension(const std::string& path)
+{
+    return EndsWithNoCase(path, ".crs") || EndsWithNoCase(path, ".puz") ||
+           EndsWithNoCase(path, ".ipuz");
+}
+
+}  // namespace
+
+PuzzleFormat FormatOfName(const std::string& path)
+{
+    if (EndsWithNoCase(path, ".puz")) {
+        return PuzzleFormat::Puz;
+    }
+    if (EndsWithNoCase(path, ".ipuz")) {
+        return PuzzleFormat::Ipuz;
+    }
+    return PuzzleFormat::Crs;
+}
+
+const char* ExtensionOf(PuzzleFormat format)
+{
+    switch (format) {
+        case PuzzleFormat::Puz:
+            return ".puz";
+        case PuzzleFormat::Ipuz:
+            return ".ipuz";
+        default:
+            return ".crs";
+    }
+}
+
+std::size_t MaxFileBytes(PuzzleFormat format)
+{
+    switch (format) {
+        case PuzzleFormat::Puz:
+            return kMaxPuzFileBytes;
+        case PuzzleFormat::Ipuz:
+            return kMaxIpuzFileBytes;
+        default:
+            // The largest grid: a header, 25 x 25 square records and the clock.
+            return 29 + 27 * kMaxPuzzleSide * kMaxPuzzleSide;
+    }
+}
+
+Result<LoadedPuzzle> ParsePuzzleBytes(const std::string& path, std::span<const std::byte> bytes)
+{
+    const PuzzleFormat format =
+        HasKnownExtension(path) ? FormatOfName(path) : FormatOfContent(bytes);
+    switch (format) {
+        case PuzzleFormat::Puz:
+            return FromOwn(ParsePuz(bytes), format);
+        case PuzzleFormat::Ipuz:
+            return FromOwn(ParseIpuz(bytes), format);
+        default: {
+            Result<PuzzleFile> crs = ParsePuzzle(bytes);
+            if (!crs) {
+                return Result<LoadedPuzzle>::Failure(crs.Error());
+            }
+            LoadedPuzzle loaded;
+            loaded.puzzle = std::move(crs.Value());
+            return loaded;
+        }
+    }
+}
+
+Result<LoadedPuzzle> ReadPuzzleFile(const std::string& path)
+{
+    const std::size_t limit = HasKnownExtension(path) ? MaxFileBytes(FormatOfName(path))
+                                                      : MaxFileBytes(PuzzleFormat::Ipuz);
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        return Result<LoadedPuzzle>::Failure("cannot be found");
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return Result<LoadedPuzzle>::Failure("is not a regular file");
+    }
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > limit) {
+        return Result<LoadedPuzzle>::Failure("is " + std::to_string(size) +
+                                             " bytes long, more than a puzzle file can be");
+    }
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        return Result<LoadedPuzzle>::Failure("cannot be read");
+    }
+    if (bytes->size() > limit) {
+        return Result<LoadedPuzzle>::Failure("grew while it was read");
+    }
+    return ParsePuzzleBytes(path, bytes.Value());
+}
+
+std::string RefusedPuzzleMessage(const std::string& name, const std::string& reason)
+{
+    return "This file is not a valid crossword: " + name + " " + reason;
+}
+
+}  // namespace quillby
