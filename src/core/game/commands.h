@@ -31,6 +31,9 @@ enum class CommandId : int {
     SchemeRose = 32807,
     HowToPlay = 32815,
     About = 32803,
+    // Puzzle files of other formats.
+    ExportPuzzle = 32900,
+    PuzzleInfo = 32901,
 };
 
 // A command as the menus and toolbar show it. Empty prompt: pointing at it empties the

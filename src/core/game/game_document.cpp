@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <utility>
 
 #include "core/common/file_io.h"
@@ -40,6 +41,18 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         }
         target = std::move(*chosen);
     }
+    // The format is the file name's: .puz and .ipuz keep a puzzle's own clues, .crs cannot.
+    const PuzzleFormat format = FormatOfName(target);
+    if (format != PuzzleFormat::Crs) {
+        if (const std::optional<std::string> why = WhyNotWritable(crossword)) {
+            host.ShowMessage(std::string("This puzzle cannot be saved as ") + ExtensionOf(format) +
+                                 " yet: " + *why + ".",
+                             "Save failed", Buttons::Ok);
+            return false;
+        }
+    } else if (ownClues && !IsSpecialPath(target) && !ConfirmSaveWithoutClues(target)) {
+        return false;
+    }
     puzzlePath = target;
     if (Contains(puzzlePath, "volatile")) {
         puzzlePath.clear();
@@ -55,8 +68,12 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         completed = false;
     }
     const std::uint8_t flag = createdPuzzle ? 1 : userMade;
+    const auto image =
+        format == PuzzleFormat::Crs
+            ? Result<std::vector<std::byte>>(SerializePuzzle(crossword, flag, clock, completed))
+            : PuzzleImage(format, TitleForFile(target));
     const Status written =
-        WriteFileAtomically(target, SerializePuzzle(crossword, flag, clock, completed));
+        image ? WriteFileAtomically(target, image.Value()) : Status::Failure(image.Error());
     if (!written) {
         // Autosaves fail quietly; a file the user named must not fail unnoticed.
         if (!IsSpecialPath(target)) {
@@ -66,6 +83,23 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         return false;
     }
     modified = false;
+    return true;
+}
+
+bool Game::ConfirmSaveWithoutClues(const std::string& target)
+{
+    if (cluesDroppedFor == target) {
+        return true;
+    }
+    const Reply reply = host.ShowMessage(
+        "A .crs file cannot hold this puzzle's own clues. Saved as .crs, it keeps its grid, your "
+        "letters and the clock, but opened again it will not show these clues.\n\nSave it as "
+        ".crs anyway? (Choose No, then save as .puz or .ipuz to keep the clues.)",
+        "Save your puzzle?", Buttons::YesNo);
+    if (reply != Reply::Yes) {
+        return false;
+    }
+    cluesDroppedFor = target;
     return true;
 }
 
@@ -105,7 +139,23 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
             UpdateTitle();
         }
     }
+    return LoadPuzzlePath(previousPath, createdPuzzle, advanceClues, chosenByUser);
+}
 
+bool Game::OpenNamedPuzzle(const std::string& path)
+{
+    if (CreateMode()) {
+        ToggleMode();
+    }
+    const std::string previousPath = puzzlePath;
+    puzzlePath = path;
+    UpdateTitle();
+    return LoadPuzzlePath(previousPath, false, false, true);
+}
+
+bool Game::LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, bool advanceClues,
+                          bool report)
+{
     // Read and check the whole file before anything of the current puzzle changes. On any
     // refusal the path and title go back too, so a later Save cannot write the current puzzle
     // over the file that was refused.
@@ -116,21 +166,20 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         host.ShowMessage(text, caption, Buttons::Ok);
         return false;
     };
-    const auto bytes = ReadWholeFile(chosenPath);
-    Result<PuzzleFile> puzzle =
-        bytes ? ParsePuzzle(bytes.Value()) : Result<PuzzleFile>::Failure(bytes.Error());
-    if (!puzzle) {
-        if (!chosenByUser) {
+    Result<LoadedPuzzle> loaded = ReadPuzzleFile(chosenPath);
+    if (!loaded) {
+        if (!report) {
             puzzlePath = previousPath;  // fixed paths fail quietly so the fallbacks can run
             return false;
         }
-        return refuse("This file is not a valid crossword: " + FileNameOf(chosenPath),
+        return refuse(RefusedPuzzleMessage(FileNameOf(chosenPath), loaded.Error()),
                       "Failed to load");
     }
-    if (createdPuzzle && puzzle->userMade == 0) {
+    // Only a puzzle made in Create mode can be edited there; one with its own clues never.
+    if (createdPuzzle && (loaded->own || loaded->puzzle.userMade == 0)) {
         return refuse("Crossword cannot be edited", "Failed to load");
     }
-    InstallPuzzle(std::move(puzzle.Value()), createdPuzzle);
+    InstallPuzzle(std::move(loaded.Value()), createdPuzzle);
     if (advanceClues) {
         AdvanceCluesOfAnswers();
     }
@@ -141,15 +190,17 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
     return true;
 }
 
-void Game::InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle)
+void Game::InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle)
 {
     if (!createdPuzzle) {
-        userMade = puzzle.userMade;
+        userMade = loaded.puzzle.userMade;
     }
-    crossword = std::move(puzzle.crossword);
+    crossword = std::move(loaded.puzzle.crossword);
     host.FitFrameToGrid(crossword.width, crossword.height);
-    clock = puzzle.clock;
-    completed = puzzle.completed;
+    clock = loaded.puzzle.clock;
+    completed = loaded.puzzle.completed;
+    ownClues = std::move(loaded.own);
+    cluesDroppedFor.clear();
     // Numbers come from the file; the answers are rebuilt from the letters.
     crossword.BuildAnswerList();
     crossword.SetAnswersFromGrid();
@@ -164,8 +215,25 @@ void Game::UpdateTitle()
 
 bool Game::AutosavePlay()
 {
-    puzzlePath = paths.PlayAutosave();
-    return SavePuzzle(false);
+    puzzlePath = PlayAutosavePath();
+    const bool saved = SavePuzzle(false);
+    if (saved && !ownClues) {
+        DropOwnAutosave();
+    }
+    return saved;
+}
+
+std::string Game::PlayAutosavePath() const
+{
+    // A puzzle with its own clues is kept as .ipuz, which holds them; volatile.crs keeps what
+    // it held, and the own autosave, while it exists, is the one brought back.
+    return ownClues ? paths.OwnAutosave() : paths.PlayAutosave();
+}
+
+void Game::DropOwnAutosave()
+{
+    std::error_code error;
+    std::filesystem::remove(paths.OwnAutosave(), error);
 }
 
 void Game::AutosaveCreate()
@@ -176,6 +244,9 @@ void Game::AutosaveCreate()
 
 void Game::RestorePlay(bool advanceClues)
 {
+    if (OpenPuzzle(paths.OwnAutosave(), advanceClues)) {
+        return;
+    }
     if (OpenPuzzle(paths.PlayAutosave(), advanceClues)) {
         return;
     }

@@ -1,3 +1,4 @@
+#include "core/common/clue_markup.h"
 #include "core/game/game.h"
 
 namespace quillby {
@@ -120,9 +121,8 @@ void Game::ShowClueInStatus()
         host.SetStatusText(StatusPane::Prompt, "Create Crossword Mode");
         return;
     }
-    const ClueStore& store = (CreateMode() || userMade != 0) ? userClues : clues;
-    if (const ClueRecord* record = store.Find(entry->AnswerWord())) {
-        host.SetStatusText(StatusPane::Prompt, "Clue: " + record->question);
+    if (const std::optional<std::string> clue = ClueTextOf(*entry)) {
+        host.SetStatusText(StatusPane::Prompt, "Clue: " + PlainTextOfMarkup(*clue));
     }
 }
 
