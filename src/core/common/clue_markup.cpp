@@ -312,14 +312,27 @@ std::string PlainTextOfMarkup(std::string_view markup)
 std::string PlainTextFromHtml(std::string_view html)
 {
     const std::string markup = ClueMarkupFromHtml(html);
-    std::string plain;
+    std::string lines;
     std::size_t start = 0;
     for (std::size_t at = markup.find("<br>"); at != std::string::npos;
          at = markup.find("<br>", start)) {
-        plain += PlainTextOfMarkup(std::string_view(markup).substr(start, at - start)) + '\n';
+        lines += PlainTextOfMarkup(std::string_view(markup).substr(start, at - start)) + '\n';
         start = at + 4;
     }
-    return plain + PlainTextOfMarkup(std::string_view(markup).substr(start));
+    lines += PlainTextOfMarkup(std::string_view(markup).substr(start));
+    // Empty tags may have left two spaces together, or a space at the end of a line: written
+    // back and read again, the text must come out the same.
+    std::string plain;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const char c = lines[i];
+        const bool lineEdge =
+            plain.empty() || plain.back() == '\n' || i + 1 == lines.size() || lines[i + 1] == '\n';
+        if (c == ' ' && (lineEdge || plain.back() == ' ' || lines[i + 1] == ' ')) {
+            continue;
+        }
+        plain += c;
+    }
+    return plain;
 }
 
 std::string HtmlFromPlainText(std::string_view plain)

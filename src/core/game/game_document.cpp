@@ -204,6 +204,14 @@ void Game::InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle)
     // Numbers come from the file; the answers are rebuilt from the letters.
     crossword.BuildAnswerList();
     crossword.SetAnswersFromGrid();
+    if (ownClues) {
+        // As a fill would have left them: .puz and .ipuz do not store them.
+        for (const AnswerEntry& entry : crossword.answers) {
+            for (Square* square : crossword.EntrySquares(entry)) {
+                ++square->useCount;
+            }
+        }
+    }
 }
 
 void Game::UpdateTitle()

@@ -12,8 +12,6 @@ namespace quillby {
 
 // No real .ipuz file comes near this; anything larger is refused before it is parsed.
 inline constexpr std::size_t kMaxIpuzFileBytes = 4 * 1024 * 1024;
-// Longer clue texts are refused rather than drawn.
-inline constexpr std::size_t kMaxIpuzClueBytes = 4096;
 
 // The member our own .ipuz files (and the own-clue autosave) carry the player's clock and
 // completion in: {"clock": seconds, "completed": bool}. Other programs ignore it.

@@ -321,10 +321,6 @@ private:
         if (!value || text == nullptr || !text->IsString()) {
             return std::string("has a clue that is not a number and a text");
         }
-        if (text->AsString().size() > kMaxIpuzClueBytes) {
-            return "has a clue for " + EntryName(*value, direction) + " longer than " +
-                   std::to_string(kMaxIpuzClueBytes) + " bytes";
-        }
         own.clues.push_back({*value, direction, ClueMarkupFromHtml(text->AsString())});
         return std::nullopt;
     }
@@ -354,6 +350,11 @@ private:
                 }
             }
         }
+        // Across then Down, each in number order, whatever order the file lists them in.
+        std::stable_sort(
+            own.clues.begin(), own.clues.end(), [](const OwnClue& a, const OwnClue& b) {
+                return std::pair(a.direction, a.number) < std::pair(b.direction, b.number);
+            });
         return std::nullopt;
     }
 

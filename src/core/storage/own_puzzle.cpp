@@ -90,6 +90,10 @@ Status CheckOwnPuzzle(const OwnPuzzle& puzzle)
         if (!clued.insert({clue.number, clue.direction}).second) {
             return Refuse("has two clues for " + EntryName(clue.number, clue.direction));
         }
+        if (clue.text.size() > kMaxClueTextBytes) {
+            return Refuse("has a clue for " + EntryName(clue.number, clue.direction) +
+                          " longer than " + std::to_string(kMaxClueTextBytes) + " bytes");
+        }
         if (entries.count({clue.number, clue.direction}) == 0) {
             return Refuse("has a clue for " + EntryName(clue.number, clue.direction) +
                           ", which is not in the grid");

@@ -21,6 +21,9 @@ struct OwnPuzzle {
     bool completed = false;
 };
 
+// The longest clue text (in the clue window's markup) a puzzle file may hold.
+inline constexpr std::size_t kMaxClueTextBytes = 4096;
+
 // The longest clock a puzzle file may hold: 9999:59:59.
 inline constexpr std::int64_t kMaxClockSeconds = 9999LL * 3600 + 59 * 60 + 59;
 
@@ -33,7 +36,7 @@ bool AllSolved(const Crossword& crossword);
 
 // Checks a puzzle a reader has built before anything uses it: every open square has a letter
 // 'A'..'Z', every run of two or more starts at a numbered square, no number is on two squares,
-// and clues and runs agree one to one. The reason follows a file's name: "has no clue for
+// clues and runs agree one to one, and no clue is longer than kMaxClueTextBytes. The reason follows a file's name: "has no clue for
 // 5 Down".
 Status CheckOwnPuzzle(const OwnPuzzle& puzzle);
 
