@@ -116,6 +116,9 @@ public:
     // The title a puzzle written to path gets when it has none: the file's name without its
     // folder and extension.
     static std::string TitleForFile(const std::string& path);
+    // The format Save As offers first: the document's own, else .ipuz for a puzzle with its
+    // own clues (which .crs cannot hold), else .crs.
+    PuzzleFormat SuggestedSaveFormat() const;
     // File > Export...: writes the puzzle as .puz or .ipuz where the dialog says, leaving the
     // document's own file, title and unsaved state as they are. False when cancelled or not
     // written (the user is told why).

@@ -109,6 +109,14 @@ Result<std::vector<std::byte>> Game::PuzzleImage(PuzzleFormat format,
                                        : SerializeIpuz(puzzle.Value());
 }
 
+PuzzleFormat Game::SuggestedSaveFormat() const
+{
+    if (!puzzlePath.empty()) {
+        return FormatOfName(puzzlePath);
+    }
+    return ownClues ? PuzzleFormat::Ipuz : PuzzleFormat::Crs;
+}
+
 bool Game::ExportPuzzle()
 {
     std::optional<std::string> path = host.ChooseExportPath();

@@ -29,6 +29,7 @@ public:
     ~CMainFrame() override;
 
     CQuillbyView& View() { return *view; }
+    Game& GameState() { return game; }
     QAction* Action(CommandId id) const { return actions.value(static_cast<int>(id)); }
     QToolBar* ToolBar() const { return toolBar; }
     PrintController& Printing() { return printController; }

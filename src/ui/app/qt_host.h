@@ -22,7 +22,10 @@ public:
     Reply ShowMessage(const std::string& text, const std::string& caption,
                       Buttons buttons) override;
     std::optional<std::string> ChooseOpenPath() override;
+    // Save offers .crs, .puz and .ipuz, the game's suggestion selected; Export the last two.
     std::optional<std::string> ChooseSavePath() override;
+    std::optional<std::string> ChooseExportPath() override;
+    void ShowPuzzleInfo(const PuzzleInfo& info) override;
     void PlaySound(const std::string& path) override;
     void Repaint(bool erase) override;
     void SetTitle(const std::string& title) override;

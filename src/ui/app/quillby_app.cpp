@@ -17,7 +17,7 @@ CQuillbyApp::~CQuillbyApp()
     host.SetFrame(nullptr);
 }
 
-void CQuillbyApp::Start()
+void CQuillbyApp::Start(const std::optional<std::string>& puzzleFile)
 {
     game.LoadState();
     // Every window of the game, the clue window and the dialogs included, shows this icon.
@@ -45,6 +45,10 @@ void CQuillbyApp::Start()
     const std::string missing = game.MissingDataMessage();
     if (!missing.empty()) {
         (void)host.ShowMessage(missing, kAppTitle, Buttons::Ok);
+    }
+    if (puzzleFile) {
+        (void)game.OpenNamedPuzzle(*puzzleFile);
+        frame->RefreshCommands();
     }
 }
 

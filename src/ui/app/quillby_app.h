@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/game/game.h"
@@ -20,9 +21,10 @@ public:
     CQuillbyApp(const CQuillbyApp&) = delete;
     CQuillbyApp& operator=(const CQuillbyApp&) = delete;
 
-    // Loads, shows the main frame and restores the puzzle. A missing data file is named once
-    // in a message box; the game runs on without it.
-    void Start();
+    // Loads, shows the main frame and restores the puzzle, then opens puzzleFile (named on the
+    // command line) over it; a refused file is reported and the usual puzzle stays. A missing
+    // data file is named once in a message box; the game runs on without it.
+    void Start(const std::optional<std::string>& puzzleFile = std::nullopt);
 
     Game& GameState() { return game; }
     CMainFrame& Frame() { return *frame; }

@@ -30,6 +30,18 @@ void DrawOutline(QPainter& painter, const QRect& box, const QColor& colour)
     painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), colour);
 }
 
+// A puzzle's circled square: a thin ring just inside the square, under the letter and number.
+void DrawCircle(QPainter& painter, const Square& square, const SquareLook& look)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ToQColor(look.numberColour), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(
+        QRectF(square.left + 2.5, square.top + 2.5, kSquarePitch - 4, kSquarePitch - 4));
+    painter.restore();
+}
+
 }  // namespace
 
 const QFont& LetterFont()
@@ -68,6 +80,9 @@ void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
     }
     if (!look.open) {
         return;
+    }
+    if (look.circled) {
+        DrawCircle(painter, square, look);
     }
     if (look.letter != 0) {
         painter.setFont(LetterFont());
