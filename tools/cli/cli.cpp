@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "core/common/version.h"
+
 namespace quillby::cli {
 
 namespace {
@@ -24,6 +26,10 @@ constexpr Command kCommands[] = {
     // Data checks.
     {"check-data", "check-data [DIR]", "validate the data files of an application folder",
      RunCheckData},
+    // The player's folder.
+    {"update-data", "update-data SHIPPED [DIR]",
+     "bring an application folder up to date with a shipped one, keeping the player's marks",
+     RunUpdateData},
 };
 
 void PrintHelp(std::ostream& out)
@@ -32,6 +38,7 @@ void PrintHelp(std::ostream& out)
     for (const Command& command : kCommands) {
         out << "  " << command.usage << "\n      " << command.summary << "\n";
     }
+    out << "  --version\n      print the version\n";
     out << "  --help\n      this text\n";
 }
 
@@ -47,6 +54,10 @@ int Main(std::span<const std::string> args, std::ostream& out, std::ostream& err
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp(args.empty() ? err : out);
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        out << "quillby-cli " << kQuillbyVersion << "\n";
+        return 0;
     }
     const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const Command& c) { return args[0] == c.name; });

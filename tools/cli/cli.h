@@ -43,5 +43,7 @@ int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
 int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 // Data checks.
 int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// The player's folder (cli_update_data.cpp).
+int RunUpdateData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace quillby::cli

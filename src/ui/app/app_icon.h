@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 
@@ -9,5 +10,7 @@ namespace quillby {
 QImage AppIconImage(int size);
 // The same picture at the usual icon sizes.
 QIcon AppIcon();
+// The same picture as an SVG document, for the desktop's scalable icon.
+QByteArray AppIconSvg();
 
 }  // namespace quillby

@@ -1,36 +1,85 @@
 #include <QApplication>
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/common/app_folder.h"
-#include "core/game/start_arguments.h"
+#include "core/common/start_options.h"
+#include "core/common/version.h"
+#include "core/storage/data_update.h"
 #include "ui/app/quillby_app.h"
+
+namespace {
+
+// Brings the application folder up to date before anything is loaded, so the game starts on
+// the new data. Returns what the player should be told, if anything.
+std::string UpdateData(const std::string& shipped, const std::string& folder)
+{
+    const std::string message =
+        quillby::DataUpdateMessage(quillby::UpdateAppFolder(shipped, folder));
+    if (!message.empty()) {
+        std::fprintf(stderr, "quillby: %s\n", message.c_str());
+    }
+    return message;
+}
+
+// The puzzle named on the command line, made absolute against where the user was.
+std::optional<std::string> PuzzleFileOf(const quillby::StartOptions& options)
+{
+    if (options.ignoredFiles > 0) {
+        std::fprintf(stderr, "quillby: one puzzle at a time: only %s is opened\n",
+                     options.puzzleFile.value_or("").c_str());
+    }
+    if (!options.puzzleFile) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(*options.puzzleFile, error);
+    return error ? *options.puzzleFile : absolute.string();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    // The game reads its own arguments: Qt is given only the program's name, so nothing on the
-    // command line changes how Qt starts.
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const auto options = quillby::ParseStartOptions(args);
+    if (!options) {
+        std::fprintf(stderr, "quillby: %s (see --help)\n", options.Error().c_str());
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(quillby::StartUsage().c_str(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("quillby %s\n", std::string(quillby::kQuillbyVersion).c_str());
+        return 0;
+    }
+    const std::optional<std::string> puzzleFile = PuzzleFileOf(options.Value());
+    (void)quillby::SetAppFolder();
+    const std::string folder = quillby::AppFolder().value_or(".");
+    const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
+
+    // Qt is given only the program's name, so Qt's own options never change how the game
+    // starts.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillby"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(quillby::kQuillbyVersion.data(), quillby::kQuillbyVersion.size()));
     QApplication::setDesktopFileName(QStringLiteral("quillby"));
 
-    const auto parsed = quillby::ParseStartArguments(args);
-    std::optional<std::string> puzzleFile;
-    if (!parsed) {
-        std::cerr << "quillby: " << parsed.Error() << "\n";  // the game starts as usual
-    } else if (parsed->puzzleFile) {
-        // Named from wherever the user was; the application folder may be elsewhere.
-        std::error_code error;
-        const auto absolute = std::filesystem::absolute(*parsed->puzzleFile, error);
-        puzzleFile = error ? *parsed->puzzleFile : absolute.string();
+    quillby::CQuillbyApp app(folder);
+    app.Start();
+    if (!notice.empty()) {
+        app.ShowNotice(notice);
     }
-
-    (void)quillby::SetAppFolder();
-    quillby::CQuillbyApp app(quillby::AppFolder().value_or("."));
-    app.Start(puzzleFile);
+    // Over the usual start: a refused file is reported and the usual puzzle stays.
+    if (puzzleFile) {
+        app.OpenPuzzleFile(*puzzleFile);
+    }
     return QApplication::exec();
 }

@@ -17,7 +17,7 @@ CQuillbyApp::~CQuillbyApp()
     host.SetFrame(nullptr);
 }
 
-void CQuillbyApp::Start(const std::optional<std::string>& puzzleFile)
+void CQuillbyApp::Start()
 {
     game.LoadState();
     // Every window of the game, the clue window and the dialogs included, shows this icon.
@@ -46,10 +46,17 @@ void CQuillbyApp::Start(const std::optional<std::string>& puzzleFile)
     if (!missing.empty()) {
         (void)host.ShowMessage(missing, kAppTitle, Buttons::Ok);
     }
-    if (puzzleFile) {
-        (void)game.OpenNamedPuzzle(*puzzleFile);
-        frame->RefreshCommands();
-    }
+}
+
+void CQuillbyApp::ShowNotice(const std::string& text)
+{
+    (void)host.ShowMessage(text, kAppTitle, Buttons::Ok);
+}
+
+void CQuillbyApp::OpenPuzzleFile(const std::string& path)
+{
+    (void)game.OpenNamedPuzzle(path);
+    frame->RefreshCommands();
 }
 
 }  // namespace quillby

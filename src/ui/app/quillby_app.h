@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "core/game/game.h"
@@ -21,10 +20,14 @@ public:
     CQuillbyApp(const CQuillbyApp&) = delete;
     CQuillbyApp& operator=(const CQuillbyApp&) = delete;
 
-    // Loads, shows the main frame and restores the puzzle, then opens puzzleFile (named on the
-    // command line) over it; a refused file is reported and the usual puzzle stays. A missing
-    // data file is named once in a message box; the game runs on without it.
-    void Start(const std::optional<std::string>& puzzleFile = std::nullopt);
+    // Loads, shows the main frame and restores the puzzle. A missing data file is named once
+    // in a message box; the game runs on without it.
+    void Start();
+    // A message for the player over the main frame, e.g. what a data update kept aside.
+    void ShowNotice(const std::string& text);
+    // Opens the puzzle file named on the command line over the usual puzzle; a refused file is
+    // reported and the usual puzzle stays.
+    void OpenPuzzleFile(const std::string& path);
 
     Game& GameState() { return game; }
     CMainFrame& Frame() { return *frame; }

@@ -1,6 +1,8 @@
-// Writes the application's icon as PNG files for the desktop's icon theme, from the same
-// drawing the window uses: quillby-icon OUTPUT_FOLDER writes OUTPUT_FOLDER/<size>/quillby.png.
+// Writes the application's icon for the desktop's icon theme, from the same drawing the window
+// uses: quillby-icon OUTPUT_FOLDER writes OUTPUT_FOLDER/<size>x<size>/quillby.png and
+// OUTPUT_FOLDER/scalable/quillby.svg.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <cstdio>
 
@@ -20,6 +22,14 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "quillby-icon: cannot write %s\n", qPrintable(sized));
             return 1;
         }
+    }
+    const QString scalable = folder + QStringLiteral("/scalable");
+    QFile svg(scalable + QStringLiteral("/quillby.svg"));
+    const QByteArray text = quillby::AppIconSvg();
+    if (!QDir().mkpath(scalable) || !svg.open(QIODevice::WriteOnly) ||
+        svg.write(text) != text.size()) {
+        std::fprintf(stderr, "quillby-icon: cannot write %s\n", qPrintable(svg.fileName()));
+        return 1;
     }
     return 0;
 }

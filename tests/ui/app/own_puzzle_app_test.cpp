@@ -109,7 +109,10 @@ protected:
     void Start(std::optional<std::string> file = std::nullopt)
     {
         app = std::make_unique<CQuillbyApp>(folder.Path());
-        app->Start(file);
+        app->Start();
+        if (file) {
+            app->OpenPuzzleFile(*file);  // as main does for a file on the command line
+        }
     }
     // The program closes as from its close box, saying No if it asks to save.
     void Stop()
