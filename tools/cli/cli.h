@@ -35,6 +35,7 @@ bool HasFlag(std::span<const std::string> args, const std::string& flag);
 
 // The subcommands, one file each.
 int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunConvert(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunClues(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // --- Word graph and generation (cli_words.cpp, cli_generate.cpp, cli_freshness.cpp) ------

@@ -84,6 +84,9 @@ public:
     bool OpenPuzzle(std::optional<std::string> path, bool advanceClues);
     bool OpenCreatedPuzzle(std::optional<std::string> path);
 
+    // Installs a puzzle read elsewhere (quillby-cli), as opening it would: its answers, clue
+    // lines, clock and own clues; nothing is asked, no clue turn moves.
+    void AdoptLoadedPuzzle(LoadedPuzzle&& loaded);
     // The file named on the command line: opened for play like a file chosen in the Open
     // dialog (its name in the title, a refusal shown with its reason), without the save
     // prompt or the dialog; from Create mode the game goes back to play first.

@@ -190,6 +190,14 @@ bool Game::LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, b
     return true;
 }
 
+void Game::AdoptLoadedPuzzle(LoadedPuzzle&& loaded)
+{
+    InstallPuzzle(std::move(loaded), false);
+    RefreshClueList();
+    errorPromptPending = false;
+    solvedByCommand = false;
+}
+
 void Game::InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle)
 {
     if (!createdPuzzle) {
