@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/common/html_tokens.h"
 #include "core/common/text_encoding.h"
 
 namespace quillby {
@@ -338,26 +339,13 @@ std::string PlainTextFromHtml(std::string_view html)
 std::string HtmlFromPlainText(std::string_view plain)
 {
     std::string html;
-    html.reserve(plain.size());
-    for (const char c : plain) {
-        switch (c) {
-            case '<':
-                html += "&lt;";
-                break;
-            case '>':
-                html += "&gt;";
-                break;
-            case '&':
-                html += "&amp;";
-                break;
-            case '\n':
-                html += "<br>";
-                break;
-            default:
-                html += c;
-        }
+    std::size_t start = 0;
+    for (std::size_t end = plain.find('\n'); end != std::string_view::npos;
+         end = plain.find('\n', start)) {
+        html += EscapeHtmlText(plain.substr(start, end - start)) + "<br>";
+        start = end + 1;
     }
-    return html;
+    return html + EscapeHtmlText(plain.substr(start));
 }
 
 }  // namespace quillby

@@ -32,11 +32,6 @@ Result<OwnPuzzle> Refuse(std::string why)
     return Result<OwnPuzzle>::Failure(std::move(why));
 }
 
-std::string SquareName(int col, int row)
-{
-    return "row " + std::to_string(row + 1) + ", column " + std::to_string(col + 1);
-}
-
 // A square's plain value as text: a whole number, a string, or nullopt for null. Error when
 // it is of another kind.
 struct CellText {

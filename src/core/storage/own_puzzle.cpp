@@ -48,12 +48,12 @@ Status Refuse(std::string why)
     return Status::Failure(std::move(why));
 }
 
+}  // namespace
+
 std::string SquareName(int col, int row)
 {
     return "row " + std::to_string(row + 1) + ", column " + std::to_string(col + 1);
 }
-
-}  // namespace
 
 Status CheckOwnPuzzle(const OwnPuzzle& puzzle)
 {

@@ -36,8 +36,8 @@ bool AllSolved(const Crossword& crossword);
 
 // Checks a puzzle a reader has built before anything uses it: every open square has a letter
 // 'A'..'Z', every run of two or more starts at a numbered square, no number is on two squares,
-// clues and runs agree one to one, and no clue is longer than kMaxClueTextBytes. The reason follows a file's name: "has no clue for
-// 5 Down".
+// clues and runs agree one to one, and no clue is longer than kMaxClueTextBytes. The reason follows
+// a file's name: "has no clue for 5 Down".
 Status CheckOwnPuzzle(const OwnPuzzle& puzzle);
 
 // Why this grid cannot be written as .puz or .ipuz (an open square without its letter, a size
@@ -46,6 +46,8 @@ std::optional<std::string> WhyNotWritable(const Crossword& crossword);
 
 // "5 Across", "12 Down".
 std::string EntryName(int number, int direction);
+// "row 2, column 3" for the square at column 2, row 1, as messages name squares.
+std::string SquareName(int col, int row);
 
 // A copy of a crossword's squares (open, solution, guess, style, number), without its answers.
 Crossword CopySquares(const Crossword& crossword);

@@ -42,13 +42,13 @@ std::uint16_t TextSum(const PuzStrings& strings, bool notesCounted, bool emptyCo
     return sum;
 }
 
-std::uint16_t U16At(std::span<const std::byte> bytes, std::size_t at)
+}  // namespace
+
+std::uint16_t PuzU16At(std::span<const std::byte> bytes, std::size_t at)
 {
     return static_cast<std::uint16_t>(std::to_integer<unsigned>(bytes[at]) |
                                       std::to_integer<unsigned>(bytes[at + 1]) << 8);
 }
-
-}  // namespace
 
 std::uint16_t PuzChecksum(std::span<const std::byte> bytes, std::uint16_t sum)
 {
@@ -80,8 +80,8 @@ PuzSums ComputePuzSums(const PuzGrids& grids, const PuzStrings& strings, bool no
 std::optional<std::string> CheckPuzChecksums(std::span<const std::byte> file, const PuzGrids& grids,
                                              const PuzStrings& strings, bool notesCounted)
 {
-    const std::uint16_t storedFile = U16At(file, kFileSumOffset);
-    const std::uint16_t storedCib = U16At(file, kCibSumOffset);
+    const std::uint16_t storedFile = PuzU16At(file, kFileSumOffset);
+    const std::uint16_t storedCib = PuzU16At(file, kCibSumOffset);
     const auto storedMasked = file.subspan(kMaskedOffset, 8);
     auto holds = [&](const PuzSums& sums) {
         return sums.file == storedFile && sums.cib == storedCib &&

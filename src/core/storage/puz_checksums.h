@@ -13,6 +13,9 @@ namespace quillby {
 // The Across Lite checksum of a region, continuing from sum: rotate right by one, add the byte.
 std::uint16_t PuzChecksum(std::span<const std::byte> bytes, std::uint16_t sum = 0);
 
+// The little-endian 16-bit value at a .puz file's offset (which the caller has checked).
+std::uint16_t PuzU16At(std::span<const std::byte> bytes, std::size_t at);
+
 // The strings of a .puz file as they stand in it (Windows-1252, without their NULs).
 struct PuzStrings {
     std::string title;

@@ -55,20 +55,9 @@ Result<OwnPuzzle> Refuse(std::string why)
     return Result<OwnPuzzle>::Failure(std::move(why));
 }
 
-std::uint16_t U16At(std::span<const std::byte> bytes, std::size_t at)
-{
-    return static_cast<std::uint16_t>(std::to_integer<unsigned>(bytes[at]) |
-                                      std::to_integer<unsigned>(bytes[at + 1]) << 8);
-}
-
 std::string TextOf(std::span<const std::byte> bytes)
 {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
-std::string SquareName(int col, int row)
-{
-    return "row " + std::to_string(row + 1) + ", column " + std::to_string(col + 1);
 }
 
 // A byte from the file as the message shows it: 'x', or its value when it is not printable.
@@ -192,8 +181,8 @@ std::optional<std::string> ReadExtras(PuzTail& tail, OwnPuzzle& puzzle)
             c = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ? c
                                                                                            : '?';
         }
-        const std::size_t length = U16At(heading, 4);
-        const std::uint16_t sum = U16At(heading, 6);
+        const std::size_t length = PuzU16At(heading, 4);
+        const std::uint16_t sum = PuzU16At(heading, 6);
         if (tail.Remaining() < length + 1) {
             return "ends inside its " + name + " section";
         }
@@ -277,10 +266,10 @@ std::optional<std::string> ReadHeader(std::span<const std::byte> bytes, Crosswor
         return "is " + std::to_string(width) + " x " + std::to_string(height) +
                ": the game plays grids from 1 x 1 to 25 x 25";
     }
-    if (U16At(bytes, 0x32) != 0) {
+    if (PuzU16At(bytes, 0x32) != 0) {
         return std::string("is scrambled: its solution is locked with a key");
     }
-    if (U16At(bytes, 0x30) == kDiagramless) {
+    if (PuzU16At(bytes, 0x30) == kDiagramless) {
         return std::string("is a diagramless puzzle, which the game cannot play");
     }
     crossword.SetGridSize(width, height);
@@ -304,7 +293,7 @@ Result<OwnPuzzle> ParsePuz(std::span<const std::byte> bytes)
     if (std::optional<std::string> why = ReadGrids(solution, state, puzzle.crossword)) {
         return Refuse(std::move(*why));
     }
-    const std::size_t clueCount = U16At(bytes, 0x2E);
+    const std::size_t clueCount = PuzU16At(bytes, 0x2E);
     const std::size_t entries = EntryCount(puzzle.crossword);
     if (clueCount != entries) {
         return Refuse("has " + std::to_string(clueCount) + " clues for the " +
