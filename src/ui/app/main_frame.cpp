@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "ui/cluewindow/clue_window.h"
 #include "ui/menus/owner_drawn_menu.h"
@@ -117,7 +119,11 @@ void CMainFrame::FitFrameToGrid(int width, int height)
         layout()->activate();
     }
     const QSize chrome = size() - view->size();
-    resize(GridViewSize(width, height) + chrome);
+    QSize wanted = GridViewSize(width, height) + chrome;
+    // A grid narrower than the menu bar (a 5 x 5 mini from a .puz file) would push menus into
+    // the overflow: the window keeps the menu bar's width, the grid on its grey ground.
+    wanted.setWidth(std::max(wanted.width(), menuBar()->sizeHint().width()));
+    resize(wanted);
     if (isVisible()) {
         raise();
     }

@@ -37,8 +37,8 @@ public:
     ClueWindow& Clues() { return *clueWindow; }
 
     void SetPaneText(StatusPane pane, const QString& text);
-    // Sizes the window so the view shows exactly the grid with its margins, raises it and
-    // places the clue window.
+    // Sizes the window so the view shows exactly the grid with its margins (never narrower
+    // than the menu bar), raises it and places the clue window.
     void FitFrameToGrid(int width, int height);
     // Beside the view, top edges level, 10 pixels right of it; or hidden.
     void PlaceClueWindow(bool shown);

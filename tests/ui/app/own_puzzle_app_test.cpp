@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -238,6 +239,23 @@ TEST_F(OwnPuzzleApp, CirclesShadingAndMarkupShowOnScreenInTheClueWindowAndOnPape
                  {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
                   QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/print_own_circles")});
     ASSERT_TRUE(render.waitForFinished(30000));
+}
+
+TEST_F(OwnPuzzleApp, AMiniPuzzleKeepsTheWholeMenuBarInView)
+{
+    // A 5 x 5 grid is narrower than the menu bar: the window keeps the menu bar's width.
+    Write("mini.puz", SerializePuz(testing::MakeOwnPuzzle(
+                          {"ABC##", "DEFGH", "IJKLM", "NOPQR", "##STU"},
+                          {"a1", "d1", "d2", "d3", "a4", "d4", "d5", "a6", "a7", "a8"})));
+    Start(File("mini.puz"));
+    ASSERT_EQ(game().crossword.width, 5);
+    QApplication::processEvents();
+    EXPECT_GE(Frame().menuBar()->width(), Frame().menuBar()->sizeHint().width());
+    EXPECT_GT(Frame().View().width(), 2 * 10 + 36 * 5 + 1);
+    // The grid stays where it always is; the view's spare width is grey ground.
+    EXPECT_EQ(Frame().View().Render(1.0).pixelColor(Frame().View().width() - 5, 20),
+              QColor(128, 128, 128));
+    SaveImage(Screen(), QStringLiteral("own_mini.png"));
 }
 
 TEST_F(OwnPuzzleApp, PuzzleInfoShowsWhatTheFileSays)
