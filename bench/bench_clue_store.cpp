@@ -101,4 +101,37 @@ void BM_Find100k(benchmark::State& state)
 }
 BENCHMARK(BM_Find100k)->Unit(benchmark::kMillisecond);
 
+// What one key in play costs the main store, on a store the size of the shipped one: the
+// game checks every answer of the puzzle, marks the right ones' clues solved (30 answers, as
+// in an 11 x 11 puzzle), then decides recycling for every length. This used to walk the whole
+// store on every key; it must stay in microseconds whatever the store's size.
+void BM_KeyOn140kStore(benchmark::State& state)
+{
+    constexpr int kStoreRecords = 140000;
+    constexpr int kPuzzleAnswers = 30;
+    ClueStore store;
+    for (int n = 0; n < kStoreRecords; ++n) {
+        ClueRecord record;
+        record.question = "A clue of the usual length, number " + std::to_string(n);
+        record.answer = WordOf(n);
+        record.solved = n % 5 == 0 ? 1 : 0;  // a fifth solved: below the recycling share
+        (void)store.AddRecord(std::move(record));
+    }
+    std::vector<std::string> answers;
+    for (int i = 0; i < kPuzzleAnswers; ++i) {
+        answers.push_back(WordOf(i * 4567 + 1));
+    }
+    for (auto _ : state) {
+        for (const std::string& answer : answers) {
+            quillby::ClueRecord* record = store.Find(answer);
+            if (record != nullptr && record->solved == 0) {
+                store.MarkSolved(*record);
+            }
+        }
+        store.RecycleSolved();
+    }
+    benchmark::DoNotOptimize(store.CountByLength(5));
+}
+BENCHMARK(BM_KeyOn140kStore)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -26,6 +26,9 @@ constexpr Command kCommands[] = {
     {"freshness", "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M]",
      "measure how varied N generated puzzles are (initials, repeats, overlap)", RunFreshness},
     // Data checks.
+    {"clue-audit",
+     "clue-audit [--size 9|11] [--count K] [--seed S] [--data DIR] [--sample M] [--plain]",
+     "generate puzzles as the game does and report how their clues read, as JSON", RunClueAudit},
     {"check-data", "check-data [DIR]", "validate the data files of an application folder",
      RunCheckData},
     // The player's folder.

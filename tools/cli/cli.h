@@ -43,6 +43,7 @@ int RunWords(std::span<const std::string> args, std::ostream& out, std::ostream&
 int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 // Data checks.
+int RunClueAudit(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 // The player's folder (cli_update_data.cpp).
 int RunUpdateData(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -6,20 +6,13 @@
 #include "core/common/byte_io.h"
 #include "core/common/file_io.h"
 #include "core/storage/puzzle_file.h"
+#include "core/storage/sound_file.h"
 
 namespace quillby::cli {
 
 namespace {
 
 using Problems = std::vector<std::string>;
-
-std::string TextAt(const std::vector<std::byte>& bytes, std::size_t at, std::size_t count)
-{
-    if (at + count > bytes.size()) {
-        return {};
-    }
-    return std::string(reinterpret_cast<const char*>(bytes.data()) + at, count);
-}
 
 std::uint32_t U16At(const std::vector<std::byte>& bytes, std::size_t at)
 {
@@ -54,10 +47,12 @@ void CheckDefaultPuzzle(const std::string& path, const ClueStore& clues, Problem
 
 void CheckSound(const std::string& path, Problems& problems)
 {
+    // The game's own check: a sound it refuses stays silent.
     auto bytes = ReadWholeFile(path);
-    if (!bytes || TextAt(bytes.Value(), 0, 4) != "RIFF" ||
-        TextAt(bytes.Value(), 8, 8) != "WAVEfmt " || U16At(bytes.Value(), 20) != 1) {
-        problems.push_back("click.wav: not a PCM wave file");
+    auto format =
+        bytes ? ReadWaveFormat(bytes.Value()) : Result<WaveFormat>::Failure(bytes.Error());
+    if (!format) {
+        problems.push_back("click.wav: " + format.Error());
     }
 }
 

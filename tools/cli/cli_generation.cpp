@@ -46,6 +46,8 @@ std::optional<GeneratedPuzzle> GenerateOne(GenerationData& data, Rng& rng, int s
         err << "no puzzle: " << job.Failure() << "\n";
         return std::nullopt;
     }
+    // As the game adopts a puzzle: its clashing clues move on to others.
+    ApplyClueTurns(job.ClueTurns(), data.clues);
     GeneratedPuzzle puzzle;
     puzzle.crossword = std::move(job.Puzzle());
     puzzle.crossword.NumberSquares();

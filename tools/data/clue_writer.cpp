@@ -1,8 +1,11 @@
 #include "data/clue_writer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <sstream>
 
+#include "data/clue_text.h"
 #include "data/gloss_text.h"
 #include "data/leak_filter.h"
 #include "data/text_util.h"
@@ -11,108 +14,22 @@ namespace quillby::data {
 
 namespace {
 
-constexpr std::size_t kSensesWanted = 3;
-
-// Classes too broad to say anything about a word: "Kind of activity" clues nothing.
-constexpr std::string_view kVagueClasses[] = {"entity",
-                                              "physical entity",
-                                              "abstraction",
-                                              "abstract entity",
-                                              "object",
-                                              "physical object",
-                                              "thing",
-                                              "whole",
-                                              "unit",
-                                              "matter",
-                                              "substance",
-                                              "act",
-                                              "deed",
-                                              "human action",
-                                              "human activity",
-                                              "activity",
-                                              "action",
-                                              "event",
-                                              "state",
-                                              "condition",
-                                              "attribute",
-                                              "quality",
-                                              "property",
-                                              "relation",
-                                              "group",
-                                              "grouping",
-                                              "collection",
-                                              "person",
-                                              "individual",
-                                              "someone",
-                                              "somebody",
-                                              "organism",
-                                              "being",
-                                              "artifact",
-                                              "artefact",
-                                              "communication",
-                                              "process",
-                                              "change",
-                                              "psychological feature",
-                                              "cognition",
-                                              "content",
-                                              "measure",
-                                              "quantity",
-                                              "amount",
-                                              "location",
-                                              "instrumentality",
-                                              "instrumentation",
-                                              "part",
-                                              "portion",
-                                              "piece",
-                                              "form",
-                                              "shape",
-                                              "happening",
-                                              "occurrence",
-                                              "phenomenon",
-                                              "idea",
-                                              "concept",
-                                              "feeling",
-                                              "time",
-                                              "point",
-                                              "region",
-                                              "area",
-                                              "body",
-                                              "structure",
-                                              "device",
-                                              "system",
-                                              "people",
-                                              "worker",
-                                              "material",
-                                              "kind",
-                                              "sort",
-                                              "type",
-                                              "category",
-                                              "term",
-                                              "word",
-                                              "name",
-                                              "message",
-                                              "statement",
-                                              "change",
-                                              "move",
-                                              "make",
-                                              "get",
-                                              "be",
-                                              "have",
-                                              "do",
-                                              "go",
-                                              "take",
-                                              "cause",
-                                              "remove",
-                                              "give",
-                                              "use",
-                                              "put",
-                                              "set"};
+// Senses looked at, most familiar first, and how much each one's clues count after the first.
+constexpr double kSenseWeights[] = {1.0, 0.85, 0.72, 0.62, 0.55, 0.5};
+constexpr std::size_t kCluesPerSense = 2;
+constexpr std::size_t kLongestBlankExample = 7;
 
 // Definitions that speak about a word's use rather than its meaning.
-constexpr std::string_view kUsageOpenings[] = {
-    "extended meaning", "used ",   "a word ", "informal term", "term for", "(used",
-    "the 1st",          "the 2nd", "the 3rd", "the letter",    "a letter", "the name of",
-    "any of the "};
+constexpr std::string_view kUsageOpenings[] = {"extended meaning",  "used ",
+                                               "a word ",           "(used",
+                                               "the letter",        "a letter",
+                                               "the name of",       "informal abbreviation",
+                                               "abbreviation",      "a shortened form",
+                                               "short for",         "kind of",
+                                               "a kind of",         "kinds of",
+                                               "type of",           "a type of",
+                                               "sort of",           "a sort of",
+                                               "a form of address", "an informal form of address"};
 
 bool HasCapital(std::string_view text)
 {
@@ -130,14 +47,15 @@ bool ProperSense(const Synset& synset, std::string_view lemma)
     return false;
 }
 
-// Senses about sex or the body's functions come last: fine in a dictionary, unwelcome as the
-// first clue of an everyday word (ACCOST, CHASE).
-constexpr double kDelicatePenalty = 100000;
+// Senses about sex or the body's functions are left out: fine in a dictionary, unwelcome at
+// the breakfast table (ACCOST, CHASE).
 constexpr std::string_view kDelicateWords[] = {
-    "sex",        "sexual",      "sexually",    "genital", "genitals", "breast",      "breasts",
-    "prostitute", "prostitutes", "intercourse", "erotic",  "copulate", "copulation",  "orgasm",
-    "penis",      "vagina",      "buttocks",    "anus",    "urinate",  "defecate",    "excrement",
-    "feces",      "faeces",      "urine",       "lewd",    "obscene",  "masturbation"};
+    "sex",        "sexual",      "sexually",     "genital", "genitals", "breast",       "breasts",
+    "prostitute", "prostitutes", "intercourse",  "erotic",  "copulate", "copulation",   "orgasm",
+    "penis",      "vagina",      "buttocks",     "anus",    "urinate",  "defecate",     "excrement",
+    "feces",      "faeces",      "urine",        "lewd",    "obscene",  "masturbation", "urination",
+    "defecation", "semen",       "testicles",    "testis",  "rectum",   "menstruation", "bowel",
+    "bowels",     "pornography", "pornographic", "brothel"};
 
 bool Delicate(std::string_view definition)
 {
@@ -153,6 +71,22 @@ bool Delicate(std::string_view definition)
 std::size_t WordCount(std::string_view text)
 {
     return SplitSpaces(text).size();
+}
+
+// Share of a synset's other single words that players know well.
+double CommonShare(const Synset& synset, std::string_view self, const Familiarity& familiarity)
+{
+    int words = 0;
+    int common = 0;
+    for (const SynsetWord& word : synset.words) {
+        const std::string lemma = Lower(word.lemma);
+        if (IsLowerAlpha(lemma) && lemma != self) {
+            ++words;
+            const int level = familiarity.LevelOf(lemma);
+            common += level > 0 && level <= 35 ? 1 : 0;
+        }
+    }
+    return words == 0 ? 0.0 : static_cast<double>(common) / words;
 }
 
 }  // namespace
@@ -172,125 +106,289 @@ std::map<std::string, std::vector<std::string>> ParseClueTable(std::string_view 
     return table;
 }
 
-std::vector<ClueWriter::ScoredSense> ClueWriter::RankedSenses(std::string_view word,
+std::vector<std::string> WordClues::Texts() const
+{
+    std::vector<std::string> texts;
+    for (const ScoredClue& clue : clues) {
+        texts.push_back(clue.text);
+    }
+    return texts;
+}
+
+ClueWriter::ClueWriter(const WordNet& wordNet, const Morphology& morphology,
+                       const OffensiveWords& offensive,
+                       std::map<std::string, std::vector<std::string>> handClues,
+                       const std::unordered_set<std::string>& commonWords, const WordLevels* levels)
+    : wordNet(wordNet),
+      morphology(morphology),
+      offensive(offensive),
+      handClues(std::move(handClues)),
+      commonWords(commonWords),
+      familiarity(levels, commonWords),
+      leakCheck(wordNet, morphology)
+{
+}
+
+double ClueWriter::SenseFamiliarity(const Sense& sense, std::string_view lemma) const
+{
+    const Synset& synset = *sense.synset;
+    double familiar = 2.0 * std::log2(1.0 + sense.tagCount) - 0.5 * sense.rank +
+                      (sense.wordIndex == 0 ? 1.0 : 0.0) +
+                      0.6 * CommonShare(synset, lemma, familiarity);
+    // "The flesh of a cod" is the kitchen's sense of the fish, not a solver's.
+    if (synset.definition.find("flesh of") != std::string::npos) {
+        familiar -= 1.0;
+    }
+    const std::string field = FieldOf(synset);
+    if (!field.empty() && !EverydayField(field)) {
+        familiar -= 2.0;  // nautical, baseball, chemistry, botany...
+    }
+    if (!synset.Linked(LinkKind::Region).empty()) {
+        familiar -= 1.0;
+    }
+    if (!synset.Linked(LinkKind::Usage).empty()) {
+        familiar -= 0.5;  // slang, colloquialisms
+    }
+    return familiar;
+}
+
+bool ClueWriter::RarePlural(const Reading& reading) const
+{
+    if (reading.inflection != Inflection::Plural) {
+        return false;
+    }
+    const auto plural = morphology.Inflect(reading.lemma, Pos::Noun, Inflection::Plural);
+    // A noun English seldom makes plural: its plural never occurs in WordNet's own text while
+    // its singular does (hay, okra, advice).
+    return plural && wordNet.GlossCount(*plural) == 0 && wordNet.GlossCount(reading.lemma) >= 3;
+}
+
+std::vector<ClueWriter::RankedSense> ClueWriter::RankedSenses(std::string_view word,
                                                               bool& offensiveOnly) const
 {
-    std::vector<ScoredSense> senses;
+    std::vector<RankedSense> senses;
     bool anyClean = false;
     bool anySense = false;
-    for (const Reading& reading : morphology.Analyse(word)) {
+    const std::vector<Reading> readings = morphology.Analyse(word);
+    // The part of speech with more senses is the word's main one: "cod" is a fish (three noun
+    // senses) before it is "collect" (one adjective sense).
+    double allSenses = 0;
+    for (const Reading& reading : readings) {
+        allSenses += static_cast<double>(wordNet.SensesOf(reading.lemma, reading.pos).size());
+    }
+    for (const Reading& reading : readings) {
+        const bool rarePlural = RarePlural(reading);
+        const double posShare =
+            static_cast<double>(wordNet.SensesOf(reading.lemma, reading.pos).size()) /
+            std::max(1.0, allSenses);
         for (const Sense& sense : wordNet.SensesOf(reading.lemma, reading.pos)) {
             anySense = true;
             if (sense.synset->offensive) {
                 continue;
             }
             anyClean = true;
-            if (sense.synset->marginal || ProperSense(*sense.synset, reading.lemma)) {
+            if (sense.synset->marginal || ProperSense(*sense.synset, reading.lemma) ||
+                Delicate(sense.synset->definition)) {
                 continue;
             }
-            // Tag counts rank senses across parts of speech; the rank breaks ties.
-            double score = sense.tagCount + 1.0 / (2.0 + sense.rank);
-            if (Delicate(sense.synset->definition)) {
-                score -= kDelicatePenalty;  // still a clue, but after every other sense
-            }
-            senses.push_back({sense.synset, reading, score});
+            senses.push_back({sense.synset, reading, sense.wordIndex,
+                              SenseFamiliarity(sense, reading.lemma) + posShare, rarePlural});
         }
     }
     offensiveOnly = anySense && !anyClean;
-    std::stable_sort(senses.begin(), senses.end(),
-                     [](const ScoredSense& a, const ScoredSense& b) { return a.score > b.score; });
+    std::stable_sort(senses.begin(), senses.end(), [](const RankedSense& a, const RankedSense& b) {
+        return a.familiarity > b.familiarity;
+    });
     return senses;
 }
 
-std::vector<std::string> ClueWriter::DefinitionClues(const ScoredSense& sense) const
+std::optional<std::string> ClueWriter::AdaptDefinition(const std::string& text,
+                                                       const Reading& reading) const
 {
-    const Inflection inflection = sense.reading.inflection;
-    const bool verbForm = inflection == Inflection::ThirdPerson || inflection == Inflection::Past ||
-                          inflection == Inflection::Gerund;
-    if (inflection != Inflection::None && !verbForm) {
-        return {};
+    switch (reading.inflection) {
+        case Inflection::None:
+            if (reading.pos == Pos::Noun) {
+                return SingularDefinition(text, wordNet, morphology);
+            }
+            return text;
+        case Inflection::Plural:
+            return PluralDefinition(text, wordNet, morphology);
+        case Inflection::ThirdPerson:
+        case Inflection::Past:
+        case Inflection::Participle:
+        case Inflection::Gerund:
+            return InflectDefinition(text, reading.inflection, wordNet, morphology);
+        case Inflection::Comparative:
+        case Inflection::Superlative:
+            break;
     }
-    std::string_view definition = sense.synset->definition;
-    for (std::string_view article : {"a ", "an ", "the "}) {
-        if (definition.substr(0, article.size()) == article) {
-            definition.remove_prefix(article.size());
-        }
-    }
+    return std::nullopt;
+}
+
+std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) const
+{
+    const MarkedGloss gloss = SplitDomainMarker(sense.synset->definition);
     for (std::string_view opening : kUsageOpenings) {
-        if (definition.substr(0, opening.size()) == opening) {
+        if (gloss.rest.substr(0, opening.size()) == opening) {
             return {};
         }
     }
-    auto cut = CutDefinition(definition);
-    // A cut that ends on a modifier leaves half a phrase ("suspension of weakened").
-    if (cut && cut != CutDefinition(definition, std::string::npos)) {
-        const std::vector<std::string> words = LetterWords(*cut);
-        const bool modifier = !words.empty() && (wordNet.HasLemma(words.back(), Pos::Adjective) ||
-                                                 wordNet.HasLemma(words.back(), Pos::Adverb));
-        if (modifier) {
-            cut.reset();
+    std::vector<ScoredClue> clues;
+    const bool noun = sense.reading.pos == Pos::Noun;
+    const bool verb = sense.reading.pos == Pos::Verb;
+    const bool adverb = sense.reading.pos == Pos::Adverb;
+    for (const DefinitionVariant& variant :
+         DefinitionVariants(gloss.rest, noun, &morphology, verb, adverb)) {
+        if (const auto text = AdaptDefinition(variant.text, sense.reading)) {
+            clues.push_back({Capitalised(*text),
+                             DefinitionQuality(*text, variant.cuts, variant.orList, familiarity),
+                             ClueKind::Definition});
         }
     }
-    if (cut && verbForm) {
-        cut = InflectDefinition(Lower(cut->substr(0, 1)) + cut->substr(1), inflection, wordNet,
-                                morphology);
-    }
-    return cut ? std::vector<std::string>{*cut} : std::vector<std::string>{};
-}
-
-std::vector<std::string> ClueWriter::SynonymClues(const ScoredSense& sense) const
-{
-    std::vector<std::string> clues;
-    for (const SynsetWord& synonym : sense.synset->words) {
-        const std::string plain = PlainLemma(synonym.lemma);
-        if (plain == sense.reading.lemma || HasCapital(synonym.lemma) || WordCount(plain) > 3 ||
-            plain.size() < 3) {
-            continue;
-        }
-        auto form = morphology.Inflect(synonym.lemma, sense.reading.pos, sense.reading.inflection);
-        if (form && Common(*form)) {
-            clues.push_back(Capitalised(*form));
-        }
-    }
-    // Single words read best, then short phrases.
-    std::stable_sort(clues.begin(), clues.end(), [](const std::string& a, const std::string& b) {
-        return WordCount(a) < WordCount(b);
-    });
     return clues;
 }
 
-std::vector<std::string> ClueWriter::BroaderClues(const ScoredSense& sense) const
+std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
 {
-    std::vector<std::string> clues;
+    std::vector<ScoredClue> clues;
     const Reading& reading = sense.reading;
-    auto vague = [](const std::string& plain) {
-        return std::find(std::begin(kVagueClasses), std::end(kVagueClasses), plain) !=
-               std::end(kVagueClasses);
-    };
-    for (const Synset* broader : sense.synset->broader) {
-        // A vague class is vague under any of its names ("person", "mortal", "soul").
-        if (broader->words.empty() || vague(PlainLemma(broader->words.front().lemma))) {
+    std::vector<std::pair<const SynsetWord*, const Synset*>> synonyms;
+    for (const SynsetWord& synonym : sense.synset->words) {
+        synonyms.emplace_back(&synonym, sense.synset);
+    }
+    // A head adjective's satellites are near-synonyms: "delicious" for TASTY.
+    if (sense.synset->pos == Pos::Adjective && !sense.synset->satellite) {
+        for (const Synset* satellite : sense.synset->Linked(LinkKind::Similar)) {
+            for (const SynsetWord& synonym : satellite->words) {
+                synonyms.emplace_back(&synonym, satellite);
+            }
+        }
+    }
+    for (const auto& [synonym, synset] : synonyms) {
+        const std::string plain = PlainLemma(synonym->lemma);
+        // "p.a." and "no." are abbreviations, not synonyms a clue can stand on.
+        if (plain == reading.lemma || HasCapital(synonym->lemma) || WordCount(plain) > 3 ||
+            plain.size() < 3 || plain.find('.') != std::string::npos) {
             continue;
         }
-        for (const SynsetWord& lemma : broader->words) {
-            const std::string plain = PlainLemma(lemma.lemma);
-            if (HasCapital(lemma.lemma) || WordCount(plain) > 2 ||
-                std::find(std::begin(kVagueClasses), std::end(kVagueClasses), plain) !=
-                    std::end(kVagueClasses)) {
-                continue;
-            }
-            if (reading.pos == Pos::Noun && reading.inflection == Inflection::None) {
-                if (Common(plain)) {
-                    clues.push_back("Kind of " + plain);
-                }
-            } else {
-                auto form = morphology.Inflect(lemma.lemma, reading.pos, reading.inflection);
-                if (form && Common(*form)) {
-                    clues.push_back(Capitalised(*form));
-                }
-            }
-            break;
+        auto form = morphology.Inflect(synonym->lemma, reading.pos, reading.inflection);
+        if (form && Common(*form)) {
+            // "Wintrier": a degree of an adjective reads stiffly as a clue of its own.
+            const bool degree = reading.inflection == Inflection::Comparative ||
+                                reading.inflection == Inflection::Superlative;
+            const double near = synset == sense.synset ? 1.0 : 0.85;
+            const double quality =
+                SynonymQuality(plain, *synset, wordNet, familiarity) * (degree ? 0.85 : 1.0) * near;
+            clues.push_back({Capitalised(*form), quality, ClueKind::Synonym});
         }
+    }
+    return clues;
+}
+
+std::vector<ScoredClue> ClueWriter::AntonymClues(const RankedSense& sense) const
+{
+    const Reading& reading = sense.reading;
+    // "Not old", and for the degrees "Less noisy", "Least noisy".
+    const std::string lead = reading.inflection == Inflection::None          ? "not "
+                             : reading.inflection == Inflection::Comparative ? "less "
+                             : reading.inflection == Inflection::Superlative ? "least "
+                                                                             : "";
+    if (lead.empty() || (reading.pos != Pos::Adjective && reading.pos != Pos::Adverb)) {
+        return {};
+    }
+    std::vector<ScoredClue> clues;
+    for (const Link& link : sense.synset->links) {
+        if (link.kind != LinkKind::Antonym || link.sourceWord != sense.wordIndex + 1 ||
+            link.targetWord == 0 || link.targetWord > link.target->words.size()) {
+            continue;
+        }
+        const std::string opposite = PlainLemma(link.target->words[link.targetWord - 1u].lemma);
+        if (IsLowerAlpha(opposite) && Common(opposite)) {
+            clues.push_back({Capitalised(lead) + opposite, familiarity.WordFactor(opposite),
+                             ClueKind::Antonym});
+        }
+    }
+    return clues;
+}
+
+std::vector<ScoredClue> ClueWriter::FieldClues(const RankedSense& sense) const
+{
+    const Reading& reading = sense.reading;
+    const bool noun = reading.pos == Pos::Noun && (reading.inflection == Inflection::None ||
+                                                   reading.inflection == Inflection::Plural);
+    const std::string field = FieldOf(*sense.synset);
+    if (!noun || field.empty() || WordCount(field) > 1 || !Common(field)) {
+        return {};
+    }
+    // What the sense is, in one word: its definition's head ("a hit that flies..." -> hit),
+    // else its broader term's name ("score" for par).
+    std::vector<std::string> heads;
+    const std::vector<std::string> tokens =
+        Tokens(DropArticle(SplitDomainMarker(sense.synset->definition).rest));
+    const std::size_t boundary = HeadBoundary(tokens, &morphology);
+    if (boundary == 1) {
+        heads.push_back(Lower(tokens.front()));
+    }
+    if (!sense.synset->broader.empty()) {
+        for (const SynsetWord& broader : sense.synset->broader.front()->words) {
+            if (!HasCapital(broader.lemma)) {
+                heads.push_back(PlainLemma(broader.lemma));
+            }
+        }
+    }
+    for (const std::string& head : heads) {
+        if (!IsLowerAlpha(head) || VagueClass(head) || head == field || !Common(head)) {
+            continue;
+        }
+        auto form = morphology.Inflect(head, Pos::Noun, reading.inflection);
+        if (!form) {
+            continue;
+        }
+        const double quality = (EverydayField(field) ? 0.85 : 0.7) * familiarity.WordFactor(head);
+        return {{Capitalised(field + " " + *form), quality, ClueKind::Field}};
+    }
+    return {};
+}
+
+std::vector<ScoredClue> ClueWriter::BlankClues(const RankedSense& sense,
+                                               std::string_view word) const
+{
+    // A sentence must be made of common words, which only SCOWL's sizes can tell.
+    if (!familiarity.Graded()) {
+        return {};
+    }
+    std::vector<ScoredClue> clues;
+    for (const std::string& example : sense.synset->examples) {
+        std::vector<std::string> tokens = Tokens(example);
+        std::size_t found = 0;
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            const std::vector<std::string> letters = LetterWords(tokens[i]);
+            if (letters.size() == 1 && letters.front() == word) {
+                ++found;
+                at = i;
+            }
+        }
+        // Three words or fewer ("A ___ life", "Several Republicans ___") leave too many
+        // answers open.
+        if (found != 1 || tokens.size() > kLongestBlankExample || tokens.size() < 4) {
+            continue;
+        }
+        std::string& blank = tokens[at];
+        const auto start = Lower(blank).find(word);
+        blank = blank.substr(0, start) + "___" + blank.substr(start + word.size());
+        std::string text = JoinTokens(tokens);
+        while (!text.empty() &&
+               std::string_view(".!,;:?- ").find(text.back()) != std::string::npos) {
+            text.pop_back();
+        }
+        std::string rest = text;
+        rest.replace(rest.find("___"), 3, "");
+        if (!Common(rest) || text.find('"') != std::string::npos) {
+            continue;
+        }
+        const double quality = 0.72 * (tokens.size() <= 5 ? 1.0 : tokens.size() == 6 ? 0.95 : 0.9);
+        clues.push_back({Capitalised(text), quality, ClueKind::Blank});
     }
     return clues;
 }
@@ -305,78 +403,150 @@ bool ClueWriter::Common(std::string_view phrase) const
     return true;
 }
 
-bool ClueWriter::Acceptable(std::string_view word, const Reading& reading,
-                            std::string_view clue) const
-{
-    return clue.size() <= kClueLengthLimit && !ClueLeaks(word, clue, {reading.lemma}) &&
-           !offensive.ClueUsesOffensive(clue);
-}
-
 std::vector<std::string> ClueWriter::CluesFor(std::string_view word) const
 {
-    if (offensive.IsOffensive(word)) {
-        return {};
-    }
-    bool offensiveOnly = false;
-    const std::vector<ScoredSense> senses = RankedSenses(word, offensiveOnly);
-    std::vector<std::string> clues;
-    auto add = [&](const Reading& reading, const std::string& clue) {
-        const bool seen = std::any_of(clues.begin(), clues.end(), [&](const std::string& c) {
-            return Lower(c) == Lower(clue);
-        });
-        if (!seen && clues.size() < kMaxCluesPerWord && Acceptable(word, reading, clue)) {
-            clues.push_back(clue);
+    return Write(word).Texts();
+}
+
+std::string ClueWriter::Entry(std::string_view entry)
+{
+    std::string word = Lower(entry);
+    std::replace(word.begin(), word.end(), ' ', '_');
+    return word;
+}
+
+std::function<std::string(const std::string&)> ClueWriter::Refusal(const std::string& word) const
+{
+    // The lemma's own words count as the answer too, so "ice cream" is never in its clue.
+    std::vector<std::string> related = leakCheck.RelatedWords(word);
+    for (const std::string& part : LetterWords(word)) {
+        if (part.size() >= 3 && part != word) {
+            related.push_back(part);
         }
+    }
+    return [this, word, related](const std::string& clue) -> std::string {
+        if (clue.size() > kClueLengthLimit) {
+            return "too long";
+        }
+        if (ClueLeaks(word, clue, related)) {
+            return "leaks";
+        }
+        return offensive.ClueUsesOffensive(clue) ? "offensive word" : "";
     };
+}
+
+std::vector<ClueWriter::Offer> ClueWriter::Offers(const std::vector<RankedSense>& senses,
+                                                  const std::string& word) const
+{
+    std::vector<Offer> offers;
+    const std::string plainWord = LetterWords(word).size() == 1 ? word : std::string();
+    for (std::size_t i = 0; i < senses.size() && i < std::size(kSenseWeights); ++i) {
+        const RankedSense& sense = senses[i];
+        for (auto make : {&ClueWriter::DefinitionClues, &ClueWriter::SynonymClues,
+                          &ClueWriter::AntonymClues, &ClueWriter::FieldClues}) {
+            for (ScoredClue& clue : (this->*make)(sense)) {
+                clue.score *= kSenseWeights[i];
+                offers.push_back({std::move(clue), i});
+            }
+        }
+        for (ScoredClue& clue : BlankClues(sense, plainWord)) {
+            clue.score *= kSenseWeights[i];
+            offers.push_back({std::move(clue), i});
+        }
+    }
+    std::stable_sort(offers.begin(), offers.end(),
+                     [](const Offer& a, const Offer& b) { return a.clue.score > b.clue.score; });
+    return offers;
+}
+
+// Why a scored offer is not taken, given the clues taken so far ("" when it is taken).
+std::string ClueWriter::Selection::Skip(
+    const Offer& offer, const std::function<std::string(const std::string&)>& refusal)
+{
+    const bool seen = std::any_of(taken.begin(), taken.end(), [&](const ScoredClue& c) {
+        return Lower(c.text) == Lower(offer.clue.text);
+    });
+    if (taken.size() >= kMaxCluesPerWord) {
+        return "enough clues";
+    }
+    if (seen) {
+        return "same text";
+    }
+    if (offer.clue.score <= 0.0 || (!taken.empty() && offer.clue.score < kKeptClue)) {
+        return "weak";
+    }
+    // Two ways of saying one definition would read as the same clue twice.
+    if (perSense[offer.sense] >= kCluesPerSense ||
+        (offer.clue.kind == ClueKind::Definition && defined[offer.sense])) {
+        return "sense has its clues";
+    }
+    std::string refused = refusal(offer.clue.text);
+    if (refused.empty()) {
+        perSense[offer.sense] += 1;
+        defined[offer.sense] = defined[offer.sense] || offer.clue.kind == ClueKind::Definition;
+        taken.push_back(offer.clue);
+    }
+    return refused;
+}
+
+WordClues ClueWriter::Write(std::string_view entry) const
+{
+    const std::string word = Entry(entry);
+    WordClues result;
+    if (offensive.IsOffensive(word)) {
+        return result;
+    }
+    const auto refusal = Refusal(word);
+    bool offensiveOnly = false;
+    const std::vector<RankedSense> senses = RankedSenses(word, offensiveOnly);
+    if (offensiveOnly) {
+        return result;
+    }
     // A word with hand-written clues gets those alone: they were written for the word as
     // players know it, where WordNet may know it only as a form of another ("his", plural of
     // "hi").
-    const auto hand = handClues.find(std::string(word));
-    if (hand != handClues.end() && !offensiveOnly) {
+    const auto hand = handClues.find(word);
+    if (hand != handClues.end()) {
         for (const std::string& clue : hand->second) {
-            add(Reading{std::string(word), Pos::Noun, Inflection::None}, clue);
+            if (result.clues.size() < kMaxCluesPerWord && refusal(clue).empty()) {
+                result.clues.push_back({clue, 1.0, ClueKind::Hand});
+            }
         }
-    } else if (!offensiveOnly) {
-        // The commonest senses first: each gives its definition and its best synonym; further
-        // synonyms of those senses fill the remaining turns.
-        std::vector<std::string> spare;
-        std::size_t used = 0;
-        for (const ScoredSense& sense : senses) {
-            if (used >= kSensesWanted && !clues.empty()) {
-                break;
-            }
-            const std::size_t before = clues.size();
-            for (const std::string& clue : DefinitionClues(sense)) {
-                add(sense.reading, clue);
-            }
-            std::vector<std::string> synonyms = SynonymClues(sense);
-            for (std::size_t i = 0; i < synonyms.size(); ++i) {
-                if (i == 0) {
-                    add(sense.reading, synonyms[i]);
-                } else if (Acceptable(word, sense.reading, synonyms[i])) {
-                    spare.push_back(synonyms[i]);
-                }
-            }
-            if (clues.size() == before) {
-                // A common sense with no usable definition or synonym is still worth a clue
-                // by its class ("Kind of canine"), ahead of rarer senses.
-                for (const std::string& clue : BroaderClues(sense)) {
-                    add(sense.reading, clue);
-                }
-            }
-            used += clues.size() > before ? 1 : 0;
-        }
-        for (const std::string& clue : spare) {
-            add(Reading{std::string(word), Pos::Noun, Inflection::None}, clue);
-        }
-        // A word with few clues of its own may still be clued by what it is a kind of.
-        for (std::size_t i = 0; i < senses.size() && i < kSensesWanted && clues.size() < 2; ++i) {
-            for (const std::string& clue : BroaderClues(senses[i])) {
-                add(senses[i].reading, clue);
-            }
+        return result;
+    }
+    Selection selection;
+    bool allRarePlural = true;
+    for (const Offer& offer : Offers(senses, word)) {
+        if (selection.Skip(offer, refusal).empty()) {
+            allRarePlural = allRarePlural && senses[offer.sense].rarePlural;
         }
     }
-    return clues;
+    result.clues = std::move(selection.taken);
+    result.rarePlural = !result.clues.empty() && allRarePlural;
+    return result;
+}
+
+std::string ClueWriter::Explain(std::string_view entry) const
+{
+    const std::string word = Entry(entry);
+    std::string text = Upper(word) + "\n";
+    char line[96];
+    bool offensiveOnly = false;
+    const std::vector<RankedSense> senses = RankedSenses(word, offensiveOnly);
+    for (std::size_t i = 0; i < senses.size(); ++i) {
+        std::snprintf(line, sizeof line, "  sense %zu  familiarity %.2f%s  ", i,
+                      senses[i].familiarity, senses[i].rarePlural ? "  rare plural" : "");
+        text += line + senses[i].reading.lemma + ": " + senses[i].synset->definition + "\n";
+    }
+    const auto refusal = Refusal(word);
+    Selection selection;
+    for (const Offer& offer : Offers(senses, word)) {
+        const std::string skipped = selection.Skip(offer, refusal);
+        std::snprintf(line, sizeof line, "  %5.3f  sense %zu  %-6s", offer.clue.score, offer.sense,
+                      skipped.empty() ? "TAKEN" : "");
+        text += line + offer.clue.text + (skipped.empty() ? "" : "   (" + skipped + ")") + "\n";
+    }
+    return text;
 }
 
 }  // namespace quillby::data

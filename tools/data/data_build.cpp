@@ -1,11 +1,14 @@
 #include "data/data_build.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "core/common/file_io.h"
 #include "core/generator/generation_job.h"
 #include "core/storage/puzzle_file.h"
 #include "core/wordgraph/dawg_writer.h"
+#include "data/answer_choice.h"
+#include "data/clue_sources.h"
 #include "data/clue_writer.h"
 #include "data/grid_pattern.h"
 #include "data/media_files.h"
@@ -16,19 +19,10 @@ namespace quillby::data {
 
 namespace {
 
-Result<std::string> ReadText(const std::string& path)
-{
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return Result<std::string>::Failure(bytes.Error());
-    }
-    return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-}
-
 Status WriteTemplates(const DataSources& sources, const std::string& dataFolder, int size)
 {
     const std::string name = std::to_string(size) + "x" + std::to_string(size);
-    auto text = ReadText(sources.toolsFolder + "/templates/" + name + ".txt");
+    auto text = ReadTextFile(sources.toolsFolder + "/templates/" + name + ".txt");
     if (!text) {
         return Status::Failure(text.Error());
     }
@@ -47,9 +41,9 @@ Status WriteTemplates(const DataSources& sources, const std::string& dataFolder,
 }
 
 // The puzzle shown when there is no autosave: generated the way the game generates, from the
-// files just written, with a fixed seed.
-Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& graph,
-                          const ClueStore& clues)
+// files just written, with a fixed seed. Its clue turns are applied to clues, which is saved
+// after, so the default puzzle shows clues that do not clash.
+Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& graph, ClueStore& clues)
 {
     Dawg dawg;
     Status loaded = dawg.LoadBytes(SerializeDawg(graph));
@@ -62,6 +56,7 @@ Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& grap
     if (job.result.load() != GenerationJob::kMade) {
         return Status::Failure("the default puzzle did not fill: " + job.Failure());
     }
+    ApplyClueTurns(job.ClueTurns(), clues);
     Crossword& crossword = job.Puzzle();
     crossword.NumberSquares();
     return WriteFileAtomically(dataFolder + "/eng_default.crs",
@@ -70,42 +65,52 @@ Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& grap
 
 }  // namespace
 
-Result<CluedWords> WriteClues(const DataSources& sources)
+Result<CluedWords> WriteClues(const DataSources& sources, std::vector<AnswerChoice>* candidates)
 {
-    const std::vector<std::string> kinds{"english-words", "american-words"};
-    auto words = ReadAnswerWords(ScowlFiles(sources.scowlFolder, kinds, sources.scowlLevel));
-    // Inflected synonyms are checked against a larger list than the answers come from.
-    auto dictionary = ReadDictionary(ScowlFiles(sources.scowlFolder, kinds, 70));
-    // Synonyms must be words a player knows: the answer lists' size, any length.
-    auto common = ReadDictionary(ScowlFiles(sources.scowlFolder, kinds, sources.scowlLevel));
-    auto wordNet = WordNet::Load(sources.wordNetFolder);
-    auto blocklist = ReadText(sources.toolsFolder + "/data/blocklist.txt");
-    auto handClues = ReadText(sources.toolsFolder + "/data/function_words.txt");
-    for (const std::string* error :
-         {!words ? &words.Error() : nullptr, !dictionary ? &dictionary.Error() : nullptr,
-          !wordNet ? &wordNet.Error() : nullptr, !blocklist ? &blocklist.Error() : nullptr,
-          !handClues ? &handClues.Error() : nullptr, !common ? &common.Error() : nullptr}) {
-        if (error != nullptr) {
-            return Result<CluedWords>::Failure(*error);
+    auto loaded = ClueSources::Load(sources);
+    if (!loaded) {
+        return Result<CluedWords>::Failure(loaded.Error());
+    }
+    const ClueSources& inputs = *loaded.Value();
+    std::vector<AnswerChoice> choices;
+    for (const std::string& word : inputs.Words()) {
+        WordClues clues = inputs.Writer().Write(word);
+        if (!clues.clues.empty()) {
+            choices.push_back(RateAnswer(word, std::move(clues), inputs.Levels()));
         }
     }
-    if (words->empty()) {
-        return Result<CluedWords>::Failure("no SCOWL word lists under " + sources.scowlFolder);
-    }
-    const Morphology morphology(wordNet.Value(), dictionary.Value());
-    const OffensiveWords offensive = OffensiveWords::Build(wordNet.Value(), blocklist.Value());
-    const ClueWriter writer(wordNet.Value(), morphology, offensive,
-                            ParseClueTable(handClues.Value()), common.Value());
+    ChooseAnswers(choices);
     CluedWords clued;
-    clued.candidates = words->size();
-    for (const std::string& word : words.Value()) {
-        std::vector<std::string> clues = writer.CluesFor(word);
-        if (!clues.empty()) {
-            clued.words.push_back(Upper(word));
-            clued.clues.push_back(std::move(clues));
+    clued.candidates = inputs.Words().size();
+    for (const AnswerChoice& choice : choices) {
+        if (choice.wanted) {
+            clued.words.push_back(Upper(choice.word));
+            clued.clues.push_back(choice.clues.Texts());
+            clued.scores.push_back(choice.clues.Best());
         }
+    }
+    if (candidates != nullptr) {
+        *candidates = std::move(choices);
     }
     return clued;
+}
+
+Status WriteClueTable(const std::vector<AnswerChoice>& candidates, const std::string& path)
+{
+    std::string text;
+    char number[32];
+    for (const AnswerChoice& choice : candidates) {
+        std::snprintf(number, sizeof number, "\t%d\t%.3f\t%d", choice.level, choice.value,
+                      choice.wanted ? 1 : 0);
+        text += Upper(choice.word) + number;
+        for (const ScoredClue& clue : choice.clues.clues) {
+            std::snprintf(number, sizeof number, "\t%.3f ", clue.score);
+            text += number + clue.text;
+        }
+        text += "\n";
+    }
+    const auto* bytes = reinterpret_cast<const std::byte*>(text.data());
+    return WriteFileAtomically(path, std::vector<std::byte>(bytes, bytes + text.size()));
 }
 
 ClueStore MakeClueStore(const CluedWords& clued)
@@ -120,24 +125,41 @@ ClueStore MakeClueStore(const CluedWords& clued)
     return store;
 }
 
-Status WriteAppData(const DataSources& sources, const std::string& appFolder)
+Result<std::string> ExplainClues(const DataSources& sources, const std::vector<std::string>& words)
+{
+    auto loaded = ClueSources::Load(sources);
+    if (!loaded) {
+        return Result<std::string>::Failure(loaded.Error());
+    }
+    std::string text;
+    for (const std::string& word : words) {
+        text += loaded.Value()->Writer().Explain(word);
+    }
+    return text;
+}
+
+Status WriteAppData(const DataSources& sources, const std::string& appFolder,
+                    const std::string& tablePath)
 {
     const std::string dataFolder = appFolder + "/data";
     const std::string resFolder = appFolder + "/res";
     std::error_code error;
     std::filesystem::create_directories(dataFolder, error);
     std::filesystem::create_directories(resFolder, error);
-    auto clued = WriteClues(sources);
+    std::vector<AnswerChoice> candidates;
+    auto clued = WriteClues(sources, tablePath.empty() ? nullptr : &candidates);
     if (!clued) {
         return Status::Failure(clued.Error());
+    }
+    if (!tablePath.empty()) {
+        if (Status written = WriteClueTable(candidates, tablePath); !written) {
+            return written;
+        }
     }
     DawgRecords graph = BuildDawgRecords(clued->words);
     ShuffleEdgeOrder(graph, kEdgeOrderSeed);
     Status status = WriteDawgFile(dataFolder + "/eng_dawg", graph);
-    const ClueStore store = MakeClueStore(clued.Value());
-    if (status) {
-        status = store.Save(dataFolder + "/eng_clues.b");
-    }
+    ClueStore store = MakeClueStore(clued.Value());
     if (status) {
         status = ClueStore().Save(dataFolder + "/output_user.b");
     }
@@ -146,8 +168,12 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder)
             status = WriteTemplates(sources, dataFolder, size);
         }
     }
+    // The default puzzle may move some clues on, so the store is saved after it.
     if (status) {
         status = WriteDefaultPuzzle(dataFolder, graph, store);
+    }
+    if (status) {
+        status = store.Save(dataFolder + "/eng_clues.b");
     }
     if (status) {
         status = WriteFileAtomically(dataFolder + "/click.wav", ClickWav());

@@ -18,6 +18,37 @@ constexpr std::string_view kDanglingWords[] = {
     "their",   "his",   "her", "into", "than", "such", "very",  "not", "but",   "especially",
     "usually", "often", "e",   "g",    "he",   "she",  "they",  "we"};
 
+bool EndsCleanly(std::string_view phrase)
+{
+    const std::vector<std::string> words = LetterWords(phrase);
+    if (words.size() < 2) {
+        return false;
+    }
+    return std::find(std::begin(kDanglingWords), std::end(kDanglingWords), words.back()) ==
+           std::end(kDanglingWords);
+}
+
+std::string_view DropArticle(std::string_view text)
+{
+    for (std::string_view article : {"a ", "an ", "the "}) {
+        if (text.substr(0, article.size()) == article) {
+            return text.substr(article.size());
+        }
+    }
+    return text;
+}
+
+int TagCountOf(const WordNet& wordNet, std::string_view lemma, Pos pos)
+{
+    int total = 0;
+    for (const Sense& sense : wordNet.SensesOf(lemma, pos)) {
+        total += sense.tagCount + 1;  // an untagged sense still counts for a little
+    }
+    return total;
+}
+
+}  // namespace
+
 std::string WithoutAsides(std::string_view text)
 {
     std::string out;
@@ -43,28 +74,6 @@ std::string WithoutAsides(std::string_view text)
     }
     return std::string(Trim(collapsed));
 }
-
-bool EndsCleanly(std::string_view phrase)
-{
-    const std::vector<std::string> words = LetterWords(phrase);
-    if (words.size() < 2) {
-        return false;
-    }
-    return std::find(std::begin(kDanglingWords), std::end(kDanglingWords), words.back()) ==
-           std::end(kDanglingWords);
-}
-
-std::string_view DropArticle(std::string_view text)
-{
-    for (std::string_view article : {"a ", "an ", "the "}) {
-        if (text.substr(0, article.size()) == article) {
-            return text.substr(article.size());
-        }
-    }
-    return text;
-}
-
-}  // namespace
 
 std::string Capitalised(std::string_view text)
 {
@@ -135,6 +144,20 @@ std::optional<std::string> InflectDefinition(std::string_view clue, Inflection i
     }
     if (words.size() > 2 && (words[1] == "or" || words[1] == "and") && !inflectAt(2)) {
         return std::nullopt;
+    }
+    // Every later verb joined by "and" or "or" follows suit ("pour liquor over and ignite");
+    // a word that may as well be a noun there ("bread and butter") leaves the phrase unsure.
+    for (std::size_t i = 2; i + 1 < words.size(); ++i) {
+        const std::string next = Lower(words[i + 1]);
+        if ((words[i] != "or" && words[i] != "and") || !IsLowerAlpha(next) ||
+            !wordNet.HasLemma(next, Pos::Verb)) {
+            continue;
+        }
+        if (TagCountOf(wordNet, next, Pos::Noun) + TagCountOf(wordNet, next, Pos::Adjective) >
+                TagCountOf(wordNet, next, Pos::Verb) ||
+            !inflectAt(i + 1)) {
+            return std::nullopt;
+        }
     }
     std::string out;
     for (const std::string& word : words) {

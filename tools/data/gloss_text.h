@@ -25,4 +25,7 @@ std::optional<std::string> InflectDefinition(std::string_view clue, Inflection i
 
 std::string Capitalised(std::string_view text);
 
+// A gloss with its asides in parentheses dropped, spaces collapsed and backquotes made quotes.
+std::string WithoutAsides(std::string_view text);
+
 }  // namespace quillby::data

@@ -71,6 +71,66 @@ bool Extends(std::string_view longer, std::string_view shorter)
     return rest.size() > 1 && rest[0] == shorter.back() && IsSuffix(rest.substr(1));
 }
 
+// The word with a 'v' near its end read as 'f': "wive" -> "wife", "halves" -> "halfes", so the
+// f/v alternation of English (wife / wive, leaf / leave) compares like any other ending.
+std::string FToV(std::string_view word)
+{
+    std::string out(word);
+    const auto v = out.rfind('v');
+    if (v != std::string::npos && v + 3 >= out.size() && v > 0) {
+        out[v] = 'f';
+    }
+    return out;
+}
+
+// A short answer in a longer clue word: "sis" / "sister", "ump" / "umpire", "tea" /
+// "teatime", "tie" / "necktie".
+bool ShortAnswerInside(std::string_view answer, std::string_view clueWord)
+{
+    if (answer.size() != 3 || clueWord.size() <= answer.size()) {
+        return false;
+    }
+    return clueWord.substr(0, 3) == answer || clueWord.substr(clueWord.size() - 3) == answer;
+}
+
+// A 3-letter clue word that starts or ends a compound answer: "sun" / "sunbathe".
+bool ShortWordOfCompound(std::string_view answer, std::string_view clueWord)
+{
+    return ShortAnswerInside(clueWord, answer);
+}
+
+// A 3-letter short form clued by its full word: the answer's letters in order inside the clue
+// word, which starts with the same two letters ("mas" / "mamas", "doc" / "doctor"). Longer
+// short forms share their first four letters with the full word ("demo", "prof").
+bool ShortFormOf(std::string_view answer, std::string_view clueWord)
+{
+    if (answer.size() != 3 || clueWord.size() <= answer.size() ||
+        clueWord.substr(0, 2) != answer.substr(0, 2)) {
+        return false;
+    }
+    std::size_t at = 0;
+    for (char c : clueWord) {
+        if (at < answer.size() && c == answer[at]) {
+            ++at;
+        }
+    }
+    return at == answer.size();
+}
+
+bool SameStem(std::string_view answer, std::string_view clueWord)
+{
+    if (Extends(answer, clueWord) || Extends(clueWord, answer)) {
+        return true;
+    }
+    const auto answerStems = StemsOf(answer);
+    for (const std::string& stem : StemsOf(clueWord)) {
+        if (stem.size() >= 3 && std::binary_search(answerStems.begin(), answerStems.end(), stem)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<std::string> StemsOf(std::string_view word)
@@ -107,8 +167,12 @@ bool WordsRelated(std::string_view answer, std::string_view clueWord)
     // A word of four or more letters inside the other: "airlift" / "lift".
     const bool inside = (clueWord.size() >= 4 && answer.find(clueWord) != std::string_view::npos) ||
                         (answer.size() >= 4 && clueWord.find(answer) != std::string_view::npos);
-    if (inside || ShareSubstring(answer, clueWord, 5) || Extends(answer, clueWord) ||
-        Extends(clueWord, answer)) {
+    // The same first four letters: "powerboat" / "powered", "demo" / "demonstration".
+    const bool sharedStart =
+        answer.size() >= 4 && clueWord.size() >= 4 && answer.substr(0, 4) == clueWord.substr(0, 4);
+    if (inside || sharedStart || ShareSubstring(answer, clueWord, 5) ||
+        ShortAnswerInside(answer, clueWord) || ShortWordOfCompound(answer, clueWord) ||
+        ShortFormOf(answer, clueWord)) {
         return true;
     }
     const std::size_t shorter = std::min(answer.size(), clueWord.size());
@@ -116,13 +180,7 @@ bool WordsRelated(std::string_view answer, std::string_view clueWord)
     if ((shorter >= 5 && distance <= 1) || (shorter >= 7 && distance <= 2)) {
         return true;  // a spelling variant: colour / color, zither / cither
     }
-    const auto answerStems = StemsOf(answer);
-    for (const std::string& stem : StemsOf(clueWord)) {
-        if (stem.size() >= 3 && std::binary_search(answerStems.begin(), answerStems.end(), stem)) {
-            return true;
-        }
-    }
-    return false;
+    return SameStem(answer, clueWord) || SameStem(FToV(answer), FToV(clueWord));
 }
 
 bool ClueLeaks(std::string_view answer, std::string_view clue,

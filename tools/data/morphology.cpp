@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "data/irregular_verbs.h"
 #include "data/text_util.h"
 
 namespace quillby::data {
@@ -17,6 +18,12 @@ bool EndsWith(std::string_view text, std::string_view tail)
 bool IsConsonant(char c)
 {
     return c >= 'a' && c <= 'z' && !IsVowel(c);
+}
+
+// An irregular form that is a participle by its shape: "hewn", "proven", "stricken".
+bool LooksLikeParticiple(std::string_view form, std::string_view lemma)
+{
+    return EndsWith(form, "n") && !EndsWith(lemma, "n");
 }
 
 int VowelGroups(std::string_view word)
@@ -141,6 +148,8 @@ std::vector<std::string> Detach(std::string_view word, Inflection inflection)
         case Inflection::Past:
             rules = kPast;
             break;
+        case Inflection::Participle:
+            break;  // regular participles read as pasts; irregular ones come from the tables
         case Inflection::Gerund:
             rules = kGerund;
             break;
@@ -176,6 +185,7 @@ Pos PosOf(Inflection inflection)
             return Pos::Noun;
         case Inflection::ThirdPerson:
         case Inflection::Past:
+        case Inflection::Participle:
         case Inflection::Gerund:
             return Pos::Verb;
         case Inflection::Comparative:
@@ -195,6 +205,7 @@ std::vector<std::string> RegularForms(std::string_view lemma, Inflection inflect
         case Inflection::ThirdPerson:
             return SForms(lemma, false);
         case Inflection::Past:
+        case Inflection::Participle:
             return VowelForms(lemma, "ed");
         case Inflection::Gerund:
             return VowelForms(lemma, "ing");
@@ -208,14 +219,51 @@ std::vector<std::string> RegularForms(std::string_view lemma, Inflection inflect
     return {std::string(lemma)};
 }
 
+std::optional<std::string> Morphology::FixedForm(std::string_view lemma, Pos pos,
+                                                 Inflection inflection)
+{
+    if (pos != Pos::Verb) {
+        return std::nullopt;
+    }
+    static constexpr std::pair<std::string_view, std::string_view> kThird[] = {
+        {"be", "is"}, {"have", "has"}, {"do", "does"}, {"go", "goes"}};
+    if (inflection == Inflection::ThirdPerson) {
+        for (const auto& [base, third] : kThird) {
+            if (lemma == base) {
+                return std::string(third);
+            }
+        }
+        return std::nullopt;
+    }
+    const auto verb = IrregularVerbOf(lemma);
+    if (!verb || (inflection != Inflection::Past && inflection != Inflection::Participle)) {
+        return std::nullopt;
+    }
+    return std::string(inflection == Inflection::Past ? verb->past : verb->participle);
+}
+
 bool Morphology::IsFormOf(std::string_view word, std::string_view lemma, Pos pos,
                           Inflection inflection) const
 {
+    // The analyser agrees with the inflector: where a table fixes the form, no other reads as
+    // it ("dos" is not a form of "do"; "ate" is a past, "eaten" a participle).
+    if (const auto fixed = FixedForm(lemma, pos, inflection)) {
+        if (inflection == Inflection::Participle) {
+            const auto past = FixedForm(lemma, pos, Inflection::Past);
+            return *fixed == word && past != word;
+        }
+        return *fixed == word;
+    }
     const auto& irregular = wordNet.ExceptionForms(lemma, pos);
     if (std::find(irregular.begin(), irregular.end(), word) != irregular.end()) {
+        if (inflection == Inflection::Participle || inflection == Inflection::Past) {
+            return LooksLikeParticiple(word, lemma) == (inflection == Inflection::Participle);
+        }
         return true;
     }
-    // A lemma with an irregular form of this kind has no regular one ("run" -> "ran").
+    if (inflection == Inflection::Participle) {
+        return false;
+    }
     const auto regular = RegularForms(lemma, inflection);
     return std::find(regular.begin(), regular.end(), word) != regular.end();
 }
@@ -224,7 +272,7 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
 {
     std::vector<Reading> readings;
     static constexpr std::pair<std::string_view, Inflection> kFormsOfBe[] = {
-        {"was", Inflection::Past},     {"were", Inflection::Past}, {"been", Inflection::Past},
+        {"was", Inflection::Past},     {"were", Inflection::Past}, {"been", Inflection::Participle},
         {"being", Inflection::Gerund}, {"are", Inflection::None},  {"is", Inflection::ThirdPerson}};
     for (const auto& [form, inflection] : kFormsOfBe) {
         if (word == form) {
@@ -236,9 +284,9 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
             readings.push_back({std::string(word), pos, Inflection::None});
         }
     }
-    static constexpr Inflection kInflections[] = {Inflection::Plural,      Inflection::ThirdPerson,
-                                                  Inflection::Past,        Inflection::Gerund,
-                                                  Inflection::Comparative, Inflection::Superlative};
+    static constexpr Inflection kInflections[] = {
+        Inflection::Plural, Inflection::ThirdPerson, Inflection::Past,       Inflection::Participle,
+        Inflection::Gerund, Inflection::Comparative, Inflection::Superlative};
     for (Inflection inflection : kInflections) {
         const Pos pos = PosOf(inflection);
         std::vector<std::string> lemmas = Detach(word, inflection);
@@ -268,31 +316,54 @@ std::vector<Reading> Morphology::Analyse(std::string_view word) const
     return readings;
 }
 
+std::optional<Pos> Morphology::MainPos(std::string_view word) const
+{
+    std::size_t counts[4] = {0, 0, 0, 0};
+    for (const Reading& reading : Analyse(word)) {
+        counts[static_cast<int>(reading.pos)] +=
+            wordNet.SensesOf(reading.lemma, reading.pos).size();
+    }
+    const auto most = std::max_element(std::begin(counts), std::end(counts));
+    if (*most == 0) {
+        return std::nullopt;
+    }
+    return static_cast<Pos>(most - std::begin(counts));
+}
+
+int Morphology::UseIn(std::string_view word, Pos pos) const
+{
+    int use = 0;
+    for (const Reading& reading : Analyse(word)) {
+        if (reading.pos == pos) {
+            for (const Sense& sense : wordNet.SensesOf(reading.lemma, reading.pos)) {
+                use += 1 + sense.tagCount;
+            }
+        }
+    }
+    return use;
+}
+
 std::optional<std::string> Morphology::InflectWord(std::string_view word, Pos pos,
                                                    Inflection inflection) const
 {
-    // Verbs whose past is their base form, and the few irregular third persons, which the
-    // exception lists leave out.
+    // Verbs whose past is their base form, which the exception lists leave out.
     static constexpr std::string_view kSamePast[] = {
-        "put",  "set",       "cut",      "hit",    "let",    "shut",  "hurt",
-        "cost", "spread",    "burst",    "cast",   "quit",   "bet",   "bid",
-        "rid",  "shed",      "slit",     "split",  "thrust", "upset", "beat",
-        "read", "broadcast", "forecast", "offset", "outbid", "reset", "recast"};
-    static constexpr std::pair<std::string_view, std::string_view> kThird[] = {
-        {"be", "is"}, {"have", "has"}, {"do", "does"}, {"go", "goes"}};
-    if (pos == Pos::Verb && inflection == Inflection::Past &&
+        "spread", "burst", "cast", "bet",  "bid",    "shed",   "slit",  "split",
+        "thrust", "upset", "beat", "read", "offset", "outbid", "reset", "recast"};
+    if (const auto fixed = FixedForm(word, pos, inflection)) {
+        return fixed;
+    }
+    const bool pastLike = inflection == Inflection::Past || inflection == Inflection::Participle;
+    if (pos == Pos::Verb && pastLike &&
         std::find(std::begin(kSamePast), std::end(kSamePast), word) != std::end(kSamePast)) {
         return std::string(word);
     }
-    for (const auto& [base, third] : kThird) {
-        if (pos == Pos::Verb && inflection == Inflection::ThirdPerson && word == base) {
-            return std::string(third);
-        }
-    }
     for (const std::string& form : wordNet.ExceptionForms(word, pos)) {
         const bool ing = EndsWith(form, "ing");
-        const bool fits = inflection == Inflection::Plural ||
-                          (inflection == Inflection::Past && !ing && !EndsWith(form, "s")) ||
+        const bool pastForm =
+            pastLike && !ing && !EndsWith(form, "s") &&
+            LooksLikeParticiple(form, word) == (inflection == Inflection::Participle);
+        const bool fits = inflection == Inflection::Plural || pastForm ||
                           (inflection == Inflection::Gerund && ing) ||
                           (inflection == Inflection::Comparative && EndsWith(form, "er")) ||
                           (inflection == Inflection::Superlative && EndsWith(form, "st"));

@@ -14,7 +14,8 @@ enum class Inflection : std::uint8_t {
     None,
     Plural,       // dogs
     ThirdPerson,  // runs
-    Past,         // walked, ran (simple past and participle alike)
+    Past,         // walked, ran: the simple past (a regular form is the participle too)
+    Participle,   // eaten, stolen: a past participle that is not also the simple past
     Gerund,       // running
     Comparative,  // bigger
     Superlative,  // biggest
@@ -48,6 +49,17 @@ public:
     // first for verbs).
     std::optional<std::string> Inflect(std::string_view lemma, Pos pos,
                                        Inflection inflection) const;
+
+    // The form hand tables fix for a lemma, whatever WordNet and the dictionary say: the
+    // irregular verbs' pasts and participles, "does", "goes", "has", "is".
+    static std::optional<std::string> FixedForm(std::string_view lemma, Pos pos,
+                                                Inflection inflection);
+    // The part of speech in which the word's readings have the most senses ("yellow" is an
+    // adjective before it is a noun); none for a word WordNet does not know.
+    std::optional<Pos> MainPos(std::string_view word) const;
+    // How much the word is used in one part of speech: its readings' senses there, each
+    // counting one plus its tag count.
+    int UseIn(std::string_view word, Pos pos) const;
 
 private:
     bool IsFormOf(std::string_view word, std::string_view lemma, Pos pos,

@@ -83,4 +83,30 @@ Result<std::unordered_set<std::string>> ReadDictionary(const std::vector<std::st
     return words;
 }
 
+Result<WordLevels> ReadWordLevels(const std::string& folder, const std::vector<std::string>& kinds,
+                                  int maxLevel)
+{
+    WordLevels levels;
+    for (int level : kScowlLevels) {
+        if (level > maxLevel) {
+            break;
+        }
+        std::vector<std::string> files;
+        for (const std::string& path : ScowlFiles(folder, kinds, level)) {
+            if (path.size() > 3 && path.substr(path.rfind('.') + 1) == std::to_string(level)) {
+                files.push_back(path);
+            }
+        }
+        Status status = ForEachLine(files, [&](std::string_view line) {
+            if (IsLowerAlpha(line)) {
+                levels.emplace(std::string(line), level);  // a smaller size was read first
+            }
+        });
+        if (!status) {
+            return Result<WordLevels>::Failure(status.Error());
+        }
+    }
+    return levels;
+}
+
 }  // namespace quillby::data

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -27,6 +28,13 @@ Result<std::vector<std::string>> ReadAnswerWords(const std::vector<std::string>&
 // Every lower-case a-z word in the files, whatever its length: the dictionary that confirms an
 // inflected synonym is a real word.
 Result<std::unordered_set<std::string>> ReadDictionary(const std::vector<std::string>& files);
+
+// Every lower-case a-z word of the given kinds up to maxLevel with the smallest SCOWL size
+// that lists it: 10 and 20 for the commonest words, 35 for common ones, 50 for the edge of a
+// player's vocabulary.
+using WordLevels = std::unordered_map<std::string, int>;
+Result<WordLevels> ReadWordLevels(const std::string& folder, const std::vector<std::string>& kinds,
+                                  int maxLevel);
 
 bool IsAnswerShaped(std::string_view word);
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "core/common/file_io.h"
@@ -60,10 +61,55 @@ bool GlossSoundsOffensive(std::string_view definition)
                        [&](std::string_view word) { return ContainsWord(lower, word); });
 }
 
+// The pointer symbols kept as links, and which kind each is.
+std::optional<LinkKind> LinkKindOf(std::string_view symbol)
+{
+    static constexpr std::pair<std::string_view, LinkKind> kKinds[] = {
+        {"!", LinkKind::Antonym}, {"+", LinkKind::Derivation}, {"\\", LinkKind::Pertainym},
+        {";c", LinkKind::Topic},  {";r", LinkKind::Region},    {";u", LinkKind::Usage},
+        {"&", LinkKind::Similar}};
+    for (const auto& [text, kind] : kKinds) {
+        if (symbol == text) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+int PosIndex(std::string_view letter)
+{
+    static constexpr std::string_view kPosLetters = "nvasr";
+    const auto at = kPosLetters.find(letter);
+    return at == 3 ? 2 : at == 4 ? 3 : static_cast<int>(at);
+}
+
+// The quoted example sentences of a gloss: "..."; "...".
+std::vector<std::string> Examples(std::string_view gloss)
+{
+    std::vector<std::string> examples;
+    for (auto open = gloss.find('"'); open != std::string_view::npos;) {
+        const auto close = gloss.find('"', open + 1);
+        if (close == std::string_view::npos) {
+            break;
+        }
+        examples.emplace_back(Trim(gloss.substr(open + 1, close - open - 1)));
+        open = gloss.find('"', close + 1);
+    }
+    return examples;
+}
+
+// One pointer of a data file line: symbol offset pos source/target.
+struct ParsedPointer {
+    std::string_view symbol;
+    std::pair<int, std::uint32_t> target;
+    std::uint8_t sourceWord = 0;
+    std::uint8_t targetWord = 0;
+};
+
 // One line of a data file: offset lex_filenum ss_type w_cnt (word lex_id)... p_cnt
 // (symbol offset pos source/target)... [frames] | gloss
 bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Synset& synset,
-                     std::vector<std::pair<int, std::uint32_t>>& broader)
+                     std::vector<ParsedPointer>& pointers)
 {
     const auto bar = line.find(" | ");
     const std::vector<std::string_view> fields = SplitSpaces(line.substr(0, bar));
@@ -73,6 +119,7 @@ bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Syns
     offset = ParseNumber(fields[0]);
     synset.pos = pos;
     synset.lexFile = static_cast<int>(ParseNumber(fields[1]));
+    synset.satellite = fields[2] == "s";
     const std::size_t wordCount = ParseNumber(fields[3], 16);
     std::size_t at = 4;
     for (std::size_t i = 0; i < wordCount && at + 1 < fields.size(); ++i, at += 2) {
@@ -82,12 +129,11 @@ bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Syns
     const std::size_t pointerCount = at < fields.size() ? ParseNumber(fields[at]) : 0;
     ++at;
     for (std::size_t i = 0; i < pointerCount && at + 3 < fields.size(); ++i, at += 4) {
-        if (fields[at] == "@" || fields[at] == "&") {
-            static constexpr std::string_view kPosLetters = "nvasr";
-            const auto letter = kPosLetters.find(fields[at + 2]);
-            const int target = letter == 3 ? 2 : letter == 4 ? 3 : static_cast<int>(letter);
-            broader.emplace_back(target, ParseNumber(fields[at + 1]));
-        }
+        const std::uint32_t words = ParseNumber(fields[at + 3], 16);
+        pointers.push_back({fields[at],
+                            {PosIndex(fields[at + 2]), ParseNumber(fields[at + 1])},
+                            static_cast<std::uint8_t>(words >> 8),
+                            static_cast<std::uint8_t>(words & 0xFF)});
         if (fields[at] != ";u") {
             continue;
         }
@@ -99,6 +145,7 @@ bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Syns
         synset.marginal = synset.marginal || in(kMarginalDomains);
     }
     std::string_view gloss = bar == std::string_view::npos ? "" : line.substr(bar + 3);
+    synset.examples = Examples(gloss);
     const auto example = gloss.find("; \"");
     const auto quote = gloss.find('"');
     gloss = gloss.substr(0, std::min(example, quote));
@@ -108,6 +155,27 @@ bool ParseSynsetLine(std::string_view line, Pos pos, std::uint32_t& offset, Syns
 }
 
 }  // namespace
+
+std::vector<const Synset*> Synset::Linked(LinkKind kind, int word) const
+{
+    std::vector<const Synset*> out;
+    for (const Link& link : links) {
+        if (link.kind == kind && (word == 0 || link.sourceWord == 0 || link.sourceWord == word)) {
+            out.push_back(link.target);
+        }
+    }
+    return out;
+}
+
+int Synset::WordIndex(std::string_view lemma) const
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (Lower(words[i].lemma) == lemma) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
 
 std::string PlainLemma(std::string_view lemma)
 {
@@ -125,11 +193,17 @@ Status WordNet::ReadData(const std::string& folder, Pos pos)
         }
         Synset synset;
         std::uint32_t offset = 0;
-        std::vector<std::pair<int, std::uint32_t>> broader;
-        if (ParseSynsetLine(line, pos, offset, synset, broader)) {
+        std::vector<ParsedPointer> pointers;
+        if (ParseSynsetLine(line, pos, offset, synset, pointers)) {
             Synset& stored = synsets[{static_cast<int>(pos), offset}] = std::move(synset);
-            for (const auto& key : broader) {
-                pendingLinks.emplace_back(&stored, key);
+            for (const ParsedPointer& pointer : pointers) {
+                const bool broader = pointer.symbol == "@" || pointer.symbol == "&";
+                const auto kind = LinkKindOf(pointer.symbol);
+                if (broader || kind) {
+                    pendingLinks.push_back({&stored, pointer.target, broader, kind.has_value(),
+                                            Link{kind.value_or(LinkKind::Antonym), nullptr,
+                                                 pointer.sourceWord, pointer.targetWord}});
+                }
             }
         }
     });
@@ -174,8 +248,9 @@ Status WordNet::ReadIndex(const std::string& folder, Pos pos)
         for (std::size_t i = 0; i < synsetCount && first + i < fields.size(); ++i) {
             auto found = synsets.find({static_cast<int>(pos), ParseNumber(fields[first + i])});
             if (found != synsets.end()) {
-                senses.push_back(
-                    {&found->second, static_cast<int>(i), TagCount(fields[0], found->second)});
+                senses.push_back({&found->second, static_cast<int>(i),
+                                  TagCount(fields[0], found->second),
+                                  std::max(0, found->second.WordIndex(fields[0]))});
             }
         }
         index[static_cast<int>(pos)][std::string(fields[0])] = std::move(senses);
@@ -232,18 +307,46 @@ Result<WordNet> WordNet::Load(const std::string& folder)
         return Result<WordNet>::Failure(status.Error());
     }
     wordNet.LinkBroader();
+    wordNet.CountGlossWords();
     return wordNet;
 }
 
 void WordNet::LinkBroader()
 {
-    for (const auto& [synset, key] : pendingLinks) {
-        const auto found = synsets.find(key);
-        if (found != synsets.end()) {
-            synset->broader.push_back(&found->second);
+    for (PendingLink& pending : pendingLinks) {
+        const auto found = synsets.find(pending.to);
+        if (found == synsets.end()) {
+            continue;
+        }
+        if (pending.broader) {
+            pending.from->broader.push_back(&found->second);
+        }
+        if (pending.linked) {
+            pending.link.target = &found->second;
+            pending.from->links.push_back(pending.link);
         }
     }
     pendingLinks.clear();
+}
+
+void WordNet::CountGlossWords()
+{
+    for (const auto& [key, synset] : synsets) {
+        for (const std::string& word : LetterWords(synset.definition)) {
+            glossCounts[word] += 1;
+        }
+        for (const std::string& example : synset.examples) {
+            for (const std::string& word : LetterWords(example)) {
+                glossCounts[word] += 1;
+            }
+        }
+    }
+}
+
+int WordNet::GlossCount(std::string_view word) const
+{
+    const auto found = glossCounts.find(std::string(word));
+    return found == glossCounts.end() ? 0 : found->second;
 }
 
 const std::vector<Sense>& WordNet::SensesOf(std::string_view lemma, Pos pos) const

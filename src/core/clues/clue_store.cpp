@@ -1,6 +1,5 @@
 #include "core/clues/clue_store.h"
 
-#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -205,6 +204,17 @@ void ClueStore::Append(ClueRecord record)
 {
     records.push_back(std::move(record));
     index.Insert(records.back().answer, std::prev(records.end()));
+    Count(records.back(), 1);
+}
+
+void ClueStore::Count(const ClueRecord& record, int sign)
+{
+    const std::size_t length = record.answer.size();
+    if (lengthCounts.size() <= length) {
+        lengthCounts.resize(length + 1);
+    }
+    lengthCounts[length].total += sign;
+    lengthCounts[length].unsolved += record.solved == 0 ? sign : 0;
 }
 
 bool ClueStore::AddRecord(ClueRecord record)
@@ -241,12 +251,15 @@ void ClueStore::RemoveClue(std::string_view answer)
     }
     const Node node = *newest;
     index.Remove(answer);
+    Count(*node, -1);
     records.erase(node);
 }
 
 void ClueStore::MarkSolved(ClueRecord& record)
 {
+    Count(record, -1);
     record.solved = 1;
+    Count(record, 1);
 }
 
 void ClueStore::Retire(ClueRecord& record)
@@ -278,14 +291,10 @@ void ClueStore::Advance(ClueRecord& record)
 
 LengthCount ClueStore::CountByLength(int length) const
 {
-    LengthCount count;
-    for (const ClueRecord& record : records) {
-        if (record.answer.size() == static_cast<std::size_t>(length)) {
-            ++count.total;
-            count.unsolved += record.solved == 0 ? 1 : 0;
-        }
+    if (length < 0 || static_cast<std::size_t>(length) >= lengthCounts.size()) {
+        return {};
     }
-    return count;
+    return lengthCounts[static_cast<std::size_t>(length)];
 }
 
 void ClueStore::ClearSolved(int length)
@@ -295,22 +304,16 @@ void ClueStore::ClearSolved(int length)
             record.solved = 0;
         }
     }
+    if (length >= 0 && static_cast<std::size_t>(length) < lengthCounts.size()) {
+        LengthCount& count = lengthCounts[static_cast<std::size_t>(length)];
+        count.unsolved = count.total;
+    }
 }
 
 void ClueStore::RecycleSolved()
 {
-    // This runs after every key, so all seven lengths are counted in one walk; clearing one
-    // length never changes the counts of another.
-    std::array<LengthCount, kLastRecycledLength + 1> counts{};
-    for (const ClueRecord& record : records) {
-        const std::size_t length = record.answer.size();
-        if (length >= kFirstRecycledLength && length <= kLastRecycledLength) {
-            ++counts[length].total;
-            counts[length].unsolved += record.solved == 0 ? 1 : 0;
-        }
-    }
     for (int length = kFirstRecycledLength; length <= kLastRecycledLength; ++length) {
-        const LengthCount count = counts[static_cast<std::size_t>(length)];
+        const LengthCount count = CountByLength(length);
         if (count.unsolved == 0) {
             continue;
         }

@@ -64,6 +64,8 @@ public:
     // Removes the word's newest record, if any.
     void RemoveClue(std::string_view answer);
 
+    // The solved marks change only through MarkSolved and ClearSolved, which keep the counts
+    // by length that CountByLength and RecycleSolved read.
     void MarkSolved(ClueRecord& record);
     // Sends the word's current clue to the back of its turn order; the next becomes current.
     void Retire(ClueRecord& record);
@@ -71,10 +73,14 @@ public:
     // which undoes a Retire.
     void Advance(ClueRecord& record);
 
+    // The records whose answer has length letters, and how many of them are unsolved. Kept up
+    // to date by every change, so it costs the same whatever the store's size.
     LengthCount CountByLength(int length) const;
     void ClearSolved(int length);
     // For each length 3 to 9 with some clue unsolved: when more than 55 percent are solved,
-    // all of that length become unsolved again, so solved words return to new puzzles.
+    // all of that length become unsolved again, so solved words return to new puzzles. This
+    // runs after every key in play: it reads the kept counts and walks the records only to
+    // clear a length.
     void RecycleSolved();
 
     // In store order: file order, then additions.
@@ -90,9 +96,12 @@ private:
     };
 
     void Append(ClueRecord record);
+    // Adds a record to its length's counts (sign 1) or takes it off them (sign -1).
+    void Count(const ClueRecord& record, int sign);
 
     std::list<ClueRecord> records;
     StringIndex<Node, AnswerOf> index{kIndexBuckets};
+    std::vector<LengthCount> lengthCounts;  // by answer length
     bool saveBlocked = false;
 };
 

@@ -16,6 +16,7 @@
 #include "core/game/square_look.h"
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
+#include "core/model/grid_geometry.h"
 #include "core/model/own_clues.h"
 #include "core/platform/host.h"
 #include "core/storage/own_puzzle.h"
@@ -38,6 +39,9 @@ inline constexpr int kKeyDelete = 127;
 inline constexpr int kKeyOther = -1;
 
 inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
+// The prompt pane for a selected run that has no clue to show (a hand-made puzzle's run
+// without its answer, a word whose clue is not in the store).
+inline constexpr const char* kNoClueForRun = "No clue for this run";
 
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
@@ -144,14 +148,15 @@ public:
     // Append the Across (or Down) header and one line per answered entry in clue-number
     // order, setting each entry's clueItemId. Nothing at all for an empty answer list. The
     // text is ClueTextOf's; an answer without a clue shows "%d) ??" from the user builder
-    // and no line from the main one (its clueItemId is then left as it was).
+    // and no line from the main one (its clueItemId is then left as it was: kNotListed
+    // unless it had a line before).
     void AddClueSection(bool across);
     void AddUserClueSection(bool across);
     // A click on clue line item (-1: below the lines) selects that answer's run as if its
     // first square had been clicked, repaints and shows the clue. True when a run was
     // selected, so the window can give the grid the keyboard focus.
     bool OnListSelect(int item);
-    // Has the clue list select the line of an answer entry's clueItemId.
+    // Has the clue list select the line of an answer entry's clueItemId (none for kNotListed).
     void SelectLine(std::uint32_t itemId);
 
     // --- Mouse and keyboard (game_input.cpp) ---------------------------------------------
@@ -161,10 +166,15 @@ public:
     void LeftClick(int x, int y);
     void RightClick(int x, int y);
     void KeyDown(int key);
-    // The clue of the run at the cursor, into the prompt pane.
+    // The clue of the run at the cursor, into the prompt pane; a run without one says so.
     void ShowClueInStatus();
-    // The square under a view pixel; the 10 pixel margin belongs to column and row 0.
+    // The square under a view pixel; the margin belongs to column and row 0.
     Square* HitTest(int x, int y);
+    // Where the squares are in the view, from column and row: hit testing, drawing and the
+    // frame's size all follow it. The Original geometry until SetGeometry changes it (zoom),
+    // which refits the frame and repaints.
+    const GridGeometry& Geometry() const { return geometry; }
+    void SetGeometry(const GridGeometry& newGeometry);
 
     // --- Commands (game_commands.cpp) ----------------------------------------------------
     CommandState StateOf(CommandId id) const;
@@ -173,6 +183,9 @@ public:
     bool RunCommand(CommandId id);
     // The save prompt before a new puzzle.
     void PromptSaveBeforeNew();
+    // The user closed the clue window (close box, Esc): it stays hidden until Options > Show
+    // Clue window, which then shows it at the first choice.
+    void ClueWindowClosed() { clueWindowShown = false; }
     void ToggleMode();
     // A fresh size x size lattice in Create mode, optionally with the Create-mode autosave.
     void EnterCreator(bool restore, int size);
@@ -284,6 +297,10 @@ public:
 
 private:
     std::int64_t clockCountedUntil = 0;
+    GridGeometry geometry;
+
+    // SelectAt once the square is known (a click's, or a clue line's first square).
+    void SelectSquare(Square* square, int direction, bool notify);
 
     // Set for a puzzle with its own clues; every installation of a puzzle sets or clears it.
     std::optional<OwnClues> ownClues;

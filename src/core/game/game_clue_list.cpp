@@ -87,8 +87,9 @@ bool Game::OnListSelect(int item)
     if (entry == nullptr || entry->start == nullptr) {
         return false;
     }
-    // Without notify: the list has already highlighted the clicked line itself.
-    SelectAt(entry->start->left, entry->start->top, entry->direction, false);
+    // As if its first square had been clicked, found from its column and row. Without
+    // notify: the list has already highlighted the clicked line itself.
+    SelectSquare(entry->start, entry->direction, false);
     host.Repaint(false);
     ShowClueInStatus();
     return true;
@@ -96,7 +97,8 @@ bool Game::OnListSelect(int item)
 
 void Game::SelectLine(std::uint32_t itemId)
 {
-    clueList.SelectLine(static_cast<int>(itemId));
+    // A run whose answer has no line leaves no line highlighted, rather than a header.
+    clueList.SelectLine(itemId == kNotListed ? -1 : static_cast<int>(itemId));
 }
 
 void Game::AdvanceCluesOfAnswers()

@@ -320,10 +320,9 @@ void Game::RemoveRunAnswer(Square* square)
     if (entry == nullptr || !RunComplete(crossword, *start, direction)) {
         return;
     }
+    // The answer goes whether or not its clue is in the user clue file: a design made on
+    // another machine, or a damaged clue file, must not leave letters that cannot be removed.
     const std::string word(entry->AnswerWord());
-    if (userClues.Find(word) == nullptr) {
-        return;
-    }
     if (host.ShowMessage("Are you sure you want to remove " + word + " from the grid?", "Attention",
                          Buttons::YesNo) != Reply::Yes) {
         return;

@@ -5,13 +5,24 @@ namespace quillby {
 
 Square* Game::HitTest(int x, int y)
 {
-    // Integer division truncates toward zero, so the margin falls into column and row 0.
-    return crossword.SquareAt((x - kGridMargin) / kSquarePitch, (y - kGridMargin) / kSquarePitch);
+    const Cell cell = geometry.CellAt(x, y);
+    return crossword.SquareAt(cell.col, cell.row);
+}
+
+void Game::SetGeometry(const GridGeometry& newGeometry)
+{
+    geometry = newGeometry;
+    host.FitFrameToGrid(crossword.width, crossword.height);
+    host.Repaint(true);
 }
 
 void Game::SelectAt(int x, int y, int direction, bool notify)
 {
-    Square* square = HitTest(x, y);
+    SelectSquare(HitTest(x, y), direction, notify);
+}
+
+void Game::SelectSquare(Square* square, int direction, bool notify)
+{
     if (square == nullptr || !square->open) {
         return;
     }
@@ -114,16 +125,14 @@ void Game::ShowClueInStatus()
     }
     const AnswerEntry* entry =
         crossword.FindEntryAt(cursor->col, cursor->row, cursor->cursorDown ? kDown : kAcross);
-    if (entry == nullptr) {
-        return;
-    }
-    if (entry->AnswerWord().empty()) {
+    if (entry != nullptr && entry->AnswerWord().empty()) {
         host.SetStatusText(StatusPane::Prompt, "Create Crossword Mode");
         return;
     }
-    if (const std::optional<std::string> clue = ClueTextOf(*entry)) {
-        host.SetStatusText(StatusPane::Prompt, "Clue: " + PlainTextOfMarkup(*clue));
-    }
+    const std::optional<std::string> clue = entry == nullptr ? std::nullopt : ClueTextOf(*entry);
+    // The clue of the run selected before must not stay up as if it were this run's.
+    host.SetStatusText(StatusPane::Prompt,
+                       clue ? "Clue: " + PlainTextOfMarkup(*clue) : kNoClueForRun);
 }
 
 }  // namespace quillby

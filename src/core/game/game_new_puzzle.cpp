@@ -94,6 +94,8 @@ bool Game::EndGeneration()
     ended->worker.join();
     GenerationJob& job = *ended->job;
     if (job.result.load() == GenerationJob::kMade) {
+        // The worker only read the store; the clues the puzzle shows move on here.
+        ApplyClueTurns(job.ClueTurns(), clues);
         AdoptGeneratedPuzzle(std::move(job.Puzzle()));
         return true;
     }

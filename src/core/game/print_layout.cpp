@@ -1,6 +1,7 @@
 #include "core/game/print_layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "core/common/clue_markup.h"
@@ -10,6 +11,10 @@
 namespace quillby {
 
 namespace {
+
+// From the grid's lowest line to the top of the first clue line: 50 units of space, then one
+// line's step.
+constexpr int kGridToClues = 50 + kPrintLineStep;
 
 constexpr const char* kAcrossWords = "Across Clues";
 constexpr const char* kDownWords = "Down Clues";
@@ -120,8 +125,9 @@ std::vector<std::string> Wrap(const std::string& text, int width, const PrintTex
 
 class ColumnPlacer {
 public:
-    ColumnPlacer(std::vector<PrintSheet>& sheets, int gridHeight, PrintPage page)
-        : sheets(sheets), gridHeight(gridHeight), page(page)
+    // gridBottom: the lowest line of the grid on the puzzle sheet.
+    ColumnPlacer(std::vector<PrintSheet>& sheets, int gridBottom, PrintPage page)
+        : sheets(sheets), gridBottom(gridBottom), page(page)
     {
     }
 
@@ -143,10 +149,7 @@ public:
 
 private:
     // The top of the first line: under the grid on the puzzle sheet, at the margin after it.
-    int Top() const
-    {
-        return sheet == 0 ? kSquarePitch * gridHeight + 60 + kPrintLineStep : kPrintMargin;
-    }
+    int Top() const { return sheet == 0 ? gridBottom + kGridToClues : kPrintMargin; }
     // A fresh continuation sheet takes a line whatever its size, so placing always ends.
     bool Fits(int lineCount) const
     {
@@ -167,7 +170,7 @@ private:
     }
 
     std::vector<PrintSheet>& sheets;
-    int gridHeight;
+    int gridBottom;
     PrintPage page;
     std::size_t sheet = 0;
     int y = Top();
@@ -202,25 +205,49 @@ std::string PrintText(const std::string& line)
     return StripMarkup(line);
 }
 
+double PrintGridScale(PrintGrid grid, PrintPage page)
+{
+    // The grid with its outer border lines, without the margin: it keeps the margin on every
+    // side of the page.
+    const GridGeometry original;
+    const PixelSize view = original.ViewSize(grid.width, grid.height);
+    const double gridWidth = view.width - 2 * original.margin;
+    const double gridHeight = view.height - 2 * original.margin;
+    const double roomWidth = std::max(page.width - 2 * kPrintMargin, 1);
+    const double roomHeight = std::max(page.height - 2 * kPrintMargin, 1);
+    return std::min({1.0, roomWidth / gridWidth, roomHeight / gridHeight});
+}
+
 std::vector<PrintSheet> LayOutPrint(const std::vector<std::string>& clueLines, int gridHeight,
                                     bool solutionSheet, PrintPage page,
                                     const PrintTextWidth& textWidth)
 {
-    std::vector<PrintSheet> sheets{{Surface::PrintedPuzzle, true, {}}};
+    return LayOutPrint(clueLines, PrintGrid{gridHeight, gridHeight}, solutionSheet, page,
+                       textWidth);
+}
+
+std::vector<PrintSheet> LayOutPrint(const std::vector<std::string>& clueLines, PrintGrid grid,
+                                    bool solutionSheet, PrintPage page,
+                                    const PrintTextWidth& textWidth)
+{
+    const double scale = PrintGridScale(grid, page);
+    const int gridBottom =
+        kPrintMargin + static_cast<int>(std::ceil(scale * GridGeometry{}.pitch * grid.height));
+    std::vector<PrintSheet> sheets{{Surface::PrintedPuzzle, true, {}, scale}};
     const Columns columns = SplitColumns(clueLines);
     // The Down column runs to the right margin, which on a wide sheet leaves it more room.
     const int widths[2] = {kPrintColumnStep - kPrintColumnGap,
                            std::max(page.width - 2 * kPrintMargin - kPrintColumnStep, 1)};
     const std::vector<std::string>* lists[2] = {&columns.across, &columns.down};
     for (int column = 0; column < 2; ++column) {
-        ColumnPlacer placer(sheets, gridHeight, page);
+        ColumnPlacer placer(sheets, gridBottom, page);
         for (const std::string& text : *lists[column]) {
             placer.Place(Wrap(text, widths[column], textWidth),
                          kPrintMargin + column * kPrintColumnStep, widths[column]);
         }
     }
     if (solutionSheet) {
-        sheets.push_back({Surface::PrintedSolution, true, {}});
+        sheets.push_back({Surface::PrintedSolution, true, {}, scale});
     }
     return sheets;
 }
@@ -228,8 +255,9 @@ std::vector<PrintSheet> LayOutPrint(const std::vector<std::string>& clueLines, i
 std::vector<PrintSheet> PrintSheetsOf(const Game& game, PrintPage page,
                                       const PrintTextWidth& textWidth)
 {
-    return LayOutPrint(game.clueList.Lines(), game.crossword.height, game.settings.printSolution,
-                       page, textWidth);
+    return LayOutPrint(game.clueList.Lines(),
+                       PrintGrid{game.crossword.width, game.crossword.height},
+                       game.settings.printSolution, page, textWidth);
 }
 
 }  // namespace quillby

@@ -12,7 +12,8 @@ class Game;
 
 // A printed sheet is measured in logical units: a square of 600 x 600 units fills the printable
 // width (or the height, when that is shorter) with equal scale on both axes, and the grid is
-// drawn in those units at its screen geometry.
+// drawn in those units at the Original screen geometry, shrunk to the page when it is wider or
+// taller than the page allows.
 inline constexpr int kPrintSquareUnits = 600;
 inline constexpr int kPrintMargin = 10;
 inline constexpr int kPrintLineStep = 20;     // from one clue line to the next
@@ -46,7 +47,20 @@ struct PrintSheet {
     Surface surface = Surface::PrintedPuzzle;
     bool grid = true;  // false on a sheet that only continues the clue lists
     std::vector<PrintedLine> lines;
+    // The grid is drawn at the Original geometry scaled by this about its top-left corner
+    // (kPrintMargin, kPrintMargin): 1, or less for a grid that would not fit the page.
+    double gridScale = 1.0;
 };
+
+// A grid's size in squares.
+struct PrintGrid {
+    int width = 0;
+    int height = 0;
+};
+
+// The scale that fits a grid on a page: 1 when it fits at the Original geometry within the
+// margins, else the largest scale at which it fits both the page's width and its height.
+double PrintGridScale(PrintGrid grid, PrintPage page);
 
 // The width of a plain text in the number font, in logical units. Long clue lines are wrapped
 // at spaces to fit their column.
@@ -56,11 +70,15 @@ using PrintTextWidth = std::function<double(const std::string&)>;
 // and "Down Clues", a clue line as plain text (tags dropped, entities decoded).
 std::string PrintText(const std::string& line);
 
-// The sheets of one print job for clue-window lines under a grid of gridHeight rows: the
-// puzzle sheet with the Across lines in a first column and the Down lines in a second, both
-// from 20 units below the grid, 20 units a line; the lines that do not fit continue on
-// following sheets, each column in its own place, from the top margin; then the solution sheet
-// when asked for, with no clue lines.
+// The sheets of one print job for clue-window lines under a grid: the puzzle sheet with the
+// grid fitted to the page and the Across lines in a first column and the Down lines in a
+// second, both from 20 units below the grid, 20 units a line; the lines that do not fit
+// continue on following sheets, each column in its own place, from the top margin; then the
+// solution sheet when asked for, with no clue lines.
+std::vector<PrintSheet> LayOutPrint(const std::vector<std::string>& clueLines, PrintGrid grid,
+                                    bool solutionSheet, PrintPage page,
+                                    const PrintTextWidth& textWidth);
+// The same for a grid of gridHeight rows and no wider than it is tall.
 std::vector<PrintSheet> LayOutPrint(const std::vector<std::string>& clueLines, int gridHeight,
                                     bool solutionSheet, PrintPage page,
                                     const PrintTextWidth& textWidth);

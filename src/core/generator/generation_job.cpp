@@ -77,11 +77,22 @@ bool GenerationJob::TryOneTemplate(const TemplateFile& templates, ClueCheck& clu
     crossword.BuildAnswerList();
     PuzzleFiller filler(crossword, dawg, clueCheck, rng, ThreadEdgeCoin());
     int budget = 0;
-    if (filler.Fill(budget) && crossword.AllAnswered()) {
-        chosen = index;
-        return true;
+    if (!filler.Fill(budget) || !crossword.AllAnswered()) {
+        return false;
     }
-    return false;
+    std::vector<std::string> answers;
+    for (const AnswerEntry& entry : crossword.answers) {
+        answers.emplace_back(entry.AnswerWord());
+    }
+    // A puzzle whose clues clash (one holds another's answer, two read alike) and cannot show
+    // others is not shown: the next template is tried.
+    auto turns = ChooseClueTurns(answers, clues);
+    if (!turns) {
+        return false;
+    }
+    clueTurns = std::move(*turns);
+    chosen = index;
+    return true;
 }
 
 void GenerationJob::Finish(int code)

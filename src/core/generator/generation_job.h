@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "core/clues/clue_clash.h"
 #include "core/clues/clue_store.h"
 #include "core/model/crossword.h"
 #include "core/wordgraph/dawg.h"
@@ -20,7 +21,9 @@ class ClueCheck;
 // Run seeds the calling thread's edge-order coin with one Rng draw, then repeatedly draws a
 // template and fills it until a fill is whole, cancelRequested is seen (between attempts),
 // maxAttempts templates have been tried, or the template file fails. With no word graph or
-// an empty clue store it fails at once, without a draw. While it runs it reads
+// an empty clue store it fails at once, without a draw. A whole fill is kept only when its
+// answers can show clues that do not clash (ChooseClueTurns); the turns that takes are handed
+// over with the puzzle, for the owner of the clue store to apply. While it runs it reads
 // the word graph and the main clue store and draws from rng: nothing else may write them or
 // draw from rng until finished is set. The retiring of the old puzzle's clues and the
 // autosave that come before a generation in the game are the caller's (RetireAnswerClues).
@@ -51,6 +54,9 @@ public:
     // Read only after finished is seen. With kMade the crossword holds the filled grid and
     // its answers, not yet numbered.
     Crossword& Puzzle() { return crossword; }
+    // Read only after finished is seen, with kMade: the clue turns the puzzle needs before it
+    // is shown (ApplyClueTurns on the main store), usually none.
+    const std::vector<ClueTurn>& ClueTurns() const { return clueTurns; }
     int Attempts() const { return attempts; }               // templates tried
     int TemplateIndex() const { return chosen; }            // the template that filled, -1 for none
     const std::string& Failure() const { return failure; }  // why kFailed, "" when cancelled
@@ -66,6 +72,7 @@ private:
     int size;
     int maxAttempts;
     Crossword crossword;
+    std::vector<ClueTurn> clueTurns;
     int attempts = 0;
     int chosen = -1;
     std::string failure;

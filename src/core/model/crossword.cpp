@@ -55,13 +55,14 @@ void Crossword::SetGridSize(int newWidth, int newHeight)
         Square{});
     width = newWidth;
     height = newHeight;
+    const GridGeometry original;
     for (int row = 0; row < height; ++row) {
         for (int col = 0; col < width; ++col) {
             Square& square = squares[static_cast<std::size_t>(row * width + col)];
             square.col = col;
             square.row = row;
-            square.left = kGridMargin + kSquarePitch * col;
-            square.top = kGridMargin + kSquarePitch * row;
+            square.left = original.Left(col);
+            square.top = original.Top(row);
         }
     }
     ClearSquares();
@@ -189,17 +190,35 @@ bool Crossword::HasLetterPairBeside(const Square& square) const
 void Crossword::BuildAnswerList()
 {
     answers.clear();
-    Square* first = FirstOpenSquare();
-    if (first == nullptr) {
-        return;
+    // The group of the first open square comes first, breadth first from its first run, so
+    // generated puzzles fill and save as they always have; every other group of open squares
+    // follows, breadth first from its first square in reading order, its levels after the
+    // levels before it. A square alone has no run and starts nothing.
+    std::vector<bool> reached(squares.size(), false);
+    int level = 0;
+    for (Square& square : squares) {
+        if (!square.open || reached[static_cast<std::size_t>(square.row * width + square.col)]) {
+            continue;
+        }
+        int direction = 0;
+        Square* start = FindRunStart(&square, kAutomatic, direction);
+        if (start == nullptr) {
+            continue;
+        }
+        const std::size_t groupStart = answers.size();
+        answers.push_back(NewEntry(level, start, direction));
+        level = ExpandLevels(level);
+        for (std::size_t i = groupStart; i < answers.size(); ++i) {
+            for (const Square* member : EntrySquares(answers[i])) {
+                reached[static_cast<std::size_t>(member->row * width + member->col)] = true;
+            }
+        }
     }
-    int direction = 0;
-    Square* start = FindRunStart(first, kAutomatic, direction);
-    if (start == nullptr) {
-        return;
-    }
-    answers.push_back(NewEntry(0, start, direction));
-    for (int level = 0;; ++level) {
+}
+
+int Crossword::ExpandLevels(int level)
+{
+    for (;; ++level) {
         bool levelHadEntries = false;
         // Entries appended while expanding belong to the next level and are passed over.
         const std::size_t count = answers.size();
@@ -210,7 +229,7 @@ void Crossword::BuildAnswerList()
             }
         }
         if (!levelHadEntries) {
-            break;
+            return level;  // the first level nothing stands on
         }
     }
 }

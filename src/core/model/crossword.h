@@ -15,13 +15,17 @@ struct Candidate {
     int score = 0;
 };
 
+// The clueItemId of an entry that has no line in the clue list. Line 0 is the Across
+// header, so 0 cannot mean "none".
+inline constexpr std::uint32_t kNotListed = 0xFFFFFFFF;
+
 // One run that takes an answer.
 struct AnswerEntry {
     int level = 0;  // breadth-first depth from the first run
     Square* start = nullptr;
     int direction = kAcross;
     int length = 0;
-    std::uint32_t clueItemId = 0;  // the clue window line showing this entry, 0 until listed
+    std::uint32_t clueItemId = kNotListed;  // the clue window line showing this entry
     std::vector<Candidate> candidates;
     int answer = -1;  // index into candidates of the placed word, -1 for none
 
@@ -69,7 +73,9 @@ public:
     bool HasLetter(int col, int row) const;
     bool HasLetterPairBeside(const Square& square) const;
 
-    // Breadth-first discovery of the first run and every run linked to it by crossings.
+    // Every run of two or more squares gets an entry: breadth first from the first run,
+    // through the crossings; then each group of open squares that no crossing links to the
+    // first, breadth first from its first square in reading order.
     void BuildAnswerList();
     void NumberSquares();
     // Each entry's answer becomes the word spelled by its squares' solution letters.
@@ -96,6 +102,8 @@ public:
     std::vector<Square*> EntrySquares(const AnswerEntry& entry);
 
 private:
+    // Expands level after level from level; returns the first level left empty.
+    int ExpandLevels(int level);
     void AddCrossingRuns(std::size_t entryIndex, int level);
     AnswerEntry NewEntry(int level, Square* start, int direction) const;
     Square* Neighbour(const Square& square, int dCol, int dRow);

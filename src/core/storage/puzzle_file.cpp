@@ -21,7 +21,9 @@ namespace quillby {
 //   28 + 27*W*H   1           completed
 //
 // A square record, 27 bytes: left i32, top i32, col i32, row i32, open u8, solution char,
-// guess char, useCount i32, number i32. The pixel position is stored as it stands.
+// guess char, useCount i32, number i32. left and top are the square's pixel position in the
+// Original geometry: written from col and row for the layout's sake, and never trusted when
+// read (a file whose positions disagree would otherwise draw squares out of place).
 
 namespace {
 
@@ -67,8 +69,7 @@ Result<PuzzleFile> ParsePuzzle(std::span<const std::byte> bytes)
         std::uint8_t open = 0;
         std::uint8_t solution = 0;
         std::uint8_t guess = 0;
-        reader.ReadI32Le(square.left);
-        reader.ReadI32Le(square.top);
+        reader.Skip(8);  // left and top: SetGridSize has placed the square from col and row
         reader.ReadI32Le(square.col);
         reader.ReadI32Le(square.row);
         reader.ReadU8(open);
@@ -111,9 +112,10 @@ std::vector<std::byte> SerializePuzzle(const Crossword& crossword, std::uint8_t 
     }
     writer.WriteI32Le(crossword.width);
     writer.WriteI32Le(crossword.height);
+    const GridGeometry original;
     for (const Square& square : crossword.squares) {
-        writer.WriteI32Le(square.left);
-        writer.WriteI32Le(square.top);
+        writer.WriteI32Le(original.Left(square.col));
+        writer.WriteI32Le(original.Top(square.row));
         writer.WriteI32Le(square.col);
         writer.WriteI32Le(square.row);
         writer.WriteU8(square.open ? 1 : 0);

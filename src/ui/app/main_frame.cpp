@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <algorithm>
 
+#include "ui/app/status_bar_pane.h"
 #include "ui/cluewindow/clue_window.h"
 #include "ui/menus/owner_drawn_menu.h"
 #include "ui/view/grid_painter.h"
@@ -19,28 +19,11 @@ namespace {
 
 constexpr int kPromptPaneWidth = 250;
 constexpr int kTimePaneWidth = 100;
+constexpr int kPromptLines = 2;
 constexpr int kClockPeriodMs = 1000;
 constexpr int kCommandRefreshMs = 250;
 // A crash or a kill loses at most this much play.
 constexpr int kSafetyAutosaveMs = 30 * 1000;
-
-// A status bar pane of a fixed width that may be cut short, rather than widen the window, when
-// the grid is narrower than the panes.
-class StatusPaneLabel : public QLabel {
-public:
-    StatusPaneLabel(int width, const QString& text, QWidget* parent)
-        : QLabel(text, parent), paneWidth(width)
-    {
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setTextFormat(Qt::PlainText);
-        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    }
-    QSize sizeHint() const override { return {paneWidth, QLabel::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-
-private:
-    int paneWidth;
-};
 
 }  // namespace
 
@@ -62,28 +45,43 @@ CMainFrame::~CMainFrame() = default;
 
 QString CMainFrame::PaneText(StatusPane pane) const
 {
-    return pane == StatusPane::Prompt ? promptPane->text() : timePane->text();
+    return pane == StatusPane::Prompt ? promptPane->Text() : timePane->Text();
 }
 
 void CMainFrame::SetPaneText(StatusPane pane, const QString& text)
 {
-    QLabel* label = pane == StatusPane::Prompt ? promptPane : timePane;
-    label->setText(text);
-    // A long clue is cut off by the pane's fixed width; pointing at the pane shows all of it.
-    label->setToolTip(label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width()
-                          ? text
-                          : QString());
-    label->repaint();  // at once, as a status line should, even inside a long operation
+    StatusBarPane* target = pane == StatusPane::Prompt ? promptPane : timePane;
+    target->SetText(text);
+    if (pane == StatusPane::Time) {
+        FitTimePane();
+    }
+    target->repaint();  // at once, as a status line should, even inside a long operation
 }
 
 void CMainFrame::BuildStatusBar()
 {
+    // The prompt takes what the clock leaves, on two lines, so the game's own prompts show
+    // whole even beside a 9 x 9 grid; a longer clue ends in an ellipsis.
     const QString start = QString::fromUtf8(kClickASquare);
-    promptPane = new StatusPaneLabel(kPromptPaneWidth, start, this);
-    timePane = new StatusPaneLabel(kTimePaneWidth, start, this);
-    statusBar()->addWidget(promptPane);
+    promptPane = new StatusBarPane(kPromptLines, kPromptPaneWidth, start, this);
+    timePane = new StatusBarPane(1, kTimePaneWidth, start, this);
+    timePane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    statusBar()->addWidget(promptPane, 1);
     statusBar()->addWidget(timePane);
     statusBar()->setSizeGripEnabled(false);
+    FitTimePane();
+}
+
+void CMainFrame::FitTimePane()
+{
+    // Exactly as wide as the clock's text, never cut: wider only once the hours need a third
+    // digit.
+    const int width =
+        std::max(timePane->WidthFor(QStringLiteral("Time: 00:00:00")),
+                 timePane->WidthFor(QString::fromStdString(Game::ClockText(game.clock))));
+    if (timePane->width() != width || timePane->minimumWidth() != width) {
+        timePane->setFixedWidth(width);
+    }
 }
 
 void CMainFrame::StartTimers()
@@ -119,7 +117,7 @@ void CMainFrame::FitFrameToGrid(int width, int height)
         layout()->activate();
     }
     const QSize chrome = size() - view->size();
-    QSize wanted = GridViewSize(width, height) + chrome;
+    QSize wanted = GridViewSize(width, height, game.Geometry()) + chrome;
     // A grid narrower than the menu bar (a 5 x 5 mini from a .puz file) would push menus into
     // the overflow: the window keeps the menu bar's width, the grid on its grey ground.
     wanted.setWidth(std::max(wanted.width(), menuBar()->sizeHint().width()));
@@ -135,6 +133,11 @@ void CMainFrame::BuildClueWindow()
     clueWindow = new ClueWindow(this);
     clueWindow->hide();  // shown beside the frame once the frame itself is on screen
     connect(clueWindow, &ClueWindow::ListSelect, this, &CMainFrame::OnClueLineClicked);
+    // Hidden by its close box, it must be shown by the next Show Clue window, not hidden.
+    connect(clueWindow, &ClueWindow::Closed, this, [this] {
+        game.ClueWindowClosed();
+        RefreshCommands();
+    });
 }
 
 void CMainFrame::OnClueLineClicked(int item)

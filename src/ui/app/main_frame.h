@@ -10,7 +10,6 @@
 #include "ui/print/print_controller.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -18,6 +17,7 @@ namespace quillby {
 
 class CQuillbyView;
 class ClueWindow;
+class StatusBarPane;
 
 // The main window: menu bar, toolbar and status bar around the view, all built from the
 // command table. Glue only: every command's rule and enabling is the Game's.
@@ -63,6 +63,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void FitTimePane();
     void StartTimers();
     void BuildClueWindow();
     void OnClueLineClicked(int item);
@@ -72,8 +73,8 @@ private:
     Game& game;
     CQuillbyView* view = nullptr;
     QToolBar* toolBar = nullptr;
-    QLabel* promptPane = nullptr;
-    QLabel* timePane = nullptr;
+    StatusBarPane* promptPane = nullptr;
+    StatusBarPane* timePane = nullptr;
     QHash<int, QAction*> actions;
     QList<QMenu*> menus;
     QTimer clockTimer;

@@ -1,11 +1,16 @@
 #include "ui/app/qt_host.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSoundEffect>
 #include <QThread>
+#include <QUrl>
 #include <span>
 
+#include "core/storage/sound_file.h"
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
 
@@ -156,8 +161,58 @@ bool QtHost::AskCreatorInstructions(bool instructionsOff)
     return dialog.InstructionsOff();
 }
 
-void QtHost::PlaySound(const std::string&)
+QtHost::QtHost(QWidget* window) : window(window)
 {
+}
+
+QtHost::~QtHost()
+{
+    // Qt 6.4 waits for its sample loader when an effect is let go; one still loading at the
+    // end is left to the process's end rather than risk a hang on the way out.
+    if (sound && sound->status() == QSoundEffect::Loading) {
+        (void)sound.release();
+    }
+}
+
+namespace {
+
+// Only a whole PCM wave file of a sensible size goes to Qt's player, which waits for ever
+// for the rest of a file that ends early and takes the next sound down with it.
+bool PlayableWave(const QString& path)
+{
+    constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxSoundBytes) {
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = file.read(kMaxSoundBytes + 1);
+    const auto view =
+        std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return bytes.size() <= kMaxSoundBytes && ReadWaveFormat(view).Ok();
+}
+
+}  // namespace
+
+void QtHost::PlaySound(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    const QUrl source = QUrl::fromLocalFile(file);
+    if (!sound || sound->source() != source) {
+        if (!PlayableWave(file)) {
+            return;  // nothing to play: the hint itself goes on, silently
+        }
+        if (!sound) {
+            sound = std::make_unique<QSoundEffect>();
+        }
+        sound->setSource(source);
+    }
+    // QSoundEffect decodes and plays off this thread; a play asked for while it is still
+    // loading starts once the file is in, and without an audio device it stays silent.
+    sound->play();
 }
 
 void QtHost::SetFrame(CMainFrame* newFrame)

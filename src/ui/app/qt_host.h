@@ -2,8 +2,11 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "core/platform/host.h"
+
+class QSoundEffect;
 
 namespace quillby {
 
@@ -13,7 +16,8 @@ class CMainFrame;
 // the main frame (title, status, clue window) are forwarded to it by the frame's own Host.
 class QtHost : public Host {
 public:
-    explicit QtHost(QWidget* window = nullptr) : window(window) {}
+    explicit QtHost(QWidget* window = nullptr);
+    ~QtHost() override;
     void SetWindow(QWidget* newWindow) { window = newWindow; }
     // From here on the title, status panes, repaints, sizing and the clue window go to the
     // frame. Null detaches it (the frame is being destroyed).
@@ -26,7 +30,11 @@ public:
     std::optional<std::string> ChooseSavePath() override;
     std::optional<std::string> ChooseExportPath() override;
     void ShowPuzzleInfo(const PuzzleInfo& info) override;
+    // Starts the sound and returns at once; the file is decoded once and kept. Silent when the
+    // file is missing or unreadable or the machine has no audio output.
     void PlaySound(const std::string& path) override;
+    // The effect the last PlaySound started, or null when none was (for tests).
+    const QSoundEffect* Sound() const { return sound.get(); }
     void Repaint(bool erase) override;
     void SetTitle(const std::string& title) override;
     void SetStatusText(StatusPane pane, const std::string& text) override;
@@ -47,6 +55,9 @@ public:
 protected:
     QPointer<QWidget> window;
     CMainFrame* frame = nullptr;
+
+private:
+    std::unique_ptr<QSoundEffect> sound;
 };
 
 }  // namespace quillby

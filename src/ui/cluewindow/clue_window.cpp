@@ -57,6 +57,12 @@ std::string ClueWindow::GetLineText(int index) const
     return list->GetItemText(index);
 }
 
+void ClueWindow::reject()
+{
+    QDialog::reject();
+    emit Closed();
+}
+
 void ClueWindow::OnListNotify(int code, int item, const QString&)
 {
     if (code == HLN_SELECT) {

@@ -33,9 +33,14 @@ public:
     int LastLine() const { return lastLine; }
     HTMLListCtrl& List() { return *list; }
 
+    // The close box and Esc end the dialog this way: the window hides and says so.
+    void reject() override;
+
 signals:
     // A click on the list (item -1 below the lines), or Up / Down moving the highlight.
     void ListSelect(int item);
+    // The user closed the window.
+    void Closed();
 
 private:
     void OnListNotify(int code, int item, const QString& text);

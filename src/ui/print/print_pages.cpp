@@ -41,7 +41,13 @@ void PrintClueLists(QPainter& painter, const std::vector<PrintedLine>& lines)
 void DrawPrintPage(QPainter& painter, const Game& game, const PrintSheet& sheet)
 {
     if (sheet.grid) {
+        // Shrunk about its top-left corner, so the margin stays the margin.
+        painter.save();
+        painter.translate(kPrintMargin, kPrintMargin);
+        painter.scale(sheet.gridScale, sheet.gridScale);
+        painter.translate(-kPrintMargin, -kPrintMargin);
         DrawGrid(painter, game, sheet.surface);
+        painter.restore();
     }
     PrintClueLists(painter, sheet.lines);
 }

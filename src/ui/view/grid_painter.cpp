@@ -1,6 +1,7 @@
 #include "ui/view/grid_painter.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace quillby {
 
@@ -17,6 +18,17 @@ QFont GridFont(int pixelSize)
     font.setPixelSize(pixelSize);
     font.setWeight(QFont::Bold);
     font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// A grid font grown with the geometry; the shared one at the Original scale.
+QFont ScaledFont(const QFont& original, const GridGeometry& geometry)
+{
+    if (geometry.pitch == kSquarePitch) {
+        return original;
+    }
+    QFont font = original;
+    font.setPixelSize(std::max(1, static_cast<int>(original.pixelSize() * geometry.Scale())));
     return font;
 }
 
@@ -56,20 +68,19 @@ const QFont& NumberFont()
     return font;
 }
 
-QSize GridViewSize(int width, int height)
+QSize GridViewSize(int width, int height, const GridGeometry& geometry)
 {
-    // A margin of 10 on every side of the squares, whose last border line is at 10 + 36 * n.
-    return QSize(2 * kGridMargin + kSquarePitch * width + 1,
-                 2 * kGridMargin + kSquarePitch * height + 1);
+    const PixelSize size = geometry.ViewSize(width, height);
+    return QSize(size.width, size.height);
 }
 
 void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
-                OutlineWidth outlineWidth)
+                OutlineWidth outlineWidth, const GridGeometry& geometry)
 {
-    const QRect outline(square.left, square.top, kSquareSize, kSquareSize);
+    const QRect outline = ToQRect(geometry.SquareRect(square.col, square.row));
     if (outlineWidth == OutlineWidth::Hairline) {
         // Neighbours share the line through their common edge, as on screen.
-        const QRectF lines(square.left, square.top, kSquarePitch, kSquarePitch);
+        const QRectF lines(ToQRect(geometry.LetterBox(square.col, square.row)));
         painter.fillRect(lines, ToQColor(look.fill));
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(Qt::NoBrush);
@@ -85,18 +96,18 @@ void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
         DrawCircle(painter, square, look);
     }
     if (look.letter != 0) {
-        painter.setFont(LetterFont());
+        painter.setFont(ScaledFont(LetterFont(), geometry));
         painter.setPen(ToQColor(look.letterColour));
-        painter.drawText(QRect(square.left, square.top, 36, 36), Qt::AlignCenter,
+        painter.drawText(ToQRect(geometry.LetterBox(square.col, square.row)), Qt::AlignCenter,
                          QString(QChar::fromLatin1(look.letter)));
     }
     if (look.cursorMark) {
-        painter.fillRect(QRect(square.left + 7, square.top + 31, 22, 1), Qt::black);
+        painter.fillRect(ToQRect(geometry.CursorMark(square.col, square.row)), Qt::black);
     }
     if (look.number != 0) {
-        painter.setFont(NumberFont());
+        painter.setFont(ScaledFont(NumberFont(), geometry));
         painter.setPen(ToQColor(look.numberColour));
-        painter.drawText(QRect(square.left + 1, square.top + 1, 13, 13), Qt::AlignCenter,
+        painter.drawText(ToQRect(geometry.NumberBox(square.col, square.row)), Qt::AlignCenter,
                          QString::number(look.number));
     }
 }
@@ -111,12 +122,13 @@ void DrawBackground(QPainter& painter, QSize area)
 void DrawGrid(QPainter& painter, const Game& game, Surface surface)
 {
     const Crossword& crossword = game.crossword;
+    const bool screen = surface == Surface::Screen;
+    const GridGeometry geometry = screen ? game.Geometry() : GridGeometry{};
     for (int col = 0; col < crossword.width; ++col) {
         for (int row = 0; row < crossword.height; ++row) {
             if (const Square* square = crossword.SquareAt(col, row)) {
-                DrawSquare(
-                    painter, *square, game.LookOf(*square, surface),
-                    surface == Surface::Screen ? OutlineWidth::Pixel : OutlineWidth::Hairline);
+                DrawSquare(painter, *square, game.LookOf(*square, surface),
+                           screen ? OutlineWidth::Pixel : OutlineWidth::Hairline, geometry);
             }
         }
     }

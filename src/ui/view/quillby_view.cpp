@@ -48,7 +48,7 @@ QSize CQuillbyView::sizeHint() const
 {
     const int width = game.crossword.width > 0 ? game.crossword.width : 11;
     const int height = game.crossword.height > 0 ? game.crossword.height : 11;
-    return GridViewSize(width, height);
+    return GridViewSize(width, height, game.Geometry());
 }
 
 void CQuillbyView::LoadPointer(const std::string& path)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/common/file_io.h"
 #include "core/game/game.h"
 #include "support/game_fixture.h"
 #include "support/puzzles.h"
@@ -142,6 +143,48 @@ TEST_F(GameClueList, ClickingADownLineSelectsTheDownRunEvenWhereAnAcrossStarts)
     EXPECT_FALSE(game.OnListSelect(99));
     EXPECT_EQ(host.repaints.size(), repaints);
     EXPECT_EQ(Highlighted().size(), 5u);
+}
+
+TEST_F(GameClueList, TheAcrossHeaderSelectsNothingWhenAnAnswerHasNoLine)
+{
+    // An answer without a clue line kept the item id 0 it was made with, which is also the
+    // Across header's line: clicking the header selected that answer's run, and selecting
+    // the run highlighted the header.
+    game.clues.RemoveClue("OCEAN");
+    game.RefreshClueList();
+    ASSERT_EQ(game.clueList.GetLineText(0), kAcrossHeader);
+    EXPECT_EQ(Entry("OCEAN").clueItemId, kNotListed);
+    EXPECT_FALSE(game.OnListSelect(0));
+    EXPECT_EQ(game.crossword.cursorSquare, nullptr);
+    EXPECT_TRUE(Highlighted().empty());
+
+    game.LeftClick(kGridMargin + 5, kGridMargin + 5);  // 1 Across
+    EXPECT_EQ(host.selectedClueLine, 1);
+    game.LeftClick(kGridMargin + kSquarePitch + 5, kGridMargin + 2 * kSquarePitch + 5);  // OCEAN
+    EXPECT_EQ(host.selectedClueLine, -1);  // no line is this run's
+}
+
+TEST_F(GameClueList, AClueLineSelectsItsRunFromColumnAndRowWhateverTheFileStored)
+{
+    // A puzzle file stores each square's pixel position; the game used to trust it, so a
+    // file whose positions disagree with the columns and rows drew squares out of place and
+    // a clue line selected another run. Here OCEAN's first square claims to lie at (4, 4).
+    std::vector<std::byte> bytes = SerializePuzzle(game.crossword, 0, {}, false);
+    const std::size_t oceanStart = 12 + 27 * (2 * 5 + 0);
+    const std::int32_t claimed = kGridMargin + 4 * kSquarePitch;
+    for (std::size_t i = 0; i < 8; ++i) {
+        bytes[oceanStart + i] = std::byte{static_cast<std::uint8_t>(claimed >> (8 * (i % 4)))};
+    }
+    const std::string path = folder.Path() + "/stored_positions.crs";
+    ASSERT_TRUE(WriteFileAtomically(path, bytes));
+    ASSERT_TRUE(game.OpenPuzzle(path, false));
+    EXPECT_EQ(game.crossword.SquareAt(0, 2)->left, kGridMargin);  // placed from its column
+
+    ASSERT_EQ(game.clueList.GetLineText(2), "4) Big body of salt water [5]");
+    ASSERT_TRUE(game.OnListSelect(2));
+    EXPECT_EQ(game.crossword.cursorSquare, game.crossword.SquareAt(0, 2));
+    EXPECT_EQ(Highlighted(), (std::vector<std::string>{"0,2", "1,2", "2,2", "3,2", "4,2"}));
+    EXPECT_EQ(host.promptText, "Clue: Big body of salt water");
 }
 
 TEST_F(GameClueList, SelectingARunInTheGridHighlightsItsLine)

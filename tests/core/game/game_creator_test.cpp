@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -295,8 +296,10 @@ TEST_F(GameCreator, AOneSquareRunNeverGetsAnAnswer)
     EXPECT_EQ(game.crossword.SquareAt(1, 1)->solution, 0);
 }
 
-TEST_F(GameCreator, ARunCutOffFromTheRestCannotTakeAnAnswer)
+TEST_F(GameCreator, ARunCutOffFromTheRestTakesAnAnswer)
 {
+    // A run that no crossing linked to the first run had no answer entry: it said it was not
+    // joined to the crossword and could never take an answer.
     // An island of two squares in the bottom right corner: (9, 9) and (10, 9).
     for (auto [col, row] : {std::pair{9, 9}, {8, 9}, {9, 8}, {9, 10}, {10, 8}, {10, 10}}) {
         game.RightClick(X(col), Y(row));
@@ -305,11 +308,46 @@ TEST_F(GameCreator, ARunCutOffFromTheRestCannotTakeAnAnswer)
     game.LeftClick(X(9), Y(9));
     host.clueTypings = {ScriptedHost::ClueTyping{"Us", "WE"}};
     game.KeyDown(kKeySpace);
-    EXPECT_TRUE(host.clueDialogLabels.empty());
-    EXPECT_EQ(host.MessageTexts(),
-              std::vector<std::string>{"This run is not joined to the rest of the crossword, "
-                                       "so it cannot take an answer yet"});
-    EXPECT_TRUE(game.userClues.Empty());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(Row(9).substr(9), "WE");
+    ASSERT_NE(game.userClues.Find("WE"), nullptr);
+    EXPECT_EQ(game.userClues.Find("WE")->question, "Us");
+    const int number = game.crossword.SquareAt(9, 9)->number;
+    EXPECT_NE(number, 0);
+    const std::vector<std::string>& lines = game.clueList.Lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), std::to_string(number) + ") Us [2]"),
+              lines.end());
+}
+
+TEST_F(GameCreator, CuttingOffTheFirstSquareKeepsEveryRunOpenToAnswers)
+{
+    // Blocking (1, 0) and (0, 1) left (0, 0) alone, and the answer list was found from it
+    // alone: every run of the grid lost its entry, its number and its clue line.
+    game.RightClick(X(1), Y(0));
+    game.RightClick(X(0), Y(1));
+    EXPECT_EQ(game.crossword.answers.size(), 12u);
+    EXPECT_EQ(game.crossword.SquareAt(2, 0)->number, 1);
+    EXPECT_EQ(game.clueList.Lines().size(), 14u);  // two headers, twelve runs
+    AddAnswer(2, 0, "Spell", "ABRACADAB");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(Row(0), ".#ABRACADAB");
+    EXPECT_EQ(game.clueList.GetLineText(1), "1) Spell [9]");
+}
+
+TEST_F(GameCreator, DeleteRemovesAnAnswerWhoseClueIsMissingFromTheClueFile)
+{
+    // A design from another machine, or after the user clue file was damaged, holds answers
+    // the user store does not know: Delete did nothing and said nothing, so those letters
+    // could never leave the grid.
+    AddAnswer(0, 0, "Magic word", "ABRACADABRA");
+    game.userClues.RemoveClue("ABRACADABRA");
+    ASSERT_EQ(game.userClues.Find("ABRACADABRA"), nullptr);
+    host.messages.clear();
+    game.KeyDown(kKeyDelete);  // answered Yes
+    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Are you sure you want to remove "
+                                                            "ABRACADABRA from the grid?"});
+    EXPECT_EQ(Row(0), "...........");
+    EXPECT_EQ(game.crossword.SquareAt(0, 0)->useCount, 0);
 }
 
 TEST_F(GameCreator, EnteringWithRestoreBringsBackTheAutosavedDesign)

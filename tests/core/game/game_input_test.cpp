@@ -72,6 +72,43 @@ TEST_F(GameInput, TheMarginBelongsToTheFirstColumnAndRowAndBlocksDoNothing)
     EXPECT_EQ(game.crossword.cursorSquare, game.crossword.SquareAt(0, 0));
 }
 
+TEST_F(GameInput, ARunWithoutAClueTakesTheClueOfTheRunBeforeOffThePrompt)
+{
+    // The prompt pane kept the clue of the run selected before ("Clue: Dairy animal") when
+    // the next run had no clue to show, as if it were that run's.
+    game.LeftClick(X(0), Y(1));  // COW
+    EXPECT_EQ(host.promptText, "Clue: Dairy animal");
+    game.LeftClick(X(2), Y(1));  // TEN: the store has no clue for it
+    EXPECT_EQ(host.promptText, "No clue for this run");
+
+    // A hand-made puzzle: the right column holds only the letter of a crossing answer.
+    MakePuzzle({"COW", "A#.", "T.."});
+    game.userMade = 1;
+    ASSERT_TRUE(game.userClues.AddClue("Dairy animal", "COW"));
+    game.LeftClick(X(0), Y(0));
+    EXPECT_EQ(host.promptText, "Clue: Dairy animal");
+    game.LeftClick(X(2), Y(1));
+    EXPECT_EQ(host.promptText, "No clue for this run");
+    // A run without a single letter says so as it always has.
+    MakePuzzle({"COW#.", "A###.", "T###."});
+    game.LeftClick(X(4), Y(1));
+    EXPECT_EQ(host.promptText, "Create Crossword Mode");
+}
+
+TEST_F(GameInput, HitTestingFollowsTheGeometry)
+{
+    // The Original geometry: 36 pixels a square from a margin of 10.
+    EXPECT_EQ(game.Geometry(), GridGeometry{});
+    EXPECT_EQ(game.HitTest(98, 10), game.crossword.SquareAt(2, 0));
+    // A larger pitch (zoom) moves every square at once, and the frame is fitted to it.
+    const int fits = host.fits;
+    game.SetGeometry({.margin = 10, .pitch = 48, .squareSize = 49});
+    EXPECT_EQ(host.fits, fits + 1);
+    EXPECT_EQ(game.HitTest(98, 10), game.crossword.SquareAt(1, 0));
+    game.LeftClick(10 + 48 * 2 + 5, 10 + 48 * 1 + 5);
+    EXPECT_EQ(game.crossword.cursorSquare, game.crossword.SquareAt(2, 1));
+}
+
 TEST_F(GameInput, TypingFillsTheRunAndStopsAtItsEnd)
 {
     game.LeftClick(X(0), Y(0));

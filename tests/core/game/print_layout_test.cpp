@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/game/game.h"
 #include "support/game_fixture.h"
 #include "support/puzzles.h"
@@ -192,6 +194,47 @@ TEST(PrintLayout, AWrappedClueIsNotSplitAcrossSheets)
     EXPECT_EQ(Texts(sheets[0].lines, 10).back(), "17) Short [3]");
     EXPECT_TRUE(sheets[1].lines.front().text.starts_with("18) A clue"));
     EXPECT_EQ(sheets[1].lines.size(), 2u);
+}
+
+TEST(PrintLayout, AGridTooLargeForThePageIsShrunkToFitItAndTheCluesFollowIt)
+{
+    // The grid was drawn at its screen size whatever the page: a grid of more than 16
+    // columns, which the puzzle reader accepts, ran off the right edge of the sheet.
+    const PrintPage landscape = PrintPageOf(6814, 4760);
+    // Up to 16 columns (and as many rows as the page takes) keep the screen's geometry.
+    EXPECT_EQ(PrintGridScale({9, 9}, kPortrait), 1.0);
+    EXPECT_EQ(PrintGridScale({16, 16}, kPortrait), 1.0);
+    EXPECT_EQ(PrintGridScale({15, 15}, landscape), 1.0);
+    // Larger grids span the page's width within its margins, or its height when that is
+    // what runs out; every size the reader accepts, square or not, fits.
+    auto fits = [](PrintGrid grid, PrintPage page) {
+        const double scale = PrintGridScale(grid, page);
+        const double right = kPrintMargin + scale * (36 * grid.width + 1);
+        const double bottom = kPrintMargin + scale * (36 * grid.height + 1);
+        return right <= page.width - kPrintMargin + 1e-9 &&
+               bottom <= page.height - kPrintMargin + 1e-9;
+    };
+    EXPECT_DOUBLE_EQ(PrintGridScale({21, 21}, kPortrait), 580.0 / 757.0);
+    EXPECT_DOUBLE_EQ(PrintGridScale({25, 3}, kPortrait), 580.0 / 901.0);
+    EXPECT_DOUBLE_EQ(PrintGridScale({1, 25}, landscape), 580.0 / 901.0);
+    for (int width = 1; width <= 25; ++width) {
+        for (int height = 1; height <= 25; ++height) {
+            EXPECT_TRUE(fits({width, height}, kPortrait)) << width << " x " << height;
+            EXPECT_TRUE(fits({width, height}, landscape)) << width << " x " << height;
+        }
+    }
+
+    // The clue columns start under the shrunk grid, on the puzzle and solution sheets alike.
+    const std::vector<std::string> lines{kAcrossHeader, "1) Go [2]", kDownHeader, "2) Up [2]"};
+    const std::vector<PrintSheet> sheets =
+        LayOutPrint(lines, PrintGrid{21, 21}, true, kPortrait, FixedWidth);
+    ASSERT_EQ(sheets.size(), 2u);
+    const double scale = 580.0 / 757.0;
+    EXPECT_DOUBLE_EQ(sheets[0].gridScale, scale);
+    EXPECT_DOUBLE_EQ(sheets[1].gridScale, scale);
+    const int gridBottom = 10 + static_cast<int>(std::ceil(scale * 36 * 21));
+    EXPECT_EQ(sheets[0].lines.front().y, gridBottom + 70);
+    EXPECT_EQ(sheets[0].lines.front().text, "Across Clues");
 }
 
 TEST(PrintLayout, TheShorterSideOfThePrintableAreaIsSixHundredUnits)

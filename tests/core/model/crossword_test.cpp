@@ -68,25 +68,58 @@ TEST(Crossword, FirstEntryIsDownWhenBothRunsStartAtTheFirstSquare)
     EXPECT_EQ(Entries(crossword), expected);
 }
 
-TEST(Crossword, AnIsolatedFirstSquareLeavesTheListEmpty)
+TEST(Crossword, AnIsolatedFirstSquareIsPassedOverAndTheRunsAfterItGetEntries)
 {
+    // A lone first square used to stop the discovery: the list stayed empty although the
+    // grid holds runs, and none of them could take an answer.
     Crossword crossword;
     SetGrid(crossword, {".#...", "#####", "....."});
     crossword.BuildAnswerList();
-    EXPECT_TRUE(crossword.answers.empty());
+    const std::vector<EntryView> expected = {
+        {2, 0, kAcross, 3, 0},  // the first group with a run: breadth first from its first square
+        {0, 2, kAcross, 5, 1},  // the next group, on the levels after it
+    };
+    EXPECT_EQ(Entries(crossword), expected);
 }
 
-TEST(Crossword, OnlyTheGroupOfTheFirstSquareGetsEntries)
+TEST(Crossword, EveryGroupOfSquaresGetsEntriesTheFirstGroupFirstAsBefore)
 {
+    // Runs that no crossing linked to the first run got no entry, so a hand-made or imported
+    // grid of two parts lost half its answers.
     Crossword crossword;
-    SetGrid(crossword, {"...#.", ".#.##", "...#.", "#####", "....."});
+    SetGrid(crossword, {"...#.", ".#.##", "...#.", "#####", ".....", "#.#.#", "#.#.#"});
     crossword.BuildAnswerList();
-    for (const AnswerEntry& entry : crossword.answers) {
-        EXPECT_LT(entry.start->col, 3);
-        EXPECT_LT(entry.start->row, 3);
+    const std::vector<EntryView> expected = {
+        // The group of the first square, in the order it always had.
+        {0, 0, kDown, 3, 0},
+        {0, 0, kAcross, 3, 1},
+        {0, 2, kAcross, 3, 1},
+        {2, 0, kDown, 3, 2},
+        // (4, 0) and (4, 2) stand alone; the bottom group follows, breadth first.
+        {0, 4, kAcross, 5, 3},
+        {1, 4, kDown, 3, 4},
+        {3, 4, kDown, 3, 4},
+    };
+    EXPECT_EQ(Entries(crossword), expected);
+}
+
+TEST(Crossword, TheCreatorLatticeWithItsCornerCutOffKeepsEveryRun)
+{
+    // Blocking (1, 0) and (0, 1) of the creator's lattice leaves (0, 0) alone; every run then
+    // said it was not joined to the crossword.
+    Crossword crossword;
+    crossword.SetGridSize(11, 11);
+    for (Square& square : crossword.squares) {
+        square.open = !(square.col % 2 == 1 && square.row % 2 == 1);
     }
-    EXPECT_EQ(crossword.answers.size(), 4u);
-    // Levels stand together, in increasing order.
+    crossword.SquareAt(1, 0)->open = false;
+    crossword.SquareAt(0, 1)->open = false;
+    crossword.BuildAnswerList();
+    // Six open rows and six open columns; row 0 and column 0 lose their first two squares.
+    EXPECT_EQ(crossword.answers.size(), 12u);
+    ASSERT_NE(crossword.FindEntryAt(2, 0, kAcross), nullptr);
+    EXPECT_EQ(crossword.FindEntryAt(2, 0, kAcross)->length, 9);
+    EXPECT_NE(crossword.FindEntryAt(0, 2, kDown), nullptr);
     for (std::size_t i = 1; i < crossword.answers.size(); ++i) {
         EXPECT_LE(crossword.answers[i - 1].level, crossword.answers[i].level);
     }

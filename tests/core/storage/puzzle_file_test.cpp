@@ -67,6 +67,33 @@ TEST(PuzzleFile, ReadsAHandWrittenImageFieldByField)
     EXPECT_EQ(again, expected);
 }
 
+TEST(PuzzleFile, StoredPixelPositionsAreNeverTrustedAndAreWrittenFromColumnAndRow)
+{
+    // The reader kept each square's stored pixel position and drawing used it, so a file
+    // whose positions disagreed with its columns and rows drew squares in the wrong place.
+    std::vector<std::byte> bytes = HandWrittenThreeByThree();
+    const auto put = [&bytes](std::size_t at, std::int32_t value) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            bytes[at + i] = std::byte{static_cast<std::uint8_t>(value >> (8 * i))};
+        }
+    };
+    put(12, 9999);         // square (0, 0): left
+    put(16, -5);           // and top
+    put(12 + 27 * 8, 10);  // square (2, 2) claims the top-left corner
+    put(12 + 27 * 8 + 4, 10);
+    Result<PuzzleFile> puzzle = ParsePuzzle(bytes);
+    ASSERT_TRUE(puzzle) << puzzle.Error();
+    const Crossword& crossword = puzzle->crossword;
+    EXPECT_EQ(crossword.SquareAt(0, 0)->left, 10);
+    EXPECT_EQ(crossword.SquareAt(0, 0)->top, 10);
+    EXPECT_EQ(crossword.SquareAt(2, 2)->left, 10 + 36 * 2);
+    EXPECT_EQ(crossword.SquareAt(2, 2)->top, 10 + 36 * 2);
+    // Saved again, the file holds the positions its columns and rows give.
+    auto expected = HandWrittenThreeByThree();
+    expected[1] = expected[2] = expected[3] = std::byte{0};
+    EXPECT_EQ(SerializePuzzle(crossword, 1, puzzle->clock, false), expected);
+}
+
 TEST(PuzzleFile, SizesOfTheUsualGrids)
 {
     Crossword nine;

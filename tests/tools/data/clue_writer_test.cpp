@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "data/clue_text.h"
 #include "data/gloss_text.h"
 #include "data/leak_filter.h"
+#include "data/text_util.h"
 #include "data/word_list.h"
 
 namespace quillby::data {
@@ -148,6 +150,142 @@ TEST(OffensiveWords, TakesWordsWhoseEverySenseWordNetMarksOffensive)
     EXPECT_FALSE(offensive.IsOffensive("dog"));
     EXPECT_TRUE(EverySenseOffensive(Loaded().wordNet, "kike"));
     EXPECT_FALSE(EverySenseOffensive(Loaded().wordNet, "dog"));
+}
+
+}  // namespace quillby::data
+
+namespace quillby::data {
+
+TEST(Morphology, KeepsThePastAndTheParticipleApartAndAgreesWithItself)
+{
+    const Morphology morphology(Loaded().wordNet, Loaded().dictionary);
+    // ATE was clued "Taken in solid food" and STOLE "Taken without the owner's consent".
+    EXPECT_TRUE(HasReading(morphology.Analyse("ate"), "eat", Inflection::Past));
+    EXPECT_FALSE(HasReading(morphology.Analyse("ate"), "eat", Inflection::Participle));
+    EXPECT_TRUE(HasReading(morphology.Analyse("eaten"), "eat", Inflection::Participle));
+    EXPECT_FALSE(HasReading(morphology.Analyse("eaten"), "eat", Inflection::Past));
+    EXPECT_TRUE(HasReading(morphology.Analyse("stolen"), "steal", Inflection::Participle));
+    EXPECT_TRUE(HasReading(morphology.Analyse("walked"), "walk", Inflection::Past));
+    EXPECT_EQ(morphology.Inflect("take", Pos::Verb, Inflection::Past), "took");
+    EXPECT_EQ(morphology.Inflect("take", Pos::Verb, Inflection::Participle), "taken");
+    // DOS was clued "Engages in": the third person of "do" is "does".
+    EXPECT_FALSE(HasReading(morphology.Analyse("dos"), "do", Inflection::ThirdPerson));
+    EXPECT_TRUE(HasReading(morphology.Analyse("does"), "do", Inflection::ThirdPerson));
+    EXPECT_EQ(InflectDefinition("pour liquor over and ignite", Inflection::ThirdPerson,
+                                Loaded().wordNet, morphology),
+              "Pours liquor over and ignites");
+    EXPECT_EQ(
+        InflectDefinition("take in solid food", Inflection::Past, Loaded().wordNet, morphology),
+        "Took in solid food");
+}
+
+TEST(DefinitionVariants, CutsToShortWholePhrases)
+{
+    const Morphology morphology(Loaded().wordNet, Loaded().dictionary);
+    auto texts = [&](std::string_view gloss, bool noun) {
+        std::vector<std::string> out;
+        for (const DefinitionVariant& v : DefinitionVariants(gloss, noun, &morphology)) {
+            out.push_back(v.text);
+        }
+        return out;
+    };
+    auto has = [](const std::vector<std::string>& list, std::string_view text) {
+        return std::find(list.begin(), list.end(), text) != list.end();
+    };
+    const auto stag = texts("adult male deer, especially an adult male red deer", true);
+    EXPECT_TRUE(has(stag, "adult male deer"));
+    EXPECT_FALSE(has(stag, "adult male deer, especially an adult male red deer"));
+    auto verbTexts = [&](std::string_view gloss) {
+        std::vector<std::string> out;
+        for (const DefinitionVariant& v : DefinitionVariants(gloss, false, &morphology, true)) {
+            out.push_back(v.text);
+        }
+        return out;
+    };
+    // A verb's definition may end on its particle; an adjective's not on "to".
+    EXPECT_TRUE(has(verbTexts("to come or go into"), "go into"));
+    EXPECT_TRUE(has(verbTexts("express gratitude or show appreciation to"), "express gratitude"));
+    EXPECT_TRUE(has(verbTexts("form a queue, form a line, stand in line"), "stand in line"));
+    EXPECT_FALSE(has(texts("of or relating to hearing or the ear", false), "relating to"));
+    const auto auk =
+        texts("black-and-white short-necked web-footed diving bird of northern seas", true);
+    EXPECT_TRUE(has(auk, "diving bird"));
+    EXPECT_TRUE(has(auk, "web-footed diving bird"));
+    EXPECT_TRUE(has(texts("the 7th letter of the Greek alphabet", true), "Greek letter"));
+    EXPECT_TRUE(has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
+    // A noun's definition ends on a noun: "field of cultivated" is no clue.
+    EXPECT_FALSE(has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
+    for (const auto& list : {stag, auk}) {
+        for (const std::string& text : list) {
+            EXPECT_NE(text.back(), ',') << text;
+            EXPECT_EQ(text.find(" e.g."), std::string::npos) << text;
+        }
+    }
+}
+
+TEST(PluralDefinition, MakesTheHeadAndItsClauseAgree)
+{
+    const Morphology morphology(Loaded().wordNet, Loaded().dictionary);
+    const WordNet& wordNet = Loaded().wordNet;
+    EXPECT_EQ(PluralDefinition("appliance that removes moisture", wordNet, morphology),
+              "appliances that remove moisture");
+    EXPECT_EQ(PluralDefinition("young owl", wordNet, morphology), "young owls");
+    EXPECT_EQ(PluralDefinition("person who acts", wordNet, morphology), "people who act");
+    EXPECT_EQ(SingularDefinition("evergreen trees of the genus Abies", wordNet, morphology),
+              "evergreen tree of the genus Abies");
+    EXPECT_EQ(SingularDefinition("two performers", wordNet, morphology), "two performers");
+}
+
+TEST(ClueWriter, PutsTheBestClueFirstAndNeverABareBroaderTerm)
+{
+    const Sources& sources = Loaded();
+    const Morphology morphology(sources.wordNet, sources.dictionary);
+    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
+    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    for (const char* word : {"stag", "ire", "lawyer", "baritones", "tea", "new", "dryers", "ski",
+                             "gifts", "ticks", "opals"}) {
+        const WordClues clues = writer.Write(word);
+        EXPECT_FALSE(clues.clues.empty()) << word;
+        for (std::size_t i = 0; i < clues.clues.size(); ++i) {
+            const ScoredClue& clue = clues.clues[i];
+            EXPECT_FALSE(Lower(clue.text).starts_with("kind of")) << word << ": " << clue.text;
+            EXPECT_LE(SplitSpaces(clue.text).size(), 8u) << word << ": " << clue.text;
+            EXPECT_NE(clue.text.back(), ',') << word << ": " << clue.text;
+            if (i > 0) {
+                EXPECT_LE(clue.score, clues.clues[i - 1].score) << word;
+                EXPECT_GE(clue.score, kKeptClue) << word << ": " << clue.text;
+            }
+        }
+    }
+    // The leaks and wrong forms are gone.
+    for (const std::string& clue : writer.CluesFor("lawyer")) {
+        EXPECT_EQ(Lower(clue).find("law "), std::string::npos) << clue;
+    }
+    for (const std::string& clue : writer.CluesFor("ate")) {
+        EXPECT_FALSE(clue.starts_with("Taken")) << clue;
+    }
+    EXPECT_EQ(writer.CluesFor("new").front(), "Not old");
+    EXPECT_EQ(writer.CluesFor("baritones").front(), "Male singers");
+    // A phrase is clued through its lemma, and no clue holds its words.
+    const auto iceCream = writer.CluesFor("ice cream");
+    ASSERT_FALSE(iceCream.empty());
+    for (const std::string& clue : iceCream) {
+        EXPECT_EQ(Lower(clue).find("cream"), std::string::npos) << clue;
+        EXPECT_EQ(Lower(clue).find("ice"), std::string::npos) << clue;
+    }
+}
+
+TEST(ClueWriter, ReadsRarePluralsAndKeepsBreakfastWordsOut)
+{
+    const Sources& sources = Loaded();
+    const Morphology morphology(sources.wordNet, sources.dictionary);
+    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "pee\npotty\n");
+    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    EXPECT_TRUE(writer.Write("okras").rarePlural);
+    EXPECT_FALSE(writer.Write("apples").rarePlural);
+    EXPECT_TRUE(writer.CluesFor("pee").empty());
+    EXPECT_TRUE(writer.CluesFor("peed").empty());
+    EXPECT_TRUE(writer.CluesFor("potty").empty());
 }
 
 }  // namespace quillby::data

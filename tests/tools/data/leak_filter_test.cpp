@@ -14,7 +14,11 @@ TEST(ClueLeaks, CatchesTheAnswerItsStemsAndItsInflections)
     EXPECT_TRUE(ClueLeaks("CATS", "Big cat"));
     EXPECT_TRUE(ClueLeaks("ICEBOX", "Ice box"));
     EXPECT_FALSE(ClueLeaks("DOG", "Domestic canine"));
-    EXPECT_FALSE(ClueLeaks("ANT", "Insect with antennae"));
+    // A 3-letter answer starting a clue word now counts as a leak (SIS "Sister", TEA
+    // "Teatime"), so the old "Insect with antennae" for ANT is one; a word holding it inside
+    // is not.
+    EXPECT_TRUE(ClueLeaks("ANT", "Insect with antennae"));
+    EXPECT_FALSE(ClueLeaks("EAR", "Organ of hearing"));
     EXPECT_FALSE(ClueLeaks("ASSESS", "Evaluate"));
 }
 
@@ -35,6 +39,27 @@ TEST(ClueLeaks, CountsTheLemmaOfAnInflectedAnswerAsTheAnswer)
     EXPECT_TRUE(ClueLeaks("RAN", "Went for a run", {"run"}));
     EXPECT_FALSE(ClueLeaks("RAN", "Went for a jog", {"run"}));
     EXPECT_TRUE(ClueLeaks("MICE", "Little mouse", {"mouse"}));
+}
+
+TEST(ClueLeaks, CatchesShortFormsCompoundsSharedStartsAndTheFVAlternation)
+{
+    // The leaks a reader found: a 3-letter answer at the start or end of a clue word...
+    EXPECT_TRUE(ClueLeaks("SIS", "Sister"));
+    EXPECT_TRUE(ClueLeaks("TEA", "Teatime"));
+    EXPECT_TRUE(ClueLeaks("TIE", "Necktie"));
+    EXPECT_TRUE(ClueLeaks("UMP", "Umpire"));
+    EXPECT_TRUE(ClueLeaks("GAS", "Gasoline"));
+    // ...a short form clued by its full word, a 3-letter word of a compound answer...
+    EXPECT_TRUE(ClueLeaks("MAS", "Mamas"));
+    EXPECT_TRUE(ClueLeaks("SUNBATHE", "Sun"));
+    // ...a shared first four letters, and wife / wive.
+    EXPECT_TRUE(ClueLeaks("DEMO", "Demonstration"));
+    EXPECT_TRUE(ClueLeaks("WIVE", "Take as a wife"));
+    EXPECT_TRUE(ClueLeaks("HALVES", "Divides in half"));
+    // Words that only look alike stay clues.
+    EXPECT_FALSE(ClueLeaks("BEER", "Alcoholic beverage"));
+    EXPECT_FALSE(ClueLeaks("TEA", "Hot drink"));
+    EXPECT_FALSE(ClueLeaks("CAT", "Feline pet"));
 }
 
 TEST(StemsOf, UndoesCommonEndings)

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolTip>
@@ -23,6 +25,7 @@
 #include "ui/app/instructions_dialog.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/quillby_app.h"
+#include "ui/app/status_bar_pane.h"
 #include "ui/cluewindow/clue_window.h"
 #include "ui/view/grid_painter.h"
 #include "ui/view/quillby_view.h"
@@ -133,6 +136,31 @@ TEST_F(QuillbyApp, AClickOnAClueLineSelectsItsRunForTyping)
     EXPECT_EQ(Guesses()[2], "WE.");
 
     Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_FALSE(clues.isVisible());
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_TRUE(clues.isVisible());
+}
+
+TEST_F(QuillbyApp, TheClueWindowClosedByItsCloseBoxComesBackAtTheFirstShowClueWindow)
+{
+    // Closing the clue window with its close box left its shown flag set, so the first
+    // Options > Show Clue window only cleared the flag and nothing seemed to happen.
+    Start();
+    ClueWindow& clues = Frame().Clues();
+    ASSERT_TRUE(clues.isVisible());
+    clues.close();
+    EXPECT_FALSE(clues.isVisible());
+    EXPECT_FALSE(game().clueWindowShown);
+    Frame().RunCommand(CommandId::ShowClueWindow);
+    EXPECT_TRUE(clues.isVisible());
+
+    // Esc closes it the same way, and a puzzle opened meanwhile leaves it closed.
+    QTest::keyClick(&clues, Qt::Key_Escape);
+    EXPECT_FALSE(clues.isVisible());
+    Crossword nine;
+    nine.SetGridSize(9, 9);
+    WriteBytes(folder.Path() + "/nine.crs", SerializePuzzle(nine, 0, Clock{}, false));
+    ASSERT_TRUE(game().OpenPuzzle(folder.Path() + "/nine.crs", false));
     EXPECT_FALSE(clues.isVisible());
     Frame().RunCommand(CommandId::ShowClueWindow);
     EXPECT_TRUE(clues.isVisible());
@@ -256,6 +284,62 @@ TEST_F(QuillbyApp, TheFrameFitsTheViewToTheGrid)
     game().settings.creatorInstructionsOff = true;
     game().EnterCreator(false, 11);
     EXPECT_EQ(View().size(), QSize(417, 417));
+}
+
+TEST_F(QuillbyApp, TheStatusPanesFitTheWindowAtEveryGridSizeWithNothingCut)
+{
+    // The prompt pane (250 pixels) and the time pane (100) were wider together than the
+    // 345-pixel window of a 9 x 9 grid: the prompt and the clock's last digit were cut off.
+    Start();
+    const QList<StatusBarPane*> panes = Frame().statusBar()->findChildren<StatusBarPane*>();
+    ASSERT_EQ(panes.size(), 2);
+    StatusBarPane& prompt = *panes[0];
+    StatusBarPane& time = *panes[1];
+    const QStringList prompts{
+        QString::fromUtf8(kClickASquare),
+        QStringLiteral("You are in Create a crossword mode"),
+        QStringLiteral("Mouse: Pick Run. Space: Enter clue. Del: Delete clue"),
+        QStringLiteral("Create Crossword Mode"),
+        QString::fromUtf8(kNoClueForRun),
+        QStringLiteral("Quit the application; prompts to save documents"),
+        QStringLiteral("Clue: Powerful circular current of water")};
+    for (const int size : {9, 11, 15, 21}) {
+        Crossword grid;
+        grid.SetGridSize(size, size);
+        const std::string path = folder.Path() + "/grid.crs";
+        WriteBytes(path, SerializePuzzle(grid, 0, Clock{.hours = 9, .minutes = 59}, false));
+        ASSERT_TRUE(game().OpenPuzzle(path, false));
+        game().ClockTick();
+        QCoreApplication::processEvents();
+        const int barWidth = Frame().statusBar()->width();
+        EXPECT_EQ(barWidth, Frame().width()) << size;
+        EXPECT_LE(prompt.geometry().right(), time.geometry().left()) << size;
+        EXPECT_LE(time.geometry().right(), barWidth - 1) << size;
+        EXPECT_EQ(time.Text(), QStringLiteral("Time: 09:59:01"));
+        EXPECT_TRUE(time.ShowsWholeText()) << size;
+        for (const QString& text : prompts) {
+            Frame().SetPaneText(StatusPane::Prompt, text);
+            EXPECT_TRUE(prompt.ShowsWholeText()) << size << ": " << text.toStdString();
+            EXPECT_TRUE(prompt.toolTip().isEmpty());
+        }
+        if (size == 9) {
+            QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
+            Frame().statusBar()->grab().save(
+                QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/status_9x9.png"));
+        }
+    }
+    // A clue too long for the pane ends in an ellipsis, and pointing at it shows it all.
+    const QString gloss = QStringLiteral(
+        "Clue: A long gloss from the dictionary that goes on and on, past the two "
+        "lines the pane has room for beside the clock of the smallest grid");
+    Crossword nine;
+    nine.SetGridSize(9, 9);
+    WriteBytes(folder.Path() + "/grid.crs", SerializePuzzle(nine, 0, Clock{}, false));
+    ASSERT_TRUE(game().OpenPuzzle(folder.Path() + "/grid.crs", false));
+    Frame().SetPaneText(StatusPane::Prompt, gloss);
+    EXPECT_FALSE(prompt.ShowsWholeText());
+    EXPECT_TRUE(prompt.ShownLines().constLast().endsWith(QChar(0x2026)));
+    EXPECT_EQ(prompt.toolTip(), gloss);
 }
 
 TEST_F(QuillbyApp, WindowCallsFromAWorkerThreadRunOnTheUiThread)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -126,6 +127,23 @@ protected:
         }
         return lines;
     }
+    // A solution page's letters read in their layout, without spaces or clue numbers.
+    std::string SolutionText(int page) const
+    {
+        std::string solution = WithoutSpaces(PageText(pdf, page, {QStringLiteral("-layout")}));
+        std::erase_if(solution, [](char c) { return c >= '0' && c <= '9'; });
+        return solution;
+    }
+    // The solution's rows, read in their layout, hold every Across answer.
+    void ExpectEveryAcrossAnswerIn(const std::string& solution) const
+    {
+        for (const AnswerEntry& entry : game.crossword.answers) {
+            if (entry.direction == kAcross) {
+                EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos)
+                    << entry.AnswerWord() << " in " << solution;
+            }
+        }
+    }
     // The text of the top of page 1 down to just under a grid of rows rows (units as in
     // ColumnText).
     QStringList GridCrop(int rows) const
@@ -165,16 +183,8 @@ TEST_F(PrintPdf, NineByNinePrintsHeadersEveryClueAndTheSolutionOnItsOwnSheet)
     EXPECT_EQ(PageCount(pdf), 2);
     EXPECT_TRUE(QString::fromStdString(PageText(pdf, 1, GridCrop(9)))
                     .contains(QRegularExpression("[A-Z]")));
-    // The solution's rows, read in their layout, are the Across answers once the clue
-    // numbers are left out.
-    std::string solution = WithoutSpaces(PageText(pdf, 2, {QStringLiteral("-layout")}));
-    std::erase_if(solution, [](char c) { return c >= '0' && c <= '9'; });
-    for (const AnswerEntry& entry : game.crossword.answers) {
-        if (entry.direction == kAcross) {
-            EXPECT_NE(solution.find(entry.AnswerWord()), std::string::npos)
-                << entry.AnswerWord() << " in " << solution;
-        }
-    }
+    const std::string solution = SolutionText(2);
+    ExpectEveryAcrossAnswerIn(solution);
     EXPECT_EQ(solution.find("Clues"), std::string::npos);  // no clue lists on the solution
 
     // The solution sheet rendered small, for eyes to check.
@@ -209,6 +219,45 @@ TEST_F(PrintPdf, ElevenByElevenCluesThatDoNotFitContinueOnTheNextSheet)
     RunTool(QStringLiteral("pdftoppm"),
             {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
              QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/print_11x11")});
+}
+
+TEST_F(PrintPdf, ATwentyOneByTwentyOneGridIsShrunkToThePageWidth)
+{
+    // The grid was drawn at its screen size: past 16 columns it ran off the right edge of
+    // the sheet and its last columns were lost.
+    MakePuzzle(21, 4, "Clue for");
+    game.settings.printSolution = true;
+    ASSERT_TRUE(Print());
+    const int pages = PageCount(pdf);
+    ASSERT_EQ(pages, 3);  // the clue lines go on to a second sheet; then the solution
+    QDir().mkpath(QStringLiteral(QUILLBY_UI_OUTPUT_DIR));
+    const QString prefix = QStringLiteral(QUILLBY_UI_OUTPUT_DIR "/print_21x21");
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf, prefix});
+    // At 60 dots per inch an A4 sheet is 496 dots wide; its printable area ends 10 mm from
+    // the edge, at dot 472. The grid's squares and blocks are dark.
+    for (const QString& page : {QStringLiteral("-1.png"), QStringLiteral("-3.png")}) {
+        const QImage sheet(prefix + page);
+        ASSERT_FALSE(sheet.isNull()) << page.toStdString();
+        int rightmost = -1;
+        int lowest = -1;
+        for (int y = 0; y < sheet.height(); ++y) {
+            for (int x = 0; x < sheet.width(); ++x) {
+                if (qGray(sheet.pixel(x, y)) < 100) {
+                    rightmost = std::max(rightmost, x);
+                    lowest = std::max(lowest, y);
+                }
+            }
+        }
+        // The grid spans the printable width, and no further.
+        EXPECT_GT(rightmost, 449) << page.toStdString();
+        EXPECT_LT(rightmost, 472) << page.toStdString();
+        if (page.endsWith(QStringLiteral("-3.png"))) {
+            EXPECT_LT(lowest, 472) << "the solution sheet holds only the square grid";
+        }
+    }
+    // Every answer of the solution is there, its last column included.
+    ExpectEveryAcrossAnswerIn(SolutionText(3));
 }
 
 TEST_F(PrintPdf, AnUnwritableFileIsReportedAsAFailure)

@@ -98,6 +98,38 @@ TEST_F(ViewPaint, HighDensityScreensGetEveryDevicePixelDrawn)
     EXPECT_EQ(Pixel(image, 700, 500), 0x808080u);
 }
 
+TEST_F(ViewPaint, SquaresAreDrawnFromColumnAndRowNotFromTheirStoredPosition)
+{
+    // Squares were drawn at the pixel position a puzzle file stored for them, so a file whose
+    // positions disagreed drew the middle block over the first square.
+    Square& block = *game.crossword.SquareAt(1, 1);
+    block.left = 10;
+    block.top = 10;
+    const QImage image = view.Render(1);
+    EXPECT_EQ(Pixel(image, 30, 30), 0xffffffu);  // the first square, open
+    EXPECT_EQ(Pixel(image, 60, 60), 0u);         // the block, in its own place
+}
+
+TEST_F(ViewPaint, ALargerPitchGrowsTheViewAndEverySquare)
+{
+    game.SetGeometry({.margin = 10, .pitch = 48, .squareSize = 49});
+    EXPECT_EQ(view.sizeHint(), QSize(165, 165));
+    view.resize(view.sizeHint());
+    game.crossword.SquareAt(1, 0)->guess = 'W';
+    const QImage image = view.Render(1);
+    EXPECT_EQ(Pixel(image, 10 + 48, 20), 0u);             // the border (0, 0) and (1, 0) share
+    EXPECT_EQ(Pixel(image, 10 + 48 + 4, 50), 0xffffffu);  // inside (1, 0)
+    EXPECT_EQ(Pixel(image, 10 + 72, 10 + 72), 0u);        // the block at (1, 1)
+    EXPECT_EQ(Pixel(image, 10 + 144, 10 + 144), 0u);      // the last border line
+    int inked = 0;  // the letter's strokes, grown with the box
+    for (int y = 12; y < 56; ++y) {
+        for (int x = 60; x < 104; ++x) {
+            inked += Pixel(image, x, y) != 0xffffffu ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 100);
+}
+
 // A .cur file: Qt writes an icon, whose header differs from a cursor's only in its type field
 // and in the two fields a cursor uses for its hotspot.
 std::vector<std::byte> CursorFile(int hotX, int hotY)

@@ -1,0 +1,107 @@
+// Reads the clue file the build shipped and the hand-kept lists beside the data tools.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "core/clues/clue_store.h"
+#include "core/common/file_io.h"
+#include "data/answer_choice.h"
+#include "data/clue_sources.h"
+#include "data/morphology.h"
+#include "data/offensive.h"
+#include "data/text_util.h"
+
+namespace quillby::data {
+
+namespace {
+
+std::vector<std::string> ListOf(const std::string& name)
+{
+    auto bytes = ReadWholeFile(std::string(QUILLBY_TOOLS_DIR) + "/data/" + name);
+    EXPECT_TRUE(bytes.Ok()) << name;
+    if (!bytes) {
+        return {};
+    }
+    return ParseWordList(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+}  // namespace
+
+TEST(BreakfastList, NoListedWordIsAnAnswerOrInAClue)
+{
+    const std::vector<std::string> list = ListOf("breakfast.txt");
+    ASSERT_GE(list.size(), 50u);
+    for (const char* word : {"pee", "potty", "gigolo", "geld"}) {
+        EXPECT_NE(std::find(list.begin(), list.end(), word), list.end()) << word;
+    }
+    ClueStore clues;
+    ASSERT_TRUE(clues.Load(std::string(QUILLBY_SHIPPED_DIR) + "/data/eng_clues.b").Ok());
+    const OffensiveWords breakfast = OffensiveWords::FromList(list);
+    std::map<int, std::set<std::string>> wordsByLength;
+    for (const ClueRecord& record : clues.Records()) {
+        EXPECT_FALSE(breakfast.IsOffensive(record.answer)) << record.answer;
+        EXPECT_FALSE(breakfast.ClueUsesOffensive(record.question))
+            << record.answer << ": " << record.question;
+        wordsByLength[static_cast<int>(record.answer.size())].insert(record.answer);
+    }
+    EXPECT_EQ(clues.Find("PEED"), nullptr);
+    EXPECT_EQ(clues.Find("GIGOLOS"), nullptr);
+    // The floors still hold.
+    std::size_t total = 0;
+    for (const auto& [length, words] : wordsByLength) {
+        total += words.size();
+    }
+    EXPECT_GE(total, 40000u);
+    EXPECT_GE(wordsByLength[3].size(), 500u);
+    EXPECT_GE(wordsByLength[4].size(), 2000u);
+    for (int length = 5; length <= 9; ++length) {
+        EXPECT_GE(wordsByLength[length].size(), 4000u) << length;
+    }
+}
+
+TEST(ShippedClues, FirstCluesAreShortAndNeverAKindOf)
+{
+    ClueStore clues;
+    ASSERT_TRUE(clues.Load(std::string(QUILLBY_SHIPPED_DIR) + "/data/eng_clues.b").Ok());
+    int first = 0;
+    int long_ = 0;
+    for (const ClueRecord& record : clues.Records()) {
+        EXPECT_FALSE(Lower(record.question).starts_with("kind of")) << record.question;
+        EXPECT_EQ(std::string_view(",;:").find(record.question.back()), std::string_view::npos)
+            << record.answer << ": " << record.question;
+        if (record.rotation == 0) {
+            ++first;
+            long_ += SplitSpaces(record.question).size() > 6 ? 1 : 0;
+        }
+    }
+    // A tenth of first clues over six words at most (there was a third).
+    EXPECT_LE(long_ * 10, first);
+}
+
+TEST(ChooseAnswers, DropsWeakWordsDownToTheFloorsOnly)
+{
+    // Three-letter words: the floor keeps weak ones, best value first, once the wanted ones run
+    // short.
+    std::vector<AnswerChoice> choices;
+    WordLevels levels;
+    for (int i = 0; i < 600; ++i) {
+        std::string word = "a" + std::string(1, static_cast<char>('a' + i / 26 % 26)) +
+                           std::string(1, static_cast<char>('a' + i % 26));
+        WordClues clues;
+        clues.clues.push_back({"Clue", i < 400 ? 0.9 : 0.1 + 0.0005 * i, ClueKind::Definition});
+        levels[word] = 20;
+        choices.push_back(RateAnswer(word, std::move(clues), levels));
+    }
+    ChooseAnswers(choices, 0);
+    int kept = 0;
+    for (const AnswerChoice& choice : choices) {
+        kept += choice.wanted ? 1 : 0;
+    }
+    EXPECT_EQ(kept, LeastAnswers(3));
+    // The weak ones kept are the best of the weak.
+    EXPECT_TRUE(choices[599].wanted);
+    EXPECT_FALSE(choices[400].wanted);
+}
+
+}  // namespace quillby::data

@@ -1,0 +1,203 @@
+#include "data/irregular_verbs.h"
+
+#include <algorithm>
+
+namespace quillby::data {
+
+namespace {
+
+// Base, simple past, past participle; where English allows two, the commoner one.
+constexpr IrregularVerb kIrregularVerbs[] = {
+    {"arise", "arose", "arisen"},
+    {"awake", "awoke", "awoken"},
+    {"be", "was", "been"},
+    {"bear", "bore", "borne"},
+    {"beat", "beat", "beaten"},
+    {"become", "became", "become"},
+    {"befall", "befell", "befallen"},
+    {"begin", "began", "begun"},
+    {"behold", "beheld", "beheld"},
+    {"bend", "bent", "bent"},
+    {"beset", "beset", "beset"},
+    {"bet", "bet", "bet"},
+    {"bid", "bid", "bid"},
+    {"bind", "bound", "bound"},
+    {"bite", "bit", "bitten"},
+    {"bleed", "bled", "bled"},
+    {"blow", "blew", "blown"},
+    {"break", "broke", "broken"},
+    {"breed", "bred", "bred"},
+    {"bring", "brought", "brought"},
+    {"broadcast", "broadcast", "broadcast"},
+    {"build", "built", "built"},
+    {"burst", "burst", "burst"},
+    {"buy", "bought", "bought"},
+    {"cast", "cast", "cast"},
+    {"catch", "caught", "caught"},
+    {"choose", "chose", "chosen"},
+    {"cling", "clung", "clung"},
+    {"come", "came", "come"},
+    {"cost", "cost", "cost"},
+    {"creep", "crept", "crept"},
+    {"cut", "cut", "cut"},
+    {"deal", "dealt", "dealt"},
+    {"dig", "dug", "dug"},
+    {"do", "did", "done"},
+    {"draw", "drew", "drawn"},
+    {"drink", "drank", "drunk"},
+    {"drive", "drove", "driven"},
+    {"dwell", "dwelt", "dwelt"},
+    {"eat", "ate", "eaten"},
+    {"fall", "fell", "fallen"},
+    {"feed", "fed", "fed"},
+    {"feel", "felt", "felt"},
+    {"fight", "fought", "fought"},
+    {"find", "found", "found"},
+    {"flee", "fled", "fled"},
+    {"fling", "flung", "flung"},
+    {"fly", "flew", "flown"},
+    {"forbid", "forbade", "forbidden"},
+    {"forecast", "forecast", "forecast"},
+    {"foresee", "foresaw", "foreseen"},
+    {"foretell", "foretold", "foretold"},
+    {"forget", "forgot", "forgotten"},
+    {"forgive", "forgave", "forgiven"},
+    {"forsake", "forsook", "forsaken"},
+    {"freeze", "froze", "frozen"},
+    {"get", "got", "gotten"},
+    {"give", "gave", "given"},
+    {"go", "went", "gone"},
+    {"grind", "ground", "ground"},
+    {"grow", "grew", "grown"},
+    {"hang", "hung", "hung"},
+    {"have", "had", "had"},
+    {"hear", "heard", "heard"},
+    {"hide", "hid", "hidden"},
+    {"hit", "hit", "hit"},
+    {"hold", "held", "held"},
+    {"hurt", "hurt", "hurt"},
+    {"keep", "kept", "kept"},
+    {"kneel", "knelt", "knelt"},
+    {"know", "knew", "known"},
+    {"lay", "laid", "laid"},
+    {"lead", "led", "led"},
+    {"leave", "left", "left"},
+    {"lend", "lent", "lent"},
+    {"let", "let", "let"},
+    {"lie", "lay", "lain"},
+    {"light", "lit", "lit"},
+    {"lose", "lost", "lost"},
+    {"make", "made", "made"},
+    {"mean", "meant", "meant"},
+    {"meet", "met", "met"},
+    {"mislead", "misled", "misled"},
+    {"mistake", "mistook", "mistaken"},
+    {"overcome", "overcame", "overcome"},
+    {"overtake", "overtook", "overtaken"},
+    {"pay", "paid", "paid"},
+    {"put", "put", "put"},
+    {"quit", "quit", "quit"},
+    {"read", "read", "read"},
+    {"rid", "rid", "rid"},
+    {"ride", "rode", "ridden"},
+    {"ring", "rang", "rung"},
+    {"rise", "rose", "risen"},
+    {"run", "ran", "run"},
+    {"say", "said", "said"},
+    {"see", "saw", "seen"},
+    {"seek", "sought", "sought"},
+    {"sell", "sold", "sold"},
+    {"send", "sent", "sent"},
+    {"set", "set", "set"},
+    {"sew", "sewed", "sewn"},
+    {"shake", "shook", "shaken"},
+    {"shed", "shed", "shed"},
+    {"shine", "shone", "shone"},
+    {"shoot", "shot", "shot"},
+    {"show", "showed", "shown"},
+    {"shrink", "shrank", "shrunk"},
+    {"shut", "shut", "shut"},
+    {"sing", "sang", "sung"},
+    {"sink", "sank", "sunk"},
+    {"sit", "sat", "sat"},
+    {"slay", "slew", "slain"},
+    {"sleep", "slept", "slept"},
+    {"slide", "slid", "slid"},
+    {"sling", "slung", "slung"},
+    {"slit", "slit", "slit"},
+    {"sow", "sowed", "sown"},
+    {"speak", "spoke", "spoken"},
+    {"speed", "sped", "sped"},
+    {"spend", "spent", "spent"},
+    {"spin", "spun", "spun"},
+    {"spit", "spat", "spat"},
+    {"split", "split", "split"},
+    {"spread", "spread", "spread"},
+    {"spring", "sprang", "sprung"},
+    {"stand", "stood", "stood"},
+    {"steal", "stole", "stolen"},
+    {"stick", "stuck", "stuck"},
+    {"sting", "stung", "stung"},
+    {"stink", "stank", "stunk"},
+    {"stride", "strode", "stridden"},
+    {"strike", "struck", "struck"},
+    {"string", "strung", "strung"},
+    {"strive", "strove", "striven"},
+    {"swear", "swore", "sworn"},
+    {"sweep", "swept", "swept"},
+    {"swell", "swelled", "swollen"},
+    {"swim", "swam", "swum"},
+    {"swing", "swung", "swung"},
+    {"take", "took", "taken"},
+    {"teach", "taught", "taught"},
+    {"tear", "tore", "torn"},
+    {"tell", "told", "told"},
+    {"think", "thought", "thought"},
+    {"throw", "threw", "thrown"},
+    {"thrust", "thrust", "thrust"},
+    {"tread", "trod", "trodden"},
+    {"undergo", "underwent", "undergone"},
+    {"understand", "understood", "understood"},
+    {"undertake", "undertook", "undertaken"},
+    {"undo", "undid", "undone"},
+    {"upset", "upset", "upset"},
+    {"wake", "woke", "woken"},
+    {"wear", "wore", "worn"},
+    {"weave", "wove", "woven"},
+    {"weep", "wept", "wept"},
+    {"win", "won", "won"},
+    {"wind", "wound", "wound"},
+    {"withdraw", "withdrew", "withdrawn"},
+    {"withhold", "withheld", "withheld"},
+    {"withstand", "withstood", "withstood"},
+    {"wring", "wrung", "wrung"},
+    {"write", "wrote", "written"},
+};
+
+}  // namespace
+
+std::optional<IrregularVerb> IrregularVerbOf(std::string_view base)
+{
+    for (const IrregularVerb& verb : kIrregularVerbs) {
+        if (verb.base == base) {
+            return verb;
+        }
+    }
+    return std::nullopt;
+}
+
+PastKind IrregularPastKind(std::string_view form)
+{
+    bool past = false;
+    bool participle = false;
+    for (const IrregularVerb& verb : kIrregularVerbs) {
+        past = past || verb.past == form;
+        participle = participle || verb.participle == form;
+    }
+    if (past == participle) {
+        return PastKind::Either;
+    }
+    return past ? PastKind::SimplePast : PastKind::Participle;
+}
+
+}  // namespace quillby::data
