@@ -204,10 +204,10 @@ void Game::InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle)
         userMade = loaded.puzzle.userMade;
     }
     crossword = std::move(loaded.puzzle.crossword);
+    ownClues = std::move(loaded.own);  // before the fit: the frame asks what kind it is
     host.FitFrameToGrid(crossword.width, crossword.height);
     clock = loaded.puzzle.clock;
     completed = loaded.puzzle.completed;
-    ownClues = std::move(loaded.own);
     cluesDroppedFor.clear();
     // Numbers come from the file; the answers are rebuilt from the letters.
     crossword.BuildAnswerList();

@@ -119,8 +119,11 @@ void CMainFrame::FitFrameToGrid(int width, int height)
     const QSize chrome = size() - view->size();
     QSize wanted = GridViewSize(width, height, game.Geometry()) + chrome;
     // A grid narrower than the menu bar (a 5 x 5 mini from a .puz file) would push menus into
-    // the overflow: the window keeps the menu bar's width, the grid on its grey ground.
-    wanted.setWidth(std::max(wanted.width(), menuBar()->sizeHint().width()));
+    // the overflow: the window keeps the menu bar's width, the grid on its grey ground. Only
+    // for a puzzle with its own clues: the game's own puzzles keep the view the grid's size.
+    if (game.OwnCluesOf() != nullptr) {
+        wanted.setWidth(std::max(wanted.width(), menuBar()->sizeHint().width()));
+    }
     resize(wanted);
     if (isVisible()) {
         raise();
@@ -176,9 +179,20 @@ void CMainFrame::ClueLineSelected(int index)
     clueWindow->SelectLine(index);
 }
 
+void CMainFrame::CloseWithoutAsking()
+{
+    if (closingWithoutAsking) {
+        return;
+    }
+    closingWithoutAsking = true;
+    close();
+    // A dialog may be open: its loop ends too.
+    QCoreApplication::exit(0);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!game.QueryQuit()) {
+    if (!closingWithoutAsking && !game.QueryQuit()) {
         event->ignore();
         return;
     }

@@ -37,8 +37,8 @@ public:
     ClueWindow& Clues() { return *clueWindow; }
 
     void SetPaneText(StatusPane pane, const QString& text);
-    // Sizes the window so the view shows exactly the grid with its margins (never narrower
-    // than the menu bar), raises it and places the clue window.
+    // Sizes the window so the view shows exactly the grid with its margins (a puzzle with its
+    // own clues: never narrower than the menu bar), raises it and places the clue window.
     void FitFrameToGrid(int width, int height);
     // Beside the view, top edges level, 10 pixels right of it; or hidden.
     void PlaceClueWindow(bool shown);
@@ -53,6 +53,9 @@ public:
     // The timers' work, callable directly (tests drive them without waiting).
     void OnClockTimer();
     void OnSafetyTimer();
+    // Closes without the save prompt: the puzzle goes to its autosave as on every exit, and
+    // any dialog open is left. For the session ending, not for the player.
+    void CloseWithoutAsking();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +87,7 @@ private:
     PrintController printController{game};
     // A window of its own beside the frame, kept above it and closed with it.
     ClueWindow* clueWindow = nullptr;
+    bool closingWithoutAsking = false;
 };
 
 }  // namespace quillby

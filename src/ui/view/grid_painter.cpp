@@ -43,14 +43,15 @@ void DrawOutline(QPainter& painter, const QRect& box, const QColor& colour)
 }
 
 // A puzzle's circled square: a thin ring just inside the square, under the letter and number.
-void DrawCircle(QPainter& painter, const Square& square, const SquareLook& look)
+void DrawCircle(QPainter& painter, const Square& square, const SquareLook& look,
+                const GridGeometry& geometry)
 {
+    const PixelRect box = geometry.LetterBox(square.col, square.row);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ToQColor(look.numberColour), 1.0));
+    painter.setPen(QPen(ToQColor(look.numberColour), geometry.Scale()));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(
-        QRectF(square.left + 2.5, square.top + 2.5, kSquarePitch - 4, kSquarePitch - 4));
+    painter.drawEllipse(QRectF(box.left + 2.5, box.top + 2.5, box.width - 4, box.height - 4));
     painter.restore();
 }
 
@@ -93,7 +94,7 @@ void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
         return;
     }
     if (look.circled) {
-        DrawCircle(painter, square, look);
+        DrawCircle(painter, square, look, geometry);
     }
     if (look.letter != 0) {
         painter.setFont(ScaledFont(LetterFont(), geometry));
