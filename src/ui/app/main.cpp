@@ -10,6 +10,7 @@
 #include "core/common/version.h"
 #include "core/storage/data_update.h"
 #include "ui/app/quillby_app.h"
+#include "ui/app/stop_signals.h"
 
 namespace {
 
@@ -73,13 +74,16 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("quillby"));
 
     quillby::CQuillbyApp app(folder);
+    // Taken over before the log starts, so a signal after it always finds the handler.
+    quillby::StopSignals stopSignals([&app] { app.CloseWithoutAsking(); });
     app.Start();
-    if (!notice.empty()) {
+    if (!notice.empty() && !app.Closing()) {
         app.ShowNotice(notice);
     }
     // Over the usual start: a refused file is reported and the usual puzzle stays.
-    if (puzzleFile) {
+    if (puzzleFile && !app.Closing()) {
         app.OpenPuzzleFile(*puzzleFile);
     }
-    return QApplication::exec();
+    // A signal taken in a message box above has closed the game already; exec would wait on.
+    return app.Closing() ? 0 : QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -185,9 +186,20 @@ void CMainFrame::CloseWithoutAsking()
         return;
     }
     closingWithoutAsking = true;
+    // Each open dialog is turned down, innermost first; its caller goes on as after Cancel.
+    // The bound stops a window that will not close from holding the loop.
+    for (int i = 0; i < 16; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            break;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
     close();
-    // A dialog may be open: its loop ends too.
-    QCoreApplication::exit(0);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -54,7 +54,7 @@ public:
     void OnClockTimer();
     void OnSafetyTimer();
     // Closes without the save prompt: the puzzle goes to its autosave as on every exit, and
-    // any dialog open is left. For the session ending, not for the player.
+    // any dialog open is turned down. For the session ending, not for the player.
     void CloseWithoutAsking();
 
 protected:

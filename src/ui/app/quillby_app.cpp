@@ -59,4 +59,12 @@ void CQuillbyApp::OpenPuzzleFile(const std::string& path)
     frame->RefreshCommands();
 }
 
+void CQuillbyApp::CloseWithoutAsking()
+{
+    closing = true;
+    if (frame != nullptr) {
+        frame->CloseWithoutAsking();
+    }
+}
+
 }  // namespace quillby

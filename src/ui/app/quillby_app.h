@@ -28,6 +28,10 @@ public:
     // Opens the puzzle file named on the command line over the usual puzzle; a refused file is
     // reported and the usual puzzle stays.
     void OpenPuzzleFile(const std::string& path);
+    // Closes without a prompt, the puzzle autosaved as on every exit (the session is ending).
+    void CloseWithoutAsking();
+    // After CloseWithoutAsking: nothing more is to be shown or opened.
+    bool Closing() const { return closing; }
 
     Game& GameState() { return game; }
     CMainFrame& Frame() { return *frame; }
@@ -36,6 +40,7 @@ private:
     QtHost host;
     Game game;
     std::unique_ptr<CMainFrame> frame;
+    bool closing = false;
 };
 
 }  // namespace quillby

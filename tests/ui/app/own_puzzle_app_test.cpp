@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <csignal>
 #include <filesystem>
 #include <memory>
 
@@ -25,6 +26,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/puzzle_info_dialog.h"
 #include "ui/app/quillby_app.h"
+#include "ui/app/stop_signals.h"
 #include "ui/cluewindow/clue_window.h"
 #include "ui/print/print_pages.h"
 #include "ui/view/quillby_view.h"
@@ -330,6 +332,32 @@ TEST_F(OwnPuzzleApp, QuitAndStartAgainBringsTheImportedPuzzleBackWithItsLetters)
     EXPECT_EQ(game().crossword.width, 15);
     EXPECT_EQ(GridRows(game().crossword, true)[0].substr(0, 4), "ABX#");
     EXPECT_EQ(ClueLines(), lines);
+    EXPECT_FALSE(game().UsesClueStores());
+}
+
+TEST_F(OwnPuzzleApp, TheSessionEndingAutosavesWithoutAPromptEvenFromAnOpenDialog)
+{
+    // Killed by SIGTERM as a session ends, the game lost the letters typed since the last
+    // autosave; with File > Open's save prompt up, it also left the prompt unanswered.
+    Write("sunday.puz", SerializePuz(testing::MakeOwnPuzzle(kFifteen, CluesFor(kFifteen))));
+    Start(File("sunday.puz"));
+    StopSignals stopSignals([this] { app->CloseWithoutAsking(); });
+    ASSERT_TRUE(stopSignals.Installed());
+    QTest::mouseClick(&Frame().View(), Qt::LeftButton, {}, QPoint(28, 28));
+    QTest::keyClicks(&Frame().View(), QStringLiteral("QRS"));
+    ASSERT_TRUE(game().modified);
+    // The signal comes while "Save your puzzle?" is open.
+    answers.Dialog([](QWidget*) { std::raise(SIGTERM); });
+    Choose(CommandId::OpenPuzzle);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Frame().isVisible(); }, 5000));
+    EXPECT_TRUE(app->Closing());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(answers.Pending(), 0u);
+    app.reset();
+
+    Start();
+    EXPECT_EQ(game().crossword.width, 15);
+    EXPECT_EQ(GridRows(game().crossword, true)[0].substr(0, 4), "QRS#");
     EXPECT_FALSE(game().UsesClueStores());
 }
 
