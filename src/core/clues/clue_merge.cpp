@@ -97,12 +97,20 @@ ClueMerge MergeClueStores(const ClueStore& shipped, const ClueStore& player)
     std::unordered_map<const ClueRecord*, ClueRecord> merged;
     merged.reserve(shipped.Size());
     for (const auto& [answer, group] : GroupByAnswer(shipped)) {
+        // A file may hold records with an empty answer; the new store refuses them, so they
+        // are not carried either.
+        if (!IsAnswerWord(answer)) {
+            continue;
+        }
         const auto own = playerGroups.find(answer);
         merge.carried +=
             MergeWord(group, own == playerGroups.end() ? nullptr : &own->second, merged);
     }
     for (const ClueRecord& record : shipped.Records()) {
-        (void)merge.store.AddRecord(std::move(merged[&record]));
+        const auto found = merged.find(&record);
+        if (found != merged.end()) {
+            (void)merge.store.AddRecord(std::move(found->second));
+        }
     }
     return merge;
 }

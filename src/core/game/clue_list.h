@@ -7,6 +7,14 @@
 
 namespace quillby {
 
+// What the clue window shows of a line besides its text: the clue crossing the current one at
+// the cursor, and a clue whose squares are all filled (greyed).
+struct ClueLineLook {
+    bool crossing = false;
+    bool complete = false;
+    bool operator==(const ClueLineLook&) const = default;
+};
+
 // The lines of the clue window, as the game builds them: section headers and clue lines in
 // the clue window's markup. The window shows them; Host hears when they change and which one
 // to highlight.

@@ -12,7 +12,9 @@
 #include "core/clues/clue_store.h"
 #include "core/common/app_folder.h"
 #include "core/game/clue_list.h"
+#include "core/game/colour_rules.h"
 #include "core/game/commands.h"
+#include "core/game/history.h"
 #include "core/game/square_look.h"
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
@@ -20,6 +22,7 @@
 #include "core/model/own_clues.h"
 #include "core/platform/host.h"
 #include "core/storage/own_puzzle.h"
+#include "core/storage/preferences.h"
 #include "core/storage/puzzle_file.h"
 #include "core/storage/puzzle_formats.h"
 #include "core/storage/settings.h"
@@ -37,6 +40,18 @@ inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyDelete = 127;
 inline constexpr int kKeyOther = -1;
+// Keys only the Modern keyboard uses (Classic ignores them, as it ignores every other key).
+inline constexpr int kKeyTab = 9;
+inline constexpr int kKeyBackTab = 0x100;
+inline constexpr int kKeyLeft = 0x101;
+inline constexpr int kKeyRight = 0x102;
+inline constexpr int kKeyUp = 0x103;
+inline constexpr int kKeyDown = 0x104;
+inline constexpr int kKeyHome = 0x105;
+inline constexpr int kKeyEnd = 0x106;
+
+// What Check and Reveal act on: the cursor square, its word, or every square.
+enum class CheckScope { Letter, Word, Puzzle };
 
 inline constexpr const char* kClickASquare = "Click a square to view its crossword clue";
 // The prompt pane for a selected run that has no clue to show (a hand-made puzzle's run
@@ -158,6 +173,9 @@ public:
     bool OnListSelect(int item);
     // Has the clue list select the line of an answer entry's clueItemId (none for kNotListed).
     void SelectLine(std::uint32_t itemId);
+    // One look per clue line (game_clue_marks.cpp): the crossing clue at the cursor, and in
+    // play the clues whose squares are all filled.
+    std::vector<ClueLineLook> ClueLineLooks();
 
     // --- Mouse and keyboard (game_input.cpp) ---------------------------------------------
     // Selects the run at a view pixel. direction 1: across only, 2: down only, anything else:
@@ -181,6 +199,9 @@ public:
     // Runs a command the core owns and returns true; false for the ones the desktop runs
     // itself (printing, dialogs, exit). A disabled command does nothing.
     bool RunCommand(CommandId id);
+    // The commands of our own beside the game's (undo, check, reveal, pencil, zoom...).
+    void StateOfOwnCommand(CommandId id, CommandState& state) const;
+    bool RunOwnCommand(CommandId id);
     // The save prompt before a new puzzle.
     void PromptSaveBeforeNew();
     // The user closed the clue window (close box, Esc): it stays hidden until Options > Show
@@ -276,6 +297,10 @@ public:
     ColourScheme Colours() const;
     // How one square is drawn on a surface: fill, letter, cursor mark and number.
     SquareLook LookOf(const Square& square, Surface surface = Surface::Screen) const;
+    // The desktop's colours, which the Desktop scheme follows; the ui passes them at start-up
+    // and whenever the desktop's palette changes.
+    void SetDesktopPalette(const DesktopPalette& palette);
+    const DesktopPalette& Palette() const { return desktopPalette; }
 
     // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
     // Start-up loading in its order: the word graph, the clue stores, the settings file, then
@@ -295,12 +320,51 @@ public:
     // (unless a store is empty and its file never existed) and the settings are written.
     void SaveOnExit();
 
+    // --- Undo and redo (game_history.cpp) --------------------------------------------------
+    // Every change to the grid, in play and in Create mode, is one edit of the history until
+    // another puzzle is installed; the clock is not undone. Undo and redo restore the squares,
+    // the completed state and the cursor, then work out the rest (answers, numbers, clue
+    // lines) again. Nothing while the clock is paused or a puzzle is being generated.
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void Undo();
+    void Redo();
+    const History& EditHistory() const { return history; }
+
+    // --- Check, reveal and pencil (game_check.cpp) -----------------------------------------
+    // Marks the wrong letters of the scope (kMarkWrong) and says how many in the prompt pane.
+    void CheckLetters(CheckScope scope);
+    // Gives the right letter in every square of the scope that lacks it, marked as given
+    // (kMarkRevealed); the whole puzzle revealed counts as solved by command.
+    void RevealLetters(CheckScope scope);
+    // While on, typed letters are tentative (kMarkPencil); they count like any other.
+    bool PencilOn() const { return pencil; }
+    void TogglePencil();
+
+    // --- Keyboard (game_keys.cpp) -------------------------------------------------------
+    // Selects the run through a square as a click with that direction would (1 across,
+    // 2 down, anything else: the square decides), without moving the clue list unless notify.
+    void SelectSquare(Square* square, int direction, bool notify);
+
+    // --- Preferences (game_preferences.cpp) ------------------------------------------------
+    const Preferences& Prefs() const { return preferences; }
+    // Takes new preferences: the grid is repainted and refitted at the new zoom.
+    void SetPreferences(const Preferences& chosen);
+    // Reads data/preferences.ini; what could not be read is kept for PreferencesMessage.
+    void LoadPreferencesFile();
+    bool SavePreferencesFile();
+    // The one message about a damaged preferences file, or empty.
+    const std::string& PreferencesProblem() const { return preferencesMessage; }
+    std::string PreferencesPath() const { return paths.Data("preferences.ini"); }
+    // Zoom: step +1 the next larger square size, -1 the next smaller, 0 the actual size.
+    void Zoom(int step);
+    static int ZoomStep(int pitch, int step);
+    // The geometry that draws squares `pitch` pixels apart (24..72) with the game's margin.
+    static GridGeometry GeometryOf(int pitch);
+
 private:
     std::int64_t clockCountedUntil = 0;
     GridGeometry geometry;
-
-    // SelectAt once the square is known (a click's, or a clue line's first square).
-    void SelectSquare(Square* square, int direction, bool notify);
 
     // Set for a puzzle with its own clues; every installation of a puzzle sets or clears it.
     std::optional<OwnClues> ownClues;
@@ -343,6 +407,72 @@ private:
     void SaveUserClues();
 
     std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
+
+    // The history and the edit under way (game_history.cpp). Every operation that changes
+    // the grid opens an EditScope: the outermost one snapshots the grid, and each scope's end
+    // (a nested one's start too) pushes what changed since as one edit.
+    class EditScope {
+    public:
+        explicit EditScope(Game& game);
+        ~EditScope();
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+    private:
+        Game& game;
+    };
+    History history;
+    int editDepth = 0;
+    GridSnapshot editStart;
+    GridFlags Flags() const { return {completed, solvedByCommand}; }
+    void CommitEdit();
+    void ApplyEdit(const Edit& edit, bool undo);
+    void PlaceCursor(const CursorPlace& place);
+    void RederiveCreatorGrid();
+
+    // The marks and history of the puzzle last autosaved in each mode, with its image: a
+    // restore of that same image within the session brings them back (.crs keeps no marks).
+    struct SessionMemory {
+        std::vector<std::byte> image;
+        std::vector<std::uint8_t> marks;
+        History history;
+    };
+    SessionMemory playMemory;
+    SessionMemory createMemory;
+    void Remember(bool createdPuzzle, std::vector<std::byte> image);
+    void Recall(bool createdPuzzle, const std::vector<std::byte>& image);
+
+    // A letter (0: none) put into a square by the player or a command: a change of letter
+    // drops the wrong and given marks; the pencil mark follows the pencil.
+    void PutGuess(Square& square, char letter, bool pencilled);
+    // The square's own letter, marked as given unless the player had it right.
+    void GiveLetter(Square& square);
+    // A letter the player typed: in pencil while the pencil is on, marked at once when wrong
+    // and mistakes are to be shown as typed.
+    void TypeLetter(Square& square, char letter);
+    // The open squares Check and Reveal act on; empty without a cursor for a letter or word,
+    // and in Create mode, on a completed puzzle or while the clock is paused.
+    std::vector<Square*> ScopeSquares(CheckScope scope);
+    bool pencil = false;
+
+    // The Modern keyboard (game_keys.cpp).
+    void ModernKey(int key);
+    void ModernLetter(char letter);
+    void ModernErase(bool backspace);
+    void MoveByArrow(int key);
+    void TurnDirection();
+    // Moves to the step-th clue from the cursor's in clue-number order, round the end; with
+    // unfinishedOnly the first one with an empty square. True when the cursor moved.
+    bool GoToClue(int step, bool unfinishedOnly);
+    void GoToWordEnd(bool end);
+    std::vector<AnswerEntry*> EntriesInClueOrder();
+    AnswerEntry* CursorEntry();
+    int CursorDirection() const;
+
+    Preferences preferences;
+    std::string preferencesMessage;
+    DesktopPalette desktopPalette;
+    void AddMarks(const Square& square, const ColourScheme& colours, SquareLook& look) const;
 };
 
 }  // namespace quillby

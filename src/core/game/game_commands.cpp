@@ -38,9 +38,93 @@ CommandState Game::StateOf(CommandId id) const
             state.text = CreateMode() ? "Original Mode" : "Create Crossword Mode";
             break;
         default:
+            StateOfOwnCommand(id, state);
             break;
     }
     return state;
+}
+
+void Game::StateOfOwnCommand(CommandId id, CommandState& state) const
+{
+    const bool solving = !CreateMode() && !clockPaused && !completed;
+    const bool atSquare = crossword.cursorSquare != nullptr;
+    switch (id) {
+        case CommandId::Undo:
+            state.enabled = CanUndo();
+            break;
+        case CommandId::Redo:
+            state.enabled = CanRedo();
+            break;
+        case CommandId::CheckMenu:
+        case CommandId::RevealMenu:
+        case CommandId::CheckAll:
+        case CommandId::RevealAll:
+            state.enabled = solving;
+            break;
+        case CommandId::CheckLetter:
+        case CommandId::CheckWord:
+        case CommandId::RevealLetter:
+        case CommandId::RevealWord:
+            state.enabled = solving && atSquare;
+            break;
+        case CommandId::Pencil:
+            state.enabled = !CreateMode();
+            state.checked = pencil;
+            break;
+        case CommandId::ZoomIn:
+            state.enabled = preferences.squarePitch < kMaxSquarePitch;
+            break;
+        case CommandId::ZoomOut:
+            state.enabled = preferences.squarePitch > kMinSquarePitch;
+            break;
+        default:
+            break;
+    }
+}
+
+bool Game::RunOwnCommand(CommandId id)
+{
+    switch (id) {
+        case CommandId::Undo:
+            Undo();
+            return true;
+        case CommandId::Redo:
+            Redo();
+            return true;
+        case CommandId::CheckLetter:
+        case CommandId::CheckWord:
+        case CommandId::CheckAll:
+            CheckLetters(id == CommandId::CheckLetter ? CheckScope::Letter
+                         : id == CommandId::CheckWord ? CheckScope::Word
+                                                      : CheckScope::Puzzle);
+            return true;
+        case CommandId::RevealLetter:
+        case CommandId::RevealWord:
+        case CommandId::RevealAll:
+            RevealLetters(id == CommandId::RevealLetter ? CheckScope::Letter
+                          : id == CommandId::RevealWord ? CheckScope::Word
+                                                        : CheckScope::Puzzle);
+            return true;
+        case CommandId::Pencil:
+            TogglePencil();
+            return true;
+        case CommandId::ZoomIn:
+        case CommandId::ZoomOut:
+        case CommandId::ActualSize:
+            Zoom(id == CommandId::ZoomIn ? 1 : id == CommandId::ZoomOut ? -1 : 0);
+            return true;
+        case CommandId::SchemeDesktop: {
+            Preferences chosen = preferences;
+            chosen.desktopColours = true;
+            SetPreferences(chosen);
+            return true;
+        }
+        case CommandId::CheckMenu:
+        case CommandId::RevealMenu:
+            return true;  // a submenu title runs nothing
+        default:
+            return false;
+    }
 }
 
 bool Game::RunCommand(CommandId id)
@@ -102,10 +186,15 @@ bool Game::RunCommand(CommandId id)
         case CommandId::SchemeRose:
             settings.colourScheme =
                 static_cast<int>(id) - static_cast<int>(CommandId::SchemeBlackAndWhite);
+            if (preferences.desktopColours) {
+                Preferences chosen = preferences;
+                chosen.desktopColours = false;
+                SetPreferences(chosen);
+            }
             host.Repaint(true);
             return true;
         default:
-            return false;
+            return RunOwnCommand(id);
     }
 }
 

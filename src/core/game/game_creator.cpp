@@ -93,6 +93,7 @@ void Game::EnterCreator(bool restore, int size)
     crossword.SetGridSize(size, size);
     ownClues.reset();
     cluesDroppedFor.clear();
+    history.Clear();
     host.FitFrameToGrid(size, size);
     RefreshClueList();
     UpdateTitle();
@@ -138,16 +139,11 @@ void Game::ToggleSquare(int x, int y)
         host.ShowMessage("This square will alter an answer if changed", kAppTitle, Buttons::Ok);
         return;
     }
-    square->open = !square->open;
-    crossword.BuildAnswerList();
-    crossword.SetAnswersFromGrid();
-    crossword.NumberSquares();
-    if (crossword.answers.empty()) {
-        for (Square& each : crossword.squares) {
-            each.number = 0;  // numbering leaves a grid without runs untouched
-        }
+    {
+        EditScope edit(*this);
+        square->open = !square->open;
     }
-    RefreshClueList();
+    RederiveCreatorGrid();
     modified = true;
     host.Repaint(false);
 }
@@ -198,8 +194,11 @@ void Game::AddRunClue()
     if (record == nullptr || entry == nullptr) {
         return;
     }
-    crossword.WriteAnswerLetters(*entry, record->answer);
-    CountUses(crossword);
+    {
+        EditScope edit(*this);
+        crossword.WriteAnswerLetters(*entry, record->answer);
+        CountUses(crossword);
+    }
     AfterCreatorEdit();
 }
 
@@ -327,15 +326,18 @@ void Game::RemoveRunAnswer(Square* square)
                          Buttons::YesNo) != Reply::Yes) {
         return;
     }
-    int length = 0;
-    for (Square* member : crossword.RunSquares(start->col, start->row, direction, length)) {
-        // A letter stays where a crossing answer still covers its square.
-        if (!RunComplete(crossword, *member, Other(direction))) {
-            member->solution = 0;
-            member->guess = 0;
+    {
+        EditScope edit(*this);
+        int length = 0;
+        for (Square* member : crossword.RunSquares(start->col, start->row, direction, length)) {
+            // A letter stays where a crossing answer still covers its square.
+            if (!RunComplete(crossword, *member, Other(direction))) {
+                member->solution = 0;
+                member->guess = 0;
+            }
         }
+        CountUses(crossword);
     }
-    CountUses(crossword);
     AfterCreatorEdit();
 }
 

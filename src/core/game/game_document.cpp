@@ -8,6 +8,13 @@ namespace quillby {
 
 namespace {
 
+// The autosave a mode reads back within the session: its marks and history come back with it.
+bool IsModeAutosave(const AppPaths& paths, const std::string& path, bool createdPuzzle)
+{
+    return createdPuzzle ? path == paths.CreateAutosave()
+                         : path == paths.PlayAutosave() || path == paths.OwnAutosave();
+}
+
 bool Contains(const std::string& text, const char* part)
 {
     return text.find(part) != std::string::npos;
@@ -68,7 +75,7 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         completed = false;
     }
     const std::uint8_t flag = createdPuzzle ? 1 : userMade;
-    const auto image =
+    auto image =
         format == PuzzleFormat::Crs
             ? Result<std::vector<std::byte>>(SerializePuzzle(crossword, flag, clock, completed))
             : PuzzleImage(format, TitleForFile(target));
@@ -83,6 +90,9 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
         return false;
     }
     modified = false;
+    if (IsModeAutosave(paths, target, createdPuzzle)) {
+        Remember(createdPuzzle, std::move(image.Value()));
+    }
     return true;
 }
 
@@ -180,6 +190,12 @@ bool Game::LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, b
         return refuse("Crossword cannot be edited", "Failed to load");
     }
     InstallPuzzle(std::move(loaded.Value()), createdPuzzle);
+    // Only the mode's own autosave, read back within the session, is the same puzzle going on.
+    if (IsModeAutosave(paths, chosenPath, createdPuzzle)) {
+        if (const auto bytes = ReadWholeFile(chosenPath)) {
+            Recall(createdPuzzle, bytes.Value());
+        }
+    }
     if (advanceClues) {
         AdvanceCluesOfAnswers();
     }
@@ -205,6 +221,7 @@ void Game::InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle)
     }
     crossword = std::move(loaded.puzzle.crossword);
     ownClues = std::move(loaded.own);  // before the fit: the frame asks what kind it is
+    history.Clear();
     host.FitFrameToGrid(crossword.width, crossword.height);
     clock = loaded.puzzle.clock;
     completed = loaded.puzzle.completed;

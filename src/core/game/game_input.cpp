@@ -96,6 +96,10 @@ void Game::KeyDown(int key)
         host.Minimise();
         return;
     }
+    if (preferences.keyboard == KeyboardStyle::Modern) {
+        ModernKey(key);
+        return;
+    }
     char letter = 0;
     if (key >= 'A' && key <= 'Z') {
         letter = static_cast<char>(key);
@@ -103,18 +107,27 @@ void Game::KeyDown(int key)
         return;
     }
     Square* cursor = crossword.cursorSquare;
+    EditScope edit(*this);
     if (cursor != nullptr) {
         if (letter != 0) {
-            cursor->guess = letter;
+            TypeLetter(*cursor, letter);
             crossword.MoveCursor(true);
         } else {
             if (cursor->guess == 0) {
                 crossword.MoveCursor(false);
             }
-            crossword.cursorSquare->guess = 0;
+            PutGuess(*crossword.cursorSquare, 0, false);
         }
     }
     AfterPlayKey(letter != 0 && cursor != nullptr);
+}
+
+void Game::TypeLetter(Square& square, char letter)
+{
+    PutGuess(square, letter, pencil);
+    if (preferences.showMistakes && !IsRight(square)) {
+        square.marks |= kMarkWrong;
+    }
 }
 
 void Game::ShowClueInStatus()

@@ -28,7 +28,38 @@ Rgb Shaded(Rgb fill, Rgb block)
 
 ColourScheme Game::Colours() const
 {
+    if (preferences.desktopColours) {
+        return DesktopScheme(desktopPalette, CreateMode());
+    }
     return SchemeColours(settings.colourScheme, CreateMode());
+}
+
+void Game::SetDesktopPalette(const DesktopPalette& palette)
+{
+    if (palette == desktopPalette) {
+        return;
+    }
+    desktopPalette = palette;
+    if (preferences.desktopColours) {
+        host.Repaint(true);
+    }
+}
+
+void Game::AddMarks(const Square& square, const ColourScheme& colours, SquareLook& look) const
+{
+    const Rgb fills[] = {colours.square, colours.highlight};
+    // The Desktop scheme keeps every text at text contrast; the game's own schemes were never
+    // made for it, so their pencil grey keeps the contrast of large letters.
+    const double letterContrast = preferences.desktopColours ? kTextContrast : kShapeContrast;
+    look.pencilled = (square.marks & kMarkPencil) != 0 && look.letter != 0;
+    if (look.pencilled) {
+        look.letterColour =
+            WithContrast(Mix(colours.letter, colours.square, 0.45), fills, letterContrast);
+    }
+    look.wrongMark = (square.marks & kMarkWrong) != 0 && look.letter != 0;
+    look.givenMark = (square.marks & kMarkRevealed) != 0 && look.letter != 0;
+    look.wrongColour = WithContrast(Rgb{210, 30, 30}, fills, kShapeContrast);
+    look.givenColour = WithContrast(Rgb{20, 100, 210}, fills, kShapeContrast);
 }
 
 SquareLook Game::LookOf(const Square& square, Surface surface) const
@@ -61,7 +92,14 @@ SquareLook Game::LookOf(const Square& square, Surface surface) const
         look.letter = letter;
     }
     look.letterColour = colours.letter;
+    const bool marksShown = lettersShown && surface != Surface::PrintedSolution && !CreateMode() &&
+                            !(clockPaused && onScreen);
+    if (marksShown) {
+        AddMarks(square, colours, look);
+    }
     look.cursorMark = onScreen && !CreateMode() && square.isCursor;
+    // Black vanishes on a dark desktop's squares.
+    look.cursorColour = preferences.desktopColours ? colours.letter : Rgb{0, 0, 0};
     look.number = square.number;
     look.numberColour = colours.number;
     return look;

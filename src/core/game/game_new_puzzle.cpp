@@ -108,6 +108,7 @@ void Game::AdoptGeneratedPuzzle(Crossword&& made)
     crossword = std::move(made);
     ownClues.reset();
     cluesDroppedFor.clear();
+    history.Clear();
     completed = false;
     errorPromptPending = false;
     // A generated puzzle has no file yet, whatever the old one had.

@@ -100,9 +100,10 @@ bool Game::OfferErrorPrompt()
 
 void Game::ClearIncorrectSquares()
 {
+    EditScope edit(*this);
     for (Square& square : crossword.squares) {
         if (square.open && square.guess != 0 && !IsRight(square)) {
-            square.guess = 0;
+            PutGuess(square, 0, false);
         }
     }
     host.Repaint(false);
@@ -119,7 +120,8 @@ void Game::GiveHint()
         return;
     }
     host.PlaySound(paths.ClickSound());
-    square->guess = square->solution;
+    EditScope edit(*this);
+    GiveLetter(*square);
     host.Repaint(false);
     errorPromptPending = true;
     TestCompletion();
@@ -127,12 +129,13 @@ void Game::GiveHint()
 
 void Game::SolvePuzzle()
 {
+    EditScope edit(*this);
     solvedByCommand = true;
     for (int col = 0; col < crossword.width; ++col) {
         for (int row = 0; row < crossword.height; ++row) {
             Square& square = *crossword.SquareAt(col, row);
             if (square.open) {
-                square.guess = square.solution;
+                GiveLetter(square);
             }
         }
     }
@@ -174,14 +177,38 @@ void Game::ResetPuzzle()
             (void)SavePuzzle(true);
         }
     }
+    EditScope edit(*this);
     for (Square& square : crossword.squares) {
         if (square.open) {
             square.guess = 0;
+            square.marks = 0;
         }
     }
     clock = Clock{};
     completed = false;
     host.Repaint(false);
+}
+
+void Game::PutGuess(Square& square, char letter, bool pencilled)
+{
+    if (square.guess != letter) {
+        square.guess = letter;
+        square.marks &= static_cast<std::uint8_t>(~(kMarkWrong | kMarkRevealed));
+    }
+    if (letter != 0 && pencilled) {
+        square.marks |= kMarkPencil;
+    } else {
+        square.marks &= static_cast<std::uint8_t>(~kMarkPencil);
+    }
+}
+
+void Game::GiveLetter(Square& square)
+{
+    const bool given = !IsRight(square);
+    PutGuess(square, square.solution, false);
+    if (given) {
+        square.marks |= kMarkRevealed;
+    }
 }
 
 void Game::AfterPlayKey(bool letterTyped)

@@ -16,6 +16,7 @@ void Game::LoadState()
     (void)LoadWordGraph();  // a missing graph is reported with the other missing data
     LoadClueStores();
     settings = LoadSettings(paths.Settings());
+    LoadPreferencesFile();
     (void)StartLog(kLogFile);
 }
 
@@ -88,6 +89,7 @@ void Game::SaveOnExit()
         }
     }
     (void)SaveSettings(paths.Settings(), settings);
+    (void)SavePreferencesFile();
 }
 
 }  // namespace quillby

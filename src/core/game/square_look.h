@@ -43,12 +43,21 @@ struct SquareLook {
     char letter = 0;  // 'A'..'Z' or '?', 0 for none
     Rgb letterColour;
     bool cursorMark = false;  // the underline under the typing cursor
+    Rgb cursorColour;         // black, but the letters' colour in the Desktop scheme
     int number = 0;           // 0 for none
     Rgb numberColour;
     // The puzzle's own styles (.puz, .ipuz): a circle drawn in the square, and a shaded fill
     // (already in fill).
     bool circled = false;
     bool shaded = false;
+    // The player's marks, on screen and on a printed puzzle with the player's squares: a
+    // stroke across a checked wrong letter, a triangle in the corner of a given one, and a
+    // tentative letter drawn in a grey letterColour.
+    bool wrongMark = false;
+    bool givenMark = false;
+    bool pencilled = false;
+    Rgb wrongColour;
+    Rgb givenColour;
     bool operator==(const SquareLook&) const = default;
 };
 

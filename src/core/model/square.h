@@ -14,6 +14,10 @@ inline constexpr int kDown = 2;
 // A puzzle's own square styles (Square::style), from .puz and .ipuz files.
 inline constexpr std::uint8_t kStyleCircle = 1;  // a circle drawn in the square
 inline constexpr std::uint8_t kStyleShaded = 2;  // the square's fill shaded
+// The player's marks on a square (Square::marks), kept for the session but not in .crs files.
+inline constexpr std::uint8_t kMarkWrong = 1;     // checked and wrong; cleared when it changes
+inline constexpr std::uint8_t kMarkRevealed = 2;  // given by a reveal
+inline constexpr std::uint8_t kMarkPencil = 4;    // typed as a tentative letter
 
 // One cell of the grid. Letters are 'A'..'Z', 0 for none.
 struct Square {
@@ -33,6 +37,7 @@ struct Square {
     bool cursorDown = false;  // on the cursor square: the selection runs Down
     bool isCursor = false;
     std::uint8_t style = 0;  // kStyleCircle | kStyleShaded; not stored in .crs files
+    std::uint8_t marks = 0;  // kMark... bits
 };
 
 }  // namespace quillby

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -26,15 +27,30 @@ constexpr int kCommandRefreshMs = 250;
 // A crash or a kill loses at most this much play.
 constexpr int kSafetyAutosaveMs = 30 * 1000;
 
+DesktopPalette DesktopPaletteOf(const QPalette& palette)
+{
+    return {ToRgb(palette.color(QPalette::Active, QPalette::Base)),
+            ToRgb(palette.color(QPalette::Active, QPalette::Text)),
+            ToRgb(palette.color(QPalette::Active, QPalette::Highlight))};
+}
+
+// A remembered place is used only while some screen still shows it.
+bool OnAScreen(const QPoint& place)
+{
+    return QGuiApplication::screenAt(place + QPoint(20, 20)) != nullptr;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(Game& game, QWidget* parent) : QMainWindow(parent), game(game)
 {
+    game.SetDesktopPalette(DesktopPaletteOf(palette()));
     view = new CQuillbyView(game, this);
     setCentralWidget(view);
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    ArrangeMenuBar();
     InstallOwnerDrawnMenus(menuBar());
     BuildStatusBar();
     BuildClueWindow();
@@ -142,6 +158,53 @@ void CMainFrame::BuildClueWindow()
         game.ClueWindowClosed();
         RefreshCommands();
     });
+    // Once the player has put the clue window somewhere, it stays there.
+    connect(clueWindow, &ClueWindow::MovedByPlayer, this, [this](const QPoint& place) {
+        if (place != clueWindowPlaced) {
+            clueWindowPlace = place;
+        }
+    });
+    if (const auto& remembered = game.Prefs().clueWindow) {
+        const QPoint place(remembered->x, remembered->y);
+        if (OnAScreen(place)) {
+            clueWindowPlace = place;
+        }
+    }
+}
+
+void CMainFrame::RestorePlace()
+{
+    if (const auto& remembered = game.Prefs().mainWindow) {
+        const QPoint place(remembered->x, remembered->y);
+        if (OnAScreen(place)) {
+            move(place);
+        }
+    }
+}
+
+void CMainFrame::RememberPlaces()
+{
+    Preferences kept = game.Prefs();
+    kept.mainWindow = ScreenPlace{pos().x(), pos().y()};
+    kept.clueWindow.reset();
+    if (clueWindowPlace) {
+        kept.clueWindow = ScreenPlace{clueWindowPlace->x(), clueWindowPlace->y()};
+    }
+    game.SetPreferences(kept);
+}
+
+void CMainFrame::RefreshClueMarks()
+{
+    clueWindow->SetLineLooks(game.ClueLineLooks());
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        game.SetDesktopPalette(DesktopPaletteOf(palette()));
+    }
 }
 
 void CMainFrame::OnClueLineClicked(int item)
@@ -159,7 +222,8 @@ void CMainFrame::PlaceClueWindow(bool shown)
         clueWindow->hide();
         return;
     }
-    clueWindow->move(view->mapToGlobal(QPoint(view->width() + 10, 0)));
+    clueWindowPlaced = clueWindowPlace.value_or(view->mapToGlobal(QPoint(view->width() + 10, 0)));
+    clueWindow->PlaceAt(clueWindowPlaced);
     clueWindow->show();
     clueWindow->raise();
 }
@@ -173,6 +237,7 @@ void CMainFrame::MinimiseAll()
 void CMainFrame::ClueLinesChanged()
 {
     clueWindow->SetLines(game.clueList.Lines());
+    RefreshClueMarks();
 }
 
 void CMainFrame::ClueLineSelected(int index)
@@ -208,6 +273,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    RememberPlaces();
     game.SaveOnExit();
     clueWindow->close();
     clockTimer.stop();

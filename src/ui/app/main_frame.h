@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 
 #include "core/game/game.h"
 #include "ui/print/print_controller.h"
@@ -45,6 +46,11 @@ public:
     void MinimiseAll();
     void ClueLinesChanged();
     void ClueLineSelected(int index);
+    // The clue window's marks (crossing clue, complete clues) after a change of the grid.
+    void RefreshClueMarks();
+    // The window's remembered place, once it is shown; and both windows' places kept.
+    void RestorePlace();
+    void RememberPlaces();
 
     // Enabled, checked and text of every command from the game's rules.
     void RefreshCommands();
@@ -59,12 +65,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildActions();
     void BuildMenus();
+    QMenu* MakeMenu(const QString& title);
+    void FillMenu(QMenu* menu, const MenuInfo& info);
     void BuildToolBar();
+    void AddToolbarButton(QAction* action);
+    // The game's five menus, with the Edit and View menus and the Pencil button among them
+    // when the preferences ask for the modern menus.
+    void ArrangeMenuBar();
+    void ShowPreferences();
     void BuildStatusBar();
     void FitTimePane();
     void StartTimers();
@@ -80,6 +94,9 @@ private:
     StatusBarPane* timePane = nullptr;
     QHash<int, QAction*> actions;
     QList<QMenu*> menus;
+    QList<QMenu*> modernMenus;
+    QList<QAction*> modernButtons;
+    bool modernShown = false;
     QTimer clockTimer;
     QTimer commandTimer;
     QTimer safetyTimer;
@@ -88,6 +105,8 @@ private:
     // A window of its own beside the frame, kept above it and closed with it.
     ClueWindow* clueWindow = nullptr;
     bool closingWithoutAsking = false;
+    std::optional<QPoint> clueWindowPlace;  // where the player put it; none: beside the view
+    QPoint clueWindowPlaced;                // where it was last placed
 };
 
 }  // namespace quillby

@@ -225,7 +225,10 @@ void QtHost::Repaint(bool)
 {
     // The view is redrawn whole from its buffer, so erasing first would change nothing.
     if (frame) {
-        OnUiThread(frame, [view = &frame->View()] { view->update(); });
+        OnUiThread(frame, [target = frame] {
+            target->View().update();
+            target->RefreshClueMarks();
+        });
     } else if (window) {
         window->update();
     }

@@ -32,6 +32,7 @@ void CQuillbyApp::Start()
     frame->View().LoadPointer(game.paths.Cursor());
 
     frame->show();
+    frame->RestorePlace();
     frame->PlaceClueWindow(game.clueWindowShown);
     game.UpdateTitle();
     if (game.CreateMode()) {
@@ -45,6 +46,9 @@ void CQuillbyApp::Start()
     const std::string missing = game.MissingDataMessage();
     if (!missing.empty()) {
         (void)host.ShowMessage(missing, kAppTitle, Buttons::Ok);
+    }
+    if (!game.PreferencesProblem().empty()) {
+        (void)host.ShowMessage(game.PreferencesProblem(), kAppTitle, Buttons::Ok);
     }
 }
 

@@ -150,6 +150,23 @@ void Pencil(QPainter& p)
     p.drawPolygon(QPolygonF({QPointF(1.5, 11), QPointF(5, 14.5), QPointF(1.5, 14.5)}));
 }
 
+// A square with a grey, tentative letter and a grey pencil leaning on it.
+void PencilMode(QPainter& p)
+{
+    p.setPen(kInk);
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(1.5, 3.5, 10, 10));
+    const QColor grey(130, 130, 130);
+    p.setPen(QPen(grey, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(3.5, 11.5), QPointF(6.5, 5.5), QPointF(9.5, 11.5)}));
+    p.drawLine(QPointF(4.8, 9.2), QPointF(8.2, 9.2));
+    p.setPen(QPen(kInk, 0.8));
+    p.setBrush(QColor(190, 190, 190));
+    p.drawPolygon(QPolygonF(
+        {QPointF(13, 0.5), QPointF(15.5, 3), QPointF(10, 8.5), QPointF(7.5, 9), QPointF(8, 6.5)}));
+}
+
 using Drawing = void (*)(QPainter&);
 constexpr Drawing kDrawings[kToolbarIconCount] = {Page, Reset, Folder, Disk,   Printer,  Solve,
                                                   Hint, Check, Pause,  Resume, ClueList, Pencil};
@@ -165,6 +182,15 @@ QPixmap DrawIcon(Drawing drawing, int scale)
     return pixmap;
 }
 
+QIcon IconOf(Drawing drawing)
+{
+    QIcon icon;
+    for (int scale : {1, 2, 3}) {
+        icon.addPixmap(DrawIcon(drawing, scale));
+    }
+    return icon;
+}
+
 }  // namespace
 
 QIcon ToolbarIcon(int index)
@@ -172,11 +198,12 @@ QIcon ToolbarIcon(int index)
     if (index < 0 || index >= kToolbarIconCount) {
         return {};
     }
-    QIcon icon;
-    for (int scale : {1, 2, 3}) {
-        icon.addPixmap(DrawIcon(kDrawings[index], scale));
-    }
-    return icon;
+    return IconOf(kDrawings[index]);
+}
+
+QIcon PencilModeIcon()
+{
+    return IconOf(PencilMode);
 }
 
 }  // namespace quillby

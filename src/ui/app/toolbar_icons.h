@@ -12,4 +12,7 @@ inline constexpr int kToolbarIconCount = 12;
 // An index outside the strip gives an empty icon.
 QIcon ToolbarIcon(int index);
 
+// The Pencil toggle's button: a grey pencil writing a grey letter, drawn like the others.
+QIcon PencilModeIcon();
+
 }  // namespace quillby

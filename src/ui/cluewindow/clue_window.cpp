@@ -52,6 +52,31 @@ void ClueWindow::SelectLine(int index)
     list->viewport()->update();
 }
 
+void ClueWindow::SetLineLooks(const std::vector<ClueLineLook>& looks)
+{
+    std::vector<HTMLItemLook> items;
+    items.reserve(looks.size());
+    for (const ClueLineLook& look : looks) {
+        items.push_back({look.crossing, look.complete});
+    }
+    list->SetItemLooks(items);
+}
+
+void ClueWindow::PlaceAt(const QPoint& place)
+{
+    placing = true;
+    move(place);
+    placing = false;
+}
+
+void ClueWindow::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (!placing && isVisible()) {
+        emit MovedByPlayer(pos());
+    }
+}
+
 std::string ClueWindow::GetLineText(int index) const
 {
     return list->GetItemText(index);

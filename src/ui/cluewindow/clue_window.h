@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game/clue_list.h"
 #include "ui/cluewindow/html_list_ctrl.h"
 
 namespace quillby {
@@ -27,6 +28,10 @@ public:
     void SetLines(const std::vector<std::string>& lines);
     // Highlights the line and scrolls it into view (20 * index - 15, clamped).
     void SelectLine(int index);
+    // The crossing clue is tinted and complete clues greyed, one look per line.
+    void SetLineLooks(const std::vector<ClueLineLook>& looks);
+    // Moves the window without taking it for the player's own move.
+    void PlaceAt(const QPoint& place);
     // Empty when there is no such line.
     std::string GetLineText(int index) const;
 
@@ -41,8 +46,14 @@ signals:
     void ListSelect(int item);
     // The user closed the window.
     void Closed();
+    // The player moved the window (a move not made by PlaceAt).
+    void MovedByPlayer(const QPoint& place);
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    bool placing = false;
     void OnListNotify(int code, int item, const QString& text);
 
     HTMLListCtrl* list = nullptr;

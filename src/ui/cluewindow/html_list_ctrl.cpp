@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/cluewindow/render_html_text.h"
+#include "ui/menus/menu_colours.h"
 
 namespace quillby {
 
@@ -68,7 +69,7 @@ int HTMLListCtrl::MeasureItem(const std::string& text) const
 
 int HTMLListCtrl::AddItem(const std::string& text)
 {
-    HTMLListItem item{static_cast<int>(items.size()), MeasureItem(text), text};
+    HTMLListItem item{static_cast<int>(items.size()), MeasureItem(text), text, {}};
     totalHeight += item.height;
     items.push_back(std::move(item));
     UpdateScrollRange();
@@ -210,8 +211,11 @@ void HTMLListCtrl::DrawItem(QPainter& painter, const HTMLListItem& item, const Q
         return;
     }
     const bool isSelected = item.index == selected;
-    painter.fillRect(rect, isSelected ? kSelectionColour : QColor(Qt::white));
-    painter.setPen(Qt::black);
+    const QColor background = isSelected         ? kSelectionColour
+                              : item.look.tinted ? TintColour()
+                                                 : QColor(Qt::white);
+    painter.fillRect(rect, background);
+    painter.setPen(item.look.dimmed ? DimmedTextColour(background) : QColor(Qt::black));
     QRect textRect = rect.adjusted(kMargin, kMargin, 0, 0);
     RenderHtmlText(painter, item.text, textRect, kHtmlWordBreak);
     if (focused && isSelected) {
@@ -221,6 +225,36 @@ void HTMLListCtrl::DrawItem(QPainter& painter, const HTMLListItem& item, const Q
         option.backgroundColor = kSelectionColour;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+void HTMLListCtrl::SetItemLooks(const std::vector<HTMLItemLook>& looks)
+{
+    for (HTMLListItem& item : items) {
+        const std::size_t index = static_cast<std::size_t>(item.index);
+        const HTMLItemLook look = index < looks.size() ? looks[index] : HTMLItemLook{};
+        if (!(look == item.look)) {
+            item.look = look;
+            viewport()->update(GetItemRect(item.index));
+        }
+    }
+}
+
+HTMLItemLook HTMLListCtrl::ItemLook(int index) const
+{
+    if (index < 0 || index >= ItemCount()) {
+        return {};
+    }
+    return items[static_cast<std::size_t>(index)].look;
+}
+
+QColor HTMLListCtrl::TintColour()
+{
+    return Lighten(kSelectionColour, 0.65);
+}
+
+QColor HTMLListCtrl::DimmedTextColour(const QColor& background)
+{
+    return WithContrast(QColor(130, 130, 130), background, kMinimumTextContrast);
 }
 
 void HTMLListCtrl::resizeEvent(QResizeEvent* event)

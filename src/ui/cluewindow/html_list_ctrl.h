@@ -17,11 +17,20 @@ enum HtmlListCode : int {
     HLN_DBLCLK = 4,       // every left double click; item -1
 };
 
+// How an item is shown besides its text: tinted (a pale form of the selection colour) and
+// dimmed (its plain text in a grey that stays readable on its background).
+struct HTMLItemLook {
+    bool tinted = false;
+    bool dimmed = false;
+    bool operator==(const HTMLItemLook&) const = default;
+};
+
 // One entry of the list: marked-up text and its measured height (text height + 10).
 struct HTMLListItem {
     int index = 0;
     int height = 0;
     std::string text;
+    HTMLItemLook look;
 };
 
 // A vertical list of items written in the clue lines' markup, each word-wrapped to the
@@ -46,6 +55,12 @@ public:
     QRect GetItemRect(int index) const;
     // Scrolls just enough for the item to be fully visible.
     void EnsureVisible(int index);
+    // One look per item, in index order (missing ones plain); repaints only what changed.
+    void SetItemLooks(const std::vector<HTMLItemLook>& looks);
+    HTMLItemLook ItemLook(int index) const;
+    // The tint and the dimmed text colour of an item drawn on this background.
+    static QColor TintColour();
+    static QColor DimmedTextColour(const QColor& background);
 
     int controlId() const { return id; }
     int ItemCount() const { return static_cast<int>(items.size()); }

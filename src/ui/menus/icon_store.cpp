@@ -141,6 +141,7 @@ const IconStore& SharedIconStore()
     static const IconStore store = [] {
         IconStore made(QApplication::palette(), XpThemeInEffect());
         made.AddToolbarImages();
+        made.Add(CommandId::Pencil, PencilModeIcon());  // the modern toolbar's own button
         return made;
     }();
     return store;

@@ -1,38 +1,17 @@
 #include "ui/menus/menu_colours.h"
 
 #include <QPalette>
-#include <algorithm>
-#include <cmath>
+
+#include "core/game/colour_rules.h"
+#include "ui/view/grid_painter.h"
 
 namespace quillby {
 
 namespace {
 
-bool OutsideFraction(double f)
+QColor FromRgb(Rgb colour, int alpha)
 {
-    return !(f > 0.0 && f <= 1.0);  // also refuses NaN
-}
-
-int Towards255(int component, double f)
-{
-    return component + static_cast<int>((255 - component) * f);
-}
-
-int Towards0(int component, double f)
-{
-    return component - static_cast<int>(component * f);
-}
-
-double Linear(int component)
-{
-    const double c = component / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(const QColor& colour)
-{
-    return 0.2126 * Linear(colour.red()) + 0.7152 * Linear(colour.green()) +
-           0.0722 * Linear(colour.blue());
+    return QColor(colour.red, colour.green, colour.blue, alpha);
 }
 
 // The fractions of the look move colours towards white on a light desktop; on a dark one they
@@ -62,49 +41,25 @@ void SetTexts(MenuColours& colours, const QPalette& palette, bool xpTheme, bool 
 
 }  // namespace
 
+// The rules are the core's, which the grid's Desktop colours follow too.
 QColor Lighten(const QColor& colour, double f)
 {
-    if (OutsideFraction(f)) {
-        return colour;
-    }
-    return QColor(Towards255(colour.red(), f), Towards255(colour.green(), f),
-                  Towards255(colour.blue(), f), colour.alpha());
+    return FromRgb(Lighten(ToRgb(colour), f), colour.alpha());
 }
 
 QColor Darken(const QColor& colour, double f)
 {
-    if (OutsideFraction(f)) {
-        return colour;
-    }
-    return QColor(Towards0(colour.red(), f), Towards0(colour.green(), f),
-                  Towards0(colour.blue(), f), colour.alpha());
+    return FromRgb(Darken(ToRgb(colour), f), colour.alpha());
 }
 
 double ContrastRatio(const QColor& a, const QColor& b)
 {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return ContrastRatio(ToRgb(a), ToRgb(b));
 }
 
 QColor WithContrast(const QColor& text, const QColor& background, double minimum)
 {
-    if (ContrastRatio(text, background) >= minimum) {
-        return text;
-    }
-    // Black or white always reaches 4.58 against any background; head for the one that
-    // contrasts more and stop at the first step that is enough.
-    const bool towardsWhite =
-        ContrastRatio(Qt::white, background) >= ContrastRatio(Qt::black, background);
-    constexpr int kSteps = 100;
-    for (int step = 1; step <= kSteps; ++step) {
-        const double f = static_cast<double>(step) / kSteps;
-        const QColor candidate = towardsWhite ? Lighten(text, f) : Darken(text, f);
-        if (ContrastRatio(candidate, background) >= minimum) {
-            return candidate;
-        }
-    }
-    return towardsWhite ? QColor(Qt::white) : QColor(Qt::black);
+    return FromRgb(WithContrast(ToRgb(text), ToRgb(background), minimum), text.alpha());
 }
 
 bool XpThemeInEffect()
@@ -114,8 +69,8 @@ bool XpThemeInEffect()
 
 bool IsDarkPalette(const QPalette& palette)
 {
-    return Luminance(palette.color(QPalette::Active, QPalette::Base)) <
-           Luminance(palette.color(QPalette::Active, QPalette::Text));
+    return Luminance(ToRgb(palette.color(QPalette::Active, QPalette::Base))) <
+           Luminance(ToRgb(palette.color(QPalette::Active, QPalette::Text)));
 }
 
 MenuColours MenuColoursFrom(const QPalette& palette, bool xpTheme)

@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -174,7 +175,22 @@ void PaintMenuItem(QPainter& painter, const MenuItemLook& item, const MenuColour
         PaintCheckMark(painter, IconColumn(item.rect), item.radio, textColour);
     }
     PaintText(painter, item, textColour);
+    if (item.submenu) {
+        PaintSubmenuArrow(painter, item.rect, textColour);
+    }
     painter.restore();
+}
+
+void PaintSubmenuArrow(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    // A small solid triangle pointing right, in the shortcut column's margin.
+    const double middle = rect.top() + rect.height() / 2.0;
+    const double tip = rect.right() - 6.0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(QPolygonF(
+        {QPointF(tip - 4, middle - 4), QPointF(tip, middle), QPointF(tip - 4, middle + 4)}));
 }
 
 void PaintHighlight(QPainter& painter, const QRect& rect, const MenuColours& colours)

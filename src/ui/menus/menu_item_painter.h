@@ -6,6 +6,7 @@
 
 #include "core/game/commands.h"
 
+class QColor;
 class QFontMetrics;
 class QPainter;
 
@@ -54,12 +55,16 @@ struct MenuItemLook {
     bool checked = false;
     bool radio = false;  // checked shows a round bullet rather than a check mark
     bool underlineMnemonic = true;
+    bool submenu = false;  // an arrow at the right edge
 };
 
 // Paints one item. Lines are whole device-independent pixels and icons come from the scale
 // that matches the painter's device, so both stay sharp at any device pixel ratio.
 void PaintMenuItem(QPainter& painter, const MenuItemLook& item, const MenuColours& colours,
                    const IconStore& icons);
+
+// The arrow of an item that opens a submenu, at the item's right edge.
+void PaintSubmenuArrow(QPainter& painter, const QRect& rect, const QColor& colour);
 
 // The highlight fill with its one-pixel frame.
 void PaintHighlight(QPainter& painter, const QRect& rect, const MenuColours& colours);

@@ -84,11 +84,18 @@ void OwnerDrawnMenu::Adopt(QMenu* menu)
     }
     menu->setStyle(style);
     menu->installEventFilter(this);
+    // Submenus (Options > Check) get the look with their parent.
+    for (QAction* action : menu->actions()) {
+        if (QMenu* submenu = action->menu()) {
+            Adopt(submenu);
+        }
+    }
 }
 
 bool OwnerDrawnMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == bar && event->type() == QEvent::ActionAdded) {
+    if ((watched == bar || qobject_cast<QMenu*>(watched) != nullptr) &&
+        event->type() == QEvent::ActionAdded) {
         if (QMenu* menu = static_cast<QActionEvent*>(event)->action()->menu()) {
             Adopt(menu);
         }

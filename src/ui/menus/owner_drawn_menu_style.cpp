@@ -167,6 +167,7 @@ void OwnerDrawnMenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* pai
     look.checked = item.checkType != QStyleOptionMenuItem::NotCheckable && item.checked;
     look.radio = item.checkType == QStyleOptionMenuItem::Exclusive;
     look.underlineMnemonic = proxy()->styleHint(SH_UnderlineShortcut, option, widget) != 0;
+    look.submenu = item.menuItemType == QStyleOptionMenuItem::SubMenu;
     PaintMenuItem(*painter, look, MenuColoursFrom(item.palette, XpThemeInEffect()), icons);
 }
 

@@ -55,6 +55,33 @@ void DrawCircle(QPainter& painter, const Square& square, const SquareLook& look,
     painter.restore();
 }
 
+// The player's marks inside a square's box: a stroke from the lower left to the upper right
+// across a wrong letter, a triangle in the upper right corner of a given one. Sized by the box,
+// antialiased, so they keep their shape at any zoom and on paper.
+void DrawMarks(QPainter& painter, const QRectF& box, const SquareLook& look)
+{
+    if (!look.wrongMark && !look.givenMark) {
+        return;
+    }
+    const double unit = box.width() / kSquarePitch;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (look.givenMark) {
+        const double side = 9 * unit;
+        const QPointF corner(box.right(), box.top() + unit);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(look.givenColour));
+        painter.drawPolygon(
+            QPolygonF({corner - QPointF(side, 0), corner, corner + QPointF(0, side)}));
+    }
+    if (look.wrongMark) {
+        painter.setPen(QPen(ToQColor(look.wrongColour), 2 * unit, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(box.left() + 5 * unit, box.bottom() - 5 * unit),
+                         QPointF(box.right() - 5 * unit, box.top() + 5 * unit));
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 const QFont& LetterFont()
@@ -102,8 +129,10 @@ void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
         painter.drawText(ToQRect(geometry.LetterBox(square.col, square.row)), Qt::AlignCenter,
                          QString(QChar::fromLatin1(look.letter)));
     }
+    DrawMarks(painter, ToQRect(geometry.LetterBox(square.col, square.row)), look);
     if (look.cursorMark) {
-        painter.fillRect(ToQRect(geometry.CursorMark(square.col, square.row)), Qt::black);
+        painter.fillRect(ToQRect(geometry.CursorMark(square.col, square.row)),
+                         ToQColor(look.cursorColour));
     }
     if (look.number != 0) {
         painter.setFont(ScaledFont(NumberFont(), geometry));

@@ -20,6 +20,12 @@ inline QColor ToQColor(Rgb colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
+inline Rgb ToRgb(const QColor& colour)
+{
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
 // The view's size that shows a width x height grid with its margins.
 QSize GridViewSize(int width, int height, const GridGeometry& geometry = {});
 

@@ -18,8 +18,29 @@ int GameKey(const QKeyEvent& event)
 {
     const int key = event.key();
     const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (key >= Qt::Key_A && key <= Qt::Key_Z && (event.modifiers() & chords) == 0) {
+    const bool plain = (event.modifiers() & chords) == 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z && plain) {
         return 'A' + (key - Qt::Key_A);
+    }
+    switch (plain ? key : 0) {
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Down:
+            return kKeyDown;
+        case Qt::Key_Home:
+            return kKeyHome;
+        case Qt::Key_End:
+            return kKeyEnd;
+        case Qt::Key_Tab:
+            return (event.modifiers() & Qt::ShiftModifier) != 0 ? kKeyBackTab : kKeyTab;
+        case Qt::Key_Backtab:
+            return kKeyBackTab;
+        default:
+            break;
     }
     switch (key) {
         case Qt::Key_Backspace:
@@ -116,6 +137,15 @@ void CQuillbyView::mouseDoubleClickEvent(QMouseEvent* event)
     // Qt sends this event instead of the second press of a double click: it counts as a
     // click, so a double click on a crossing switches the direction like two single clicks.
     mousePressEvent(event);
+}
+
+bool CQuillbyView::focusNextPrevChild(bool next)
+{
+    // The Modern keyboard's Tab goes to the next clue, not to the next widget.
+    if (game.Prefs().keyboard == KeyboardStyle::Modern && !game.CreateMode()) {
+        return false;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void CQuillbyView::keyPressEvent(QKeyEvent* event)

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/clues/clue_merge.h"
+#include "core/common/byte_io.h"
 
 namespace quillby {
 namespace {
@@ -155,6 +156,34 @@ TEST(ClueMerge, MergingTwiceChangesNothingMore)
     EXPECT_EQ(once.store.Serialize(), player.Serialize());
     const ClueMerge twice = MergeClueStores(shipped, once.store);
     EXPECT_EQ(twice.store.Serialize(), once.store.Serialize());
+}
+
+// Records a file held without a usable answer were dropped from the merge but still counted
+// as carried, so a data update reported marks kept that were gone.
+TEST(ClueMerge, RecordsWithoutAUsableAnswerAreNeitherKeptNorCounted)
+{
+    ClueStore player;
+    ClueStore shipped;
+    const std::vector<ClueRecord> records = {{"Pet", "CAT", 0, 1, 0}, {"Lost", "", 0, 1, 0}};
+    // Written by hand: the store refuses such records, a file on disk need not.
+    ByteWriter writer;
+    writer.WriteI32Le(2);
+    for (const ClueRecord& record : records) {
+        writer.WriteI32Le(static_cast<std::int32_t>(record.question.size()));
+        writer.WriteText(record.question);
+        writer.WriteI32Le(static_cast<std::int32_t>(record.answer.size()));
+        writer.WriteText(record.answer);
+        writer.WriteI32Le(record.solved);
+        writer.WriteI32Le(record.rotation);
+        writer.WriteI32Le(record.extra);
+    }
+    const std::vector<std::byte> bytes = writer.Take();
+    ASSERT_TRUE(shipped.Parse(bytes));
+    ASSERT_TRUE(player.Parse(bytes));
+    const ClueMerge merge = MergeClueStores(shipped, player);
+    EXPECT_EQ(merge.store.Size(), 1u);
+    EXPECT_EQ(merge.carried, 1u);
+    EXPECT_EQ(merge.store.Find("CAT")->solved, 1);
 }
 
 }  // namespace

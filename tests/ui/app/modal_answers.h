@@ -23,7 +23,7 @@ public:
     void Button(int standardButton);
     // A file dialog given this path and accepted.
     void FilePath(const QString& path);
-    // Any dialog, answered by the test's own code.
+    // Any dialog, handled by the test's own answer.
     void Dialog(Answer answer) { answers.push_back(std::move(answer)); }
 
     std::vector<QString> texts;  // message box texts, in order

@@ -19,6 +19,7 @@
 #include "app_folder_files.h"
 #include "core/storage/puzzle_file.h"
 #include "modal_answers.h"
+#include "running_game.h"
 #include "support/grids.h"
 #include "support/temp_app_folder.h"
 #include "ui/app/about_box.h"
@@ -34,45 +35,13 @@ namespace quillby {
 namespace {
 
 using testing::GridRows;
-using testing::ModalAnswers;
-using testing::TempAppFolder;
 using testing::WriteBytes;
 using testing::WriteDefaultPuzzle;
-using testing::WriteStartingFiles;
 
 // A game started on a temporary application folder that holds a small default puzzle and
 // stand-ins for the other data files.
-class QuillbyApp : public ::testing::Test {
+class QuillbyApp : public testing::RunningGame {
 protected:
-    TempAppFolder folder;
-    ModalAnswers answers;
-    std::unique_ptr<CQuillbyApp> app;
-
-    void SetUp() override
-    {
-        WriteStartingFiles(folder,
-                           {{"Feline pet", "CAT"}, {"Dairy animal", "COW"}, {"Soaked", "WET"}});
-    }
-    void TearDown() override { Stop(); }
-
-    void Start()
-    {
-        app = std::make_unique<CQuillbyApp>(folder.Path());
-        app->Start();
-    }
-    // The program ends without asking, as when the game was left with nothing to save.
-    void Stop()
-    {
-        if (app && Frame().isVisible()) {
-            game().modified = false;
-            Frame().close();
-        }
-        app.reset();
-    }
-    Game& game() { return app->GameState(); }
-    CMainFrame& Frame() { return app->Frame(); }
-    CQuillbyView& View() { return Frame().View(); }
-
     void Click(int col, int row)
     {
         QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(28 + 36 * col, 28 + 36 * row));
