@@ -37,7 +37,7 @@ std::vector<std::string> Words()
     return words;
 }
 
-// The clue file of kRecords records, written once into the build's application folder.
+// The clue file of kRecords records, written once into the benchmarks' scratch folder.
 const std::string& ClueFile()
 {
     static const std::string path = [] {
@@ -50,7 +50,7 @@ const std::string& ClueFile()
             record.rotation = n % 4 == 3 ? 1 : 0;
             (void)store.AddRecord(record);
         }
-        const std::string target = std::string(QUILLBY_APP_DIR) + "/bench_clues.b";
+        const std::string target = std::string(QUILLBY_BENCH_SCRATCH_DIR) + "/bench_clues.b";
         if (!quillby::WriteFileAtomically(target, store.Serialize())) {
             std::fprintf(stderr, "cannot write %s\n", target.c_str());
         }

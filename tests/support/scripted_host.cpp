@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "core/game/game.h"
+#include "support/deadline.h"
 
 namespace quillby::testing {
 
@@ -13,6 +11,9 @@ Reply ScriptedHost::ShowMessage(const std::string& text, const std::string& capt
                                 Buttons buttons)
 {
     messages.push_back({text, caption, buttons});
+    if (whileShown) {
+        whileShown(messages.back());
+    }
     if (replies.empty()) {
         return buttons == Buttons::Ok ? Reply::Ok : Reply::Yes;
     }
@@ -110,8 +111,9 @@ std::optional<int> ScriptedHost::RunPuzzleSizeDialog(Game& game, int choice)
         if (cancelGenerations) {
             game.CancelGeneration();
         }
-        while (!game.GenerationFinished()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (!WaitUntil([&] { return game.GenerationFinished(); })) {
+            game.CancelGeneration();  // the game's destructor then stops and joins the worker
+            return std::nullopt;
         }
         if (game.EndGeneration()) {
             return press;

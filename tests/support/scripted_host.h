@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ public:
     };
 
     std::deque<Reply> replies;  // answers to message boxes; empty: Ok / Yes
+    // Runs while each message box is up, as the desktop's timers go on running under a
+    // modal box (the clock ticking behind a congratulation).
+    std::function<void(const Message&)> whileShown;
     std::deque<std::optional<std::string>> openPaths;
     std::deque<std::optional<std::string>> savePaths;
     std::deque<std::optional<std::string>> exportPaths;

@@ -52,4 +52,10 @@ void WriteUnfillableTemplate(const std::string& templatePath, int size)
                std::vector<std::byte>(static_cast<std::size_t>(size * size), std::byte{1}));
 }
 
+void MakeGenerationsRunUntilCancelled(Game& game, int size)
+{
+    WriteUnfillableTemplate(game.paths.Template(size, size), size);
+    game.maxGenerationAttempts = 0;
+}
+
 }  // namespace quillby::testing

@@ -20,7 +20,10 @@ void StartOnShippedData(Game& game, std::uint32_t seed);
 bool IsOneOfTemplates(const Crossword& crossword, const std::string& templatePath);
 
 // Writes a template file of one all-open size x size template: no fill ever completes it,
-// so a generation runs until it is cancelled.
+// so a generation runs until it is cancelled or reaches its attempt limit.
 void WriteUnfillableTemplate(const std::string& templatePath, int size);
+// The same for the game's size template, with the game's attempt limit lifted: its
+// generations of that size run until they are cancelled.
+void MakeGenerationsRunUntilCancelled(Game& game, int size);
 
 }  // namespace quillby::testing

@@ -21,6 +21,16 @@ void BuildWorld(WordWorld& world, const std::vector<std::string>& words)
     }
 }
 
+std::vector<std::string> LatticeInCorner(int size)
+{
+    std::vector<std::string> rows;
+    for (const std::string& row : kLatticeRows) {
+        rows.push_back(row + std::string(static_cast<std::size_t>(size) - row.size(), '#'));
+    }
+    rows.resize(static_cast<std::size_t>(size), std::string(static_cast<std::size_t>(size), '#'));
+    return rows;
+}
+
 std::vector<std::string> LatticeWords(unsigned seed, int count)
 {
     Rng rng(seed);

@@ -20,6 +20,9 @@ void BuildWorld(WordWorld& world, const std::vector<std::string>& words);
 // answers of five letters, crossing at nine squares.
 extern const std::vector<std::string> kLatticeRows;
 
+// A size x size template whose only answers are kLatticeRows in its top left corner.
+std::vector<std::string> LatticeInCorner(int size);
+
 // count five-letter words over a small alphabet, fixed by seed, so lattices fill easily and
 // in many ways.
 std::vector<std::string> LatticeWords(unsigned seed, int count);

@@ -67,5 +67,21 @@ TEST(CliCheckData, ReportsMissingFilesAndLeakingCluesWithoutCrashing)
     EXPECT_TRUE(AnyProblemMentions(json, "9x9"));
 }
 
+TEST(CliCheckData, RefusesAWordGraphWithBytesAfterItsLastEdge)
+{
+    // A word graph with 200 MB of zeros after its last edge record passed the check.
+    testing::TempAppFolder folder;
+    std::vector<std::byte> graph = SerializeDawg(BuildDawgRecords(std::vector<std::string>{"CAT"}));
+    nlohmann::json json;
+    testing::WriteBytes(folder.Data("eng_dawg"), graph);
+    RunCli({"check-data", folder.Path()}, json);
+    EXPECT_FALSE(AnyProblemMentions(json, "bytes follow"));
+    graph.resize(graph.size() + 1000, std::byte{0});
+    testing::WriteBytes(folder.Data("eng_dawg"), graph);
+    EXPECT_EQ(RunCli({"check-data", folder.Path()}, json), 1);
+    EXPECT_TRUE(AnyProblemMentions(json, "eng_dawg: 1000 bytes follow the last edge record"))
+        << json["problems"].dump(2);
+}
+
 }  // namespace
 }  // namespace quillby

@@ -20,12 +20,7 @@ using testing::TempAppFolder;
 // A 9 x 9 template whose only answers are the lattice in its top left corner.
 std::vector<std::string> LatticeIn9x9()
 {
-    std::vector<std::string> rows;
-    for (const std::string& row : testing::kLatticeRows) {
-        rows.push_back(row + "####");
-    }
-    rows.resize(9, "#########");
-    return rows;
+    return testing::LatticeInCorner(9);
 }
 
 std::vector<nlohmann::json> WithoutMillis(std::vector<nlohmann::json> lines)

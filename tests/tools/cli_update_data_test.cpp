@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/common/folder_lock.h"
 #include "core/common/version.h"
 #include "support/temp_app_folder.h"
 #include "tools/cli_run.h"
@@ -32,6 +33,27 @@ TEST(CliUpdateData, BringsAFolderUpToDateWithTheBuiltData)
               1);
     EXPECT_NE(err.find("no data/stamp"), std::string::npos) << err;
     EXPECT_EQ(RunCli({"update-data"}, out, err), 2);
+}
+
+TEST(CliUpdateData, WaitsForTheGameRunningInTheFolder)
+{
+    // An update while a game ran in the folder replaced the clue file under the game, which
+    // then wrote its own copy back over the update at quit.
+    testing::TempAppFolder player;
+    {
+        FolderLock game(player.Path());
+        ASSERT_TRUE(game.Acquire());
+        std::string out;
+        std::string err;
+        EXPECT_EQ(RunCli({"update-data", QUILLBY_SHIPPED_DIR, player.Path()}, out, err), 1);
+        EXPECT_NE(err.find("Quillby is running in this folder"), std::string::npos) << err;
+        EXPECT_FALSE(std::filesystem::exists(player.Data("stamp")));
+        EXPECT_TRUE(game.Held());
+    }
+    std::string out;
+    std::string err;
+    EXPECT_EQ(RunCli({"update-data", QUILLBY_SHIPPED_DIR, player.Path()}, out, err), 0) << err;
+    EXPECT_TRUE(std::filesystem::exists(player.Data("stamp")));
 }
 
 TEST(CliUpdateData, PrintsTheVersion)

@@ -21,10 +21,10 @@ namespace quillby {
 namespace {
 
 using testing::IsOneOfTemplates;
+using testing::MakeGenerationsRunUntilCancelled;
 using testing::ScriptedHost;
 using testing::StartOnShippedData;
 using testing::TempAppFolder;
-using testing::WriteUnfillableTemplate;
 
 // The scripted host, but with the real dialogs.
 class DialogHost : public ScriptedHost {
@@ -54,7 +54,16 @@ public:
 private:
     void Poll()
     {
-        if (Done() || clock.elapsed() > 60000) {
+        if (Done()) {
+            return;
+        }
+        if (clock.elapsed() > 60000) {
+            // Given up: close whatever waits, so the test fails instead of hanging.
+            ADD_FAILURE() << "script step " << next << " never came";
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+                QTimer::singleShot(5, this, [this] { Poll(); });
+            }
             return;
         }
         QTimer::singleShot(5, this, [this] { Poll(); });
@@ -168,7 +177,7 @@ TEST_F(NewPuzzleDialogs, GenerateEachSizeAndRememberTheConfirmedChoice)
 
 TEST_F(NewPuzzleDialogs, CancelledGenerationThenCancelKeepsThePuzzleAndTheChoice)
 {
-    WriteUnfillableTemplate(game.paths.Template(9, 9), 9);
+    MakeGenerationsRunUntilCancelled(game, 9);
     for (std::size_t i = 0; i < game.crossword.squares.size(); i += 4) {
         game.crossword.squares[i].guess = game.crossword.squares[i].open ? 'S' : 0;
     }
@@ -215,13 +224,20 @@ TEST_F(NewPuzzleDialogs, CancelledGenerationThenCancelKeepsThePuzzleAndTheChoice
 
 TEST_F(NewPuzzleDialogs, GeneratingTextCyclesAndEscapeOnlyAsksToStop)
 {
-    WriteUnfillableTemplate(game.paths.Template(11, 11), 11);
+    MakeGenerationsRunUntilCancelled(game, 11);
     GeneratingDialog dialog(game, 11);
     std::vector<QString> texts;
     QTimer watch;
+    QElapsedTimer waited;
+    waited.start();
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (texts.empty() || texts.back() != dialog.StatusText()) {
             texts.push_back(dialog.StatusText());
+        }
+        if (waited.elapsed() > 60000) {
+            watch.stop();
+            ADD_FAILURE() << "the generating text stopped changing";
+            game.CancelGeneration();
         }
         if (texts.size() == 12) {
             watch.stop();
@@ -262,7 +278,7 @@ TEST_F(NewPuzzleDialogs, CreateModeCreatesAtOnceWithoutAGeneratingDialog)
 // Renders both dialogs for a look; set QUILLBY_SHOT_DIR to keep the pictures.
 TEST_F(NewPuzzleDialogs, BothDialogsRender)
 {
-    WriteUnfillableTemplate(game.paths.Template(11, 11), 11);
+    MakeGenerationsRunUntilCancelled(game, 11);
     const QString dir = qEnvironmentVariable("QUILLBY_SHOT_DIR");
     PuzzleSizeDialog size(game, 1);
     size.show();

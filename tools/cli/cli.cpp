@@ -1,7 +1,9 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "core/common/version.h"
 
@@ -23,7 +25,9 @@ constexpr Command kCommands[] = {
      "generate --size 9|11 [--seed N] [--count K] [--data DIR] [--out FILE.crs] "
      "[--max-attempts M]",
      "generate puzzles headless with the game's own code; one JSON line each", RunGenerate},
-    {"freshness", "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M]",
+    {"freshness",
+     "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M] "
+     "[--reference]",
      "measure how varied N generated puzzles are (initials, repeats, overlap)", RunFreshness},
     // Data checks.
     {"clue-audit",
@@ -47,7 +51,61 @@ void PrintHelp(std::ostream& out)
     out << "  --help\n      this text\n";
 }
 
+// Strips the brackets of an optional part: "[--seed" -> "--seed", "N]" -> "N".
+std::string_view Bare(std::string_view token)
+{
+    while (!token.empty() && (token.front() == '[' || token.front() == '(')) {
+        token.remove_prefix(1);
+    }
+    while (!token.empty() && (token.back() == ']' || token.back() == ')')) {
+        token.remove_suffix(1);
+    }
+    return token;
+}
+
 }  // namespace
+
+std::vector<std::string> ValueFlags(std::string_view usage)
+{
+    std::vector<std::string_view> tokens;
+    for (std::size_t at = 0; at < usage.size();) {
+        const std::size_t end = std::min(usage.find(' ', at), usage.size());
+        if (end > at) {
+            tokens.push_back(usage.substr(at, end - at));
+        }
+        at = end + 1;
+    }
+    std::vector<std::string> flags;
+    for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
+        const std::string_view flag = Bare(tokens[i]);
+        const std::string_view next = tokens[i + 1];
+        // "--seed N" and "[--seed N]" take a value; "[--all]" and "--stats [--file PATH]" not.
+        const bool takesValue = flag.starts_with("--") && !tokens[i].ends_with(']') &&
+                                !next.starts_with('[') && !next.starts_with('|') &&
+                                !Bare(next).starts_with('-');
+        if (takesValue && std::find(flags.begin(), flags.end(), std::string(flag)) == flags.end()) {
+            flags.emplace_back(flag);
+        }
+    }
+    return flags;
+}
+
+std::optional<std::string> FlagWithoutValue(std::span<const std::string> args,
+                                            std::string_view usage)
+{
+    const std::vector<std::string> flags = ValueFlags(usage);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (std::find(flags.begin(), flags.end(), args[i]) == flags.end()) {
+            continue;
+        }
+        // A value never starts with "--": that is the next flag, which must not be swallowed.
+        if (i + 1 == args.size() || args[i + 1].starts_with("--")) {
+            return args[i];
+        }
+        ++i;
+    }
+    return std::nullopt;
+}
 
 std::span<const Command> Commands()
 {
@@ -70,7 +128,12 @@ int Main(std::span<const std::string> args, std::ostream& out, std::ostream& err
         err << "quillby-cli: unknown command '" << args[0] << "' (see --help)\n";
         return 2;
     }
-    return found->run(args.subspan(1), out, err);
+    const std::span<const std::string> rest = args.subspan(1);
+    if (const auto flag = FlagWithoutValue(rest, found->usage)) {
+        err << "quillby-cli " << found->name << ": " << *flag << " needs a value (see --help)\n";
+        return 2;
+    }
+    return found->run(rest, out, err);
 }
 
 std::string FlagValue(std::span<const std::string> args, const std::string& flag,

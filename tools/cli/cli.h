@@ -1,8 +1,10 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -24,6 +26,14 @@ struct Command {
 std::span<const Command> Commands();
 int Main(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// The text of a JSON value as every subcommand prints it. Text that is not UTF-8 (a folder's
+// name, a clue file written elsewhere) shows U+FFFD rather than ending the program.
+template <typename Json>
+std::string JsonText(const Json& value, int indent = -1)
+{
+    return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
 // The puzzle as the JSON object that `show` prints (and `generate` extends).
 nlohmann::json PuzzleJson(Crossword& crossword, std::uint8_t userMade, const Clock& clock,
                           bool completed);
@@ -32,6 +42,12 @@ nlohmann::json PuzzleJson(Crossword& crossword, std::uint8_t userMade, const Clo
 std::string FlagValue(std::span<const std::string> args, const std::string& flag,
                       const std::string& fallback);
 bool HasFlag(std::span<const std::string> args, const std::string& flag);
+// The flags a usage line gives a value ("--seed N", "[--file PATH]", "--size 9|11").
+std::vector<std::string> ValueFlags(std::string_view usage);
+// The first of those flags in args with no value after it (at the end, or followed by another
+// "--" flag); Main refuses the command line then, naming it.
+std::optional<std::string> FlagWithoutValue(std::span<const std::string> args,
+                                            std::string_view usage);
 
 // The subcommands, one file each.
 int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);

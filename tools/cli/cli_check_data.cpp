@@ -21,7 +21,6 @@ namespace {
 constexpr int kShortest = 3;
 constexpr int kLongest = 11;
 constexpr int kFillSeeds = 20;
-constexpr int kMaxAttemptsPerGeneration = 500;
 constexpr std::size_t kMaxWords = 2'000'000;
 
 using Problems = std::vector<std::string>;
@@ -166,6 +165,10 @@ int CheckTemplates(const std::string& dataFolder, int size, Problems& problems)
     if (file->bytes.size() % area != 0) {
         problems.push_back(name + ": ends inside a template");
     }
+    // What the game itself refuses before it generates.
+    if (const Status checked = CheckTemplates(file.Value(), name); !checked) {
+        problems.push_back(checked.Error());
+    }
     for (std::size_t i = 0; i < file->Count(); ++i) {
         data::GridPattern pattern{size, {}};
         for (std::size_t k = 0; k < area; ++k) {
@@ -199,7 +202,7 @@ nlohmann::json MeasureGeneration(const std::string& dataFolder, int size, const 
         Rng rng(static_cast<std::uint32_t>(seed));
         GenerationJob job(dawg, clues, rng,
                           dataFolder + "/" + std::to_string(size) + "x" + std::to_string(size),
-                          size, kMaxAttemptsPerGeneration);
+                          size, kDefaultMaxAttempts);
         const auto start = std::chrono::steady_clock::now();
         job.Run();
         const auto end = std::chrono::steady_clock::now();
@@ -238,6 +241,9 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
     Dawg dawg;
     if (Status loaded = dawg.Load(dataFolder + "/eng_dawg"); !loaded) {
         problems.push_back(loaded.Error());
+    } else if (dawg.TrailingBytes() > 0) {
+        problems.push_back("eng_dawg: " + std::to_string(dawg.TrailingBytes()) +
+                           " bytes follow the last edge record");
     }
     ClueStore clues;
     if (Status loaded = clues.Load(dataFolder + "/eng_clues.b"); !loaded) {
@@ -253,7 +259,7 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
                       {"11", MeasureGeneration(dataFolder, 11, dawg, clues, problems)}};
     CheckOtherFiles(dataFolder, folder + "/res", clues, problems);
     report["problems"] = problems;
-    out << report.dump(2) << "\n";
+    out << JsonText(report, 2) << "\n";
     return problems.empty() ? 0 : 1;
 }
 

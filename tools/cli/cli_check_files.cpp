@@ -5,6 +5,7 @@
 #include "core/clues/clue_store.h"
 #include "core/common/byte_io.h"
 #include "core/common/file_io.h"
+#include "core/storage/cursor_file.h"
 #include "core/storage/puzzle_file.h"
 #include "core/storage/sound_file.h"
 
@@ -25,8 +26,7 @@ std::uint32_t U16At(const std::vector<std::byte>& bytes, std::size_t at)
 
 void CheckDefaultPuzzle(const std::string& path, const ClueStore& clues, Problems& problems)
 {
-    auto bytes = ReadWholeFile(path);
-    auto puzzle = bytes ? ParsePuzzle(bytes.Value()) : Result<PuzzleFile>::Failure(bytes.Error());
+    auto puzzle = ReadPuzzleFile(path);
     if (!puzzle) {
         problems.push_back("eng_default.crs: " + puzzle.Error());
         return;
@@ -48,7 +48,7 @@ void CheckDefaultPuzzle(const std::string& path, const ClueStore& clues, Problem
 void CheckSound(const std::string& path, Problems& problems)
 {
     // The game's own check: a sound it refuses stays silent.
-    auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path, kMaxSoundFileBytes);
     auto format =
         bytes ? ReadWaveFormat(bytes.Value()) : Result<WaveFormat>::Failure(bytes.Error());
     if (!format) {
@@ -58,7 +58,7 @@ void CheckSound(const std::string& path, Problems& problems)
 
 void CheckCursor(const std::string& path, Problems& problems)
 {
-    auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path, kMaxCursorFileBytes);
     const bool cursor = bytes && U16At(bytes.Value(), 0) == 0 && U16At(bytes.Value(), 2) == 2 &&
                         U16At(bytes.Value(), 4) >= 1 && bytes->size() > 22 + 40;
     if (!cursor) {
@@ -81,7 +81,7 @@ void CheckOtherFiles(const std::string& dataFolder, const std::string& resFolder
                      const ClueStore& clues, Problems& problems)
 {
     ClueStore user;
-    if (!ReadWholeFile(dataFolder + "/output_user.b")) {
+    if (!ReadWholeFile(dataFolder + "/output_user.b", ClueStore::kMaxFileBytes)) {
         problems.push_back("output_user.b is missing");
     } else if (Status loaded = user.Load(dataFolder + "/output_user.b"); !loaded) {
         problems.push_back(loaded.Error());

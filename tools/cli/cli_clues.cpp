@@ -15,7 +15,7 @@ namespace {
 // treats it as an empty store, but a tool asked about a file should say it is not there.
 bool LoadStore(const std::string& path, ClueStore& store, std::ostream& err)
 {
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, ClueStore::kMaxFileBytes);
     if (!bytes) {
         err << bytes.Error() << "\n";
         return false;
@@ -41,7 +41,7 @@ void PrintStats(const ClueStore& store, std::ostream& out)
         lengths[std::to_string(length)] = {{"total", count.total}, {"unsolved", count.unsolved}};
     }
     const nlohmann::ordered_json stats = {{"records", store.Size()}, {"byLength", lengths}};
-    out << stats.dump() << "\n";
+    out << JsonText(stats) << "\n";
 }
 
 void PrintWord(const ClueStore& store, const std::string& word, std::ostream& out)
@@ -57,7 +57,7 @@ void PrintWord(const ClueStore& store, const std::string& word, std::ostream& ou
             {"current", &record == current},
         };
         // Questions are 8-bit text; bytes that are not UTF-8 are shown as U+FFFD.
-        out << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        out << JsonText(line) << "\n";
     }
 }
 

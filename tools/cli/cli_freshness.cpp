@@ -326,7 +326,7 @@ int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostr
         report["referenceFill"] = referenceReport;
         report["initialsOverReferenceFill"] = LettersOver(gameShares, referenceShares);
     }
-    out << report.dump(2) << "\n";
+    out << JsonText(report, 2) << "\n";
     return 0;
 }
 

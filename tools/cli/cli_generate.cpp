@@ -19,7 +19,7 @@ struct GenerateOptions {
     int size = 0;
     std::uint32_t seed = 0;
     int count = 1;
-    int maxAttempts = 500;
+    int maxAttempts = kDefaultMaxAttempts;
     std::string out;
 };
 
@@ -31,7 +31,8 @@ std::optional<GenerateOptions> ParseOptions(std::span<const std::string> args, s
         FlagValue(args, "--seed", std::to_string(static_cast<std::uint32_t>(std::time(nullptr)))),
         0, 0xFFFFFFFFll);
     const auto count = ParseNumber(FlagValue(args, "--count", "1"), 1, 1000000);
-    const auto attempts = ParseNumber(FlagValue(args, "--max-attempts", "500"), 1, 1000000000);
+    const auto attempts = ParseNumber(
+        FlagValue(args, "--max-attempts", std::to_string(kDefaultMaxAttempts)), 1, 1000000000);
     if (!size || (*size != 9 && *size != 11) || !seed || !count || !attempts) {
         err << kGenerateUsage;
         return std::nullopt;
@@ -76,7 +77,7 @@ int RunGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
         if (!puzzle) {
             return 1;
         }
-        out << Describe(*puzzle, data.clues, options->seed).dump() << "\n" << std::flush;
+        out << JsonText(Describe(*puzzle, data.clues, options->seed)) << "\n" << std::flush;
         if (k == 0 && !options->out.empty()) {
             const Status written = WriteFileAtomically(
                 options->out, SerializePuzzle(puzzle->crossword, 0, Clock{}, false));

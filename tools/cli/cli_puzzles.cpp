@@ -17,7 +17,14 @@ std::optional<PuzzleGame> OpenPuzzleGame(const std::string& path,
                                          const std::optional<std::string>& dataFolder,
                                          std::ostream& err)
 {
-    Result<LoadedPuzzle> loaded = ReadPuzzleFile(path);
+    // A file that cannot be read (missing, a pipe, a device, too long) is named as every
+    // quillby-cli reader names it; one read but refused is not a valid crossword.
+    const auto bytes = ReadPuzzleBytes(path);
+    if (!bytes) {
+        err << bytes.Error() << "\n";
+        return std::nullopt;
+    }
+    Result<LoadedPuzzle> loaded = ParsePuzzleBytes(path, bytes.Value());
     if (!loaded) {
         err << RefusedPuzzleMessage(path, loaded.Error()) << "\n";
         return std::nullopt;

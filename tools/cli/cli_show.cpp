@@ -53,7 +53,7 @@ int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& 
         json["copyright"] = own->info.copyright;
         json["notes"] = own->info.notes;
     }
-    out << json.dump() << "\n";
+    out << JsonText(json) << "\n";
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/common/folder_lock.h"
 #include "core/storage/data_update.h"
 
 namespace quillby::cli {
@@ -12,19 +13,25 @@ int RunUpdateData(std::span<const std::string> args, std::ostream& out, std::ost
         return 2;
     }
     const std::string folder = args.size() == 2 ? args[1] : ".";
+    // A game running in the folder reads and writes the very files the update replaces.
+    FolderLock lock(folder);
+    if (!lock.Acquire()) {
+        err << "quillby-cli: " << folder
+            << ": Quillby is running in this folder; close it, then update its data\n";
+        return 1;
+    }
     const auto update = UpdateAppFolder(args[0], folder);
     if (!update) {
         err << "quillby-cli: " << update.Error() << "\n";
         return 1;
     }
-    out << nlohmann::json{{"added", update->added},
-                          {"replaced", update->replaced},
-                          {"kept", update->kept},
-                          {"keptAside", update->keptAside},
-                          {"cluesCarried", update->cluesCarried},
-                          {"notices", update->notices}}
-               .dump()
-        << "\n";
+    const nlohmann::json report{{"added", update->added},
+                                {"replaced", update->replaced},
+                                {"kept", update->kept},
+                                {"keptAside", update->keptAside},
+                                {"cluesCarried", update->cluesCarried},
+                                {"notices", update->notices}};
+    out << JsonText(report) << "\n";
     return 0;
 }
 

@@ -10,6 +10,8 @@ namespace {
 // What an answer must be worth to be wanted: a good clue for a common word, or an excellent
 // one for a word at the edge of the vocabulary.
 constexpr double kLeastValue = 0.5;
+// Below any unwanted common word's value, so rare words come back last.
+constexpr double kRareFactor = 0.1;
 
 double LevelFactor(int level)
 {
@@ -30,13 +32,17 @@ int LeastAnswers(int length)
     return length >= 5 && length <= 9 ? 4160 : 0;
 }
 
-AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& levels)
+AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& levels, bool rare)
 {
     AnswerChoice choice;
     const auto found = levels.find(word);
     choice.level = found == levels.end() ? 0 : found->second;
     choice.value = clues.Best() * LevelFactor(choice.level);
-    choice.wanted = clues.Best() >= kGoodClue && !clues.rarePlural && choice.value >= kLeastValue;
+    choice.wanted = clues.Best() >= kGoodClue && !clues.rareForm && choice.value >= kLeastValue;
+    if (rare) {
+        choice.value *= kRareFactor;
+        choice.wanted = false;
+    }
     choice.word = std::move(word);
     choice.clues = std::move(clues);
     return choice;

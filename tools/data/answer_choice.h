@@ -21,7 +21,10 @@ struct AnswerChoice {
     bool wanted = false;  // good clues, a common word, not a rare plural
 };
 
-AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& levels);
+// A rare word (one few players know, whatever SCOWL's size says) is never wanted, and comes
+// back for a floor only after every other word of its length.
+AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& levels,
+                        bool rare = false);
 
 // Fewest answers in all: the floor of 40,000 and a little room.
 inline constexpr int kLeastTotal = 40500;

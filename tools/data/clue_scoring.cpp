@@ -174,6 +174,18 @@ bool StartsWith(std::string_view text, std::string_view head)
     return text.size() >= head.size() && Lower(text.substr(0, head.size())) == head;
 }
 
+// "units" -> "unit", "qualities" -> "quality": enough to match the vague classes' plurals.
+std::string SimpleSingular(const std::string& word)
+{
+    if (word.size() > 4 && word.ends_with("ies")) {
+        return word.substr(0, word.size() - 3) + "y";
+    }
+    if (word.size() > 3 && word.ends_with("s") && !word.ends_with("ss")) {
+        return word.substr(0, word.size() - 1);
+    }
+    return word;
+}
+
 // By words, a hyphenated word counting a half more for each part ("short-necked" 1.5).
 double LengthFactor(const std::vector<std::string>& tokens)
 {
@@ -249,7 +261,7 @@ double DefinitionQuality(std::string_view text, int cuts, bool orList,
     const std::size_t boundary = HeadBoundary(tokens);
     const std::vector<std::string> head =
         boundary == 0 ? std::vector<std::string>{} : LetterWords(tokens[boundary - 1]);
-    if (!head.empty() && VagueClass(head.back())) {
+    if (!head.empty() && VagueClass(SimpleSingular(head.back()))) {
         quality *= tokens.size() <= 3 ? 0.65 : 0.75;
     }
     quality *= std::pow(0.92, cuts);

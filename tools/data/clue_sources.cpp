@@ -43,11 +43,13 @@ Result<std::unique_ptr<ClueSources>> ClueSources::Load(const DataSources& source
     auto blocklist = ReadTextFile(sources.toolsFolder + "/data/blocklist.txt");
     auto breakfast = ReadTextFile(sources.toolsFolder + "/data/breakfast.txt");
     auto handClues = ReadTextFile(sources.toolsFolder + "/data/function_words.txt");
+    auto rare = ReadTextFile(sources.toolsFolder + "/data/rare_answers.txt");
     for (const std::string* error :
          {!words ? &words.Error() : nullptr, !dictionary ? &dictionary.Error() : nullptr,
           !wordNet ? &wordNet.Error() : nullptr, !blocklist ? &blocklist.Error() : nullptr,
           !handClues ? &handClues.Error() : nullptr, !common ? &common.Error() : nullptr,
-          !levels ? &levels.Error() : nullptr, !breakfast ? &breakfast.Error() : nullptr}) {
+          !levels ? &levels.Error() : nullptr, !breakfast ? &breakfast.Error() : nullptr,
+          !rare ? &rare.Error() : nullptr}) {
         if (error != nullptr) {
             return Loaded::Failure(*error);
         }
@@ -65,6 +67,9 @@ Result<std::unique_ptr<ClueSources>> ClueSources::Load(const DataSources& source
     s.morphology = std::make_unique<Morphology>(s.wordNet, s.dictionary);
     s.unfit = OffensiveWords::Build(s.wordNet, blocklist.Value() + "\n" + breakfast.Value());
     s.breakfast = OffensiveWords::FromList(ParseWordList(breakfast.Value()));
+    for (std::string& word : ParseWordList(rare.Value())) {
+        s.rareAnswers.insert(std::move(word));
+    }
     s.leakCheck = std::make_unique<LeakCheck>(s.wordNet, *s.morphology);
     s.writer = std::make_unique<ClueWriter>(s.wordNet, *s.morphology, s.unfit,
                                             ParseClueTable(handClues.Value()), s.common, &s.levels);

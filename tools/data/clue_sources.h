@@ -33,6 +33,8 @@ public:
     const OffensiveWords& Unfit() const { return unfit; }
     // The breakfast-test list alone (answers crude, sexual, excretory or disparaging).
     const OffensiveWords& Breakfast() const { return breakfast; }
+    // Words few players know (LEA, TUN): answers only where a length needs them for its floor.
+    const std::unordered_set<std::string>& RareAnswers() const { return rareAnswers; }
     const LeakCheck& Leaks() const { return *leakCheck; }
     const ClueWriter& Writer() const { return *writer; }
 
@@ -47,6 +49,7 @@ private:
     std::unique_ptr<Morphology> morphology;
     OffensiveWords unfit;
     OffensiveWords breakfast;
+    std::unordered_set<std::string> rareAnswers;
     std::unique_ptr<LeakCheck> leakCheck;
     std::unique_ptr<ClueWriter> writer;
 };

@@ -24,12 +24,12 @@ constexpr std::string_view kRelativeWords[] = {"that", "which", "who", "whose", 
 
 // Words after which a phrase is left hanging.
 constexpr std::string_view kDanglingWords[] = {
-    "a",     "an",   "the",   "and",  "or",    "of",   "to",   "in",         "with",
-    "for",   "by",   "from",  "on",   "at",    "as",   "that", "which",      "who",
-    "whose", "its",  "their", "his",  "her",   "into", "than", "such",       "very",
-    "not",   "but",  "e",     "g",    "he",    "she",  "they", "we",         "more",
-    "less",  "most", "being", "your", "one's", "some", "any",  "especially", "usually",
-    "often", "etc",  "is",    "are",  "be",    "was",  "were", "has",        "have"};
+    "a",     "an",   "the", "and",        "or",      "of",    "to",    "in",   "with",  "for",
+    "by",    "from", "on",  "at",         "as",      "that",  "which", "who",  "whose", "its",
+    "their", "his",  "her", "into",       "than",    "such",  "very",  "not",  "but",   "e",
+    "g",     "he",   "she", "they",       "we",      "more",  "less",  "most", "being", "your",
+    "one's", "some", "any", "especially", "usually", "often", "etc",   "is",   "are",   "be",
+    "was",   "were", "has", "have",       "so",      "if"};
 
 // Words that end a noun phrase's head: what follows qualifies it.
 constexpr std::string_view kHeadBoundaries[] = {"of",
@@ -189,7 +189,8 @@ bool EndsWhole(const std::vector<std::string>& tokens, bool verb)
         return false;
     }
     const std::string last = Plain(tokens.back());
-    return !In(kDanglingWords, last) || (verb && In(kPrepositions, last));
+    // "making or shaping as" is cut before what it is shaped as.
+    return !In(kDanglingWords, last) || (verb && last != "as" && In(kPrepositions, last));
 }
 
 // Adjective glosses open with a hedge of near-synonyms that reads badly in a clue.
@@ -258,6 +259,13 @@ std::string DropLeading(std::string_view text)
     for (std::string_view lead : {"a ", "an ", "the ", "to "}) {
         if (text.substr(0, lead.size()) == lead) {
             text.remove_prefix(lead.size());
+            break;
+        }
+    }
+    // "a usually soluble substance": a hedge cannot open a clue.
+    for (std::string_view hedge : {"usually ", "often ", "typically ", "sometimes "}) {
+        if (text.substr(0, hedge.size()) == hedge) {
+            text.remove_prefix(hedge.size());
             break;
         }
     }
@@ -454,17 +462,20 @@ public:
     // with no noun after it, or is already there.
     void Add(std::vector<std::string> tokens, int cuts)
     {
+        // A last token of punctuation alone ("creep up --") trims to nothing and goes.
+        while (!tokens.empty() && TrimEnd(tokens.back()).empty()) {
+            tokens.pop_back();
+        }
         if (tokens.empty()) {
             return;
         }
         tokens.back() = TrimEnd(tokens.back());
-        if (tokens.front().empty() ||
-            !std::isalpha(static_cast<unsigned char>(tokens.front()[0]))) {
+        if (!std::isalpha(static_cast<unsigned char>(tokens.front()[0]))) {
             return;  // "-- perhaps worthy": what is left of a gloss that opened on an aside
         }
         // A noun's definition that opens with "of" or "in" is what is left of a gloss whose
         // subject was an aside: "(Vipera aspis) of southern Europe".
-        if (!EndsWhole(tokens, verb) || EndsOnModifier(tokens) ||
+        if (!EndsWhole(tokens, verb) || EndsOnModifier(tokens) || OpenList(tokens) ||
             (noun && In(kPrepositions, Plain(tokens.front()))) ||
             (tokens.size() <= 3 && In(kPrepositions, Plain(tokens.front())))) {
             return;
@@ -498,6 +509,19 @@ public:
     }
 
 private:
+    // A list cut short: "lasting, open" of "lasting, open, or operating through the night".
+    static bool OpenList(const std::vector<std::string>& tokens)
+    {
+        bool comma = false;
+        for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
+            comma = comma || (!tokens[i].empty() && tokens[i].back() == ',');
+            if (comma && (tokens[i + 1] == "or" || tokens[i + 1] == "and")) {
+                return false;
+            }
+        }
+        return comma;
+    }
+
     // A noun's definition ends on a noun ("field of cultivated" does not), a verb's not on an
     // adjective ("moves with abrupt").
     bool EndsOnModifier(const std::vector<std::string>& tokens) const
@@ -507,8 +531,13 @@ private:
         }
         if (!noun) {
             // An adjective's definition may end on one; no other ("moves with abrupt", "in a
-            // cold").
+            // cold"). After an article only a noun ends a phrase: "publicize in an exaggerated".
             const std::string last = Plain(tokens.back());
+            const std::string before = Plain(tokens[tokens.size() - 2]);
+            if ((before == "a" || before == "an" || before == "the") && IsLowerAlpha(last) &&
+                morphology->UseIn(last, Pos::Noun) == 0) {
+                return true;
+            }
             return !adjective && IsLowerAlpha(last) && morphology->MainPos(last) == Pos::Adjective;
         }
         const std::vector<std::string> last = LetterWords(tokens.back());
@@ -686,9 +715,12 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
                                                   const Morphology* morphology, bool verb,
                                                   bool adverb)
 {
-    const std::string clean = WithoutAsides(definition);
-    std::string text(
-        Trim(std::string_view(clean).substr(0, std::min(clean.find(';'), clean.find(':')))));
+    // "cut with or as if with scissors" says "cut with scissors".
+    static const std::regex kAsIf(R"(\b(\w+) or as if \1\b)");
+    const std::string clean = std::regex_replace(WithoutAsides(definition), kAsIf, "$1");
+    // The first clause ends at a semicolon, a colon or a dash ("creep up -- used of plants").
+    std::string text(Trim(std::string_view(clean).substr(
+        0, std::min({clean.find(';'), clean.find(':'), clean.find(" --")}))));
     text = TrimEnd(DropLeading(text));
     int cuts = 0;
     text = CutAsides(text, cuts);

@@ -17,7 +17,14 @@ namespace {
 // Senses looked at, most familiar first, and how much each one's clues count after the first.
 constexpr double kSenseWeights[] = {1.0, 0.85, 0.72, 0.62, 0.55, 0.5};
 constexpr std::size_t kCluesPerSense = 2;
+// Past a familiarity gap of kFreeGap below the first sense, a sense's clues lose kGapCost a
+// point, down to kLeastGapFactor.
+constexpr double kFreeGap = 2.0;
+constexpr double kGapCost = 0.06;
+constexpr double kLeastGapFactor = 0.7;
 constexpr std::size_t kLongestBlankExample = 7;
+// A noun with this many senses says little on its own.
+constexpr std::size_t kBroadNounSenses = 8;
 
 // Definitions that speak about a word's use rather than its meaning.
 constexpr std::string_view kUsageOpenings[] = {"extended meaning",  "used ",
@@ -30,6 +37,36 @@ constexpr std::string_view kUsageOpenings[] = {"extended meaning",  "used ",
                                                "type of",           "a type of",
                                                "sort of",           "a sort of",
                                                "a form of address", "an informal form of address"};
+
+// Vowel groups, a final silent "e" left out: "pain-ful" 2, "sore" 1.
+int Syllables(std::string_view word)
+{
+    int count = 0;
+    bool inVowels = false;
+    for (char c : word) {
+        const bool vowel = std::string_view("aeiouy").find(c) != std::string_view::npos;
+        count += vowel && !inVowels ? 1 : 0;
+        inVowels = vowel;
+    }
+    if (word.size() > 2 && word.back() == 'e' && word[word.size() - 2] != 'l' && count > 1) {
+        --count;
+    }
+    return count;
+}
+
+// English grades long adjectives with "more" and "most": "More painful", never "Painfuller".
+// Only one syllable, or two ending as "happy", "narrow" and "gentle" do, take
+// "-er" and "-est".
+bool GradedWithMore(std::string_view adjective)
+{
+    const int syllables = Syllables(adjective);
+    if (adjective.find(' ') != std::string_view::npos || syllables <= 1) {
+        return false;
+    }
+    const bool shortEnding =
+        adjective.ends_with("y") || adjective.ends_with("ow") || adjective.ends_with("le");
+    return syllables > 2 || !shortEnding;
+}
 
 bool HasCapital(std::string_view text)
 {
@@ -152,8 +189,13 @@ double ClueWriter::SenseFamiliarity(const Sense& sense, std::string_view lemma) 
     return familiar;
 }
 
-bool ClueWriter::RarePlural(const Reading& reading) const
+bool ClueWriter::RareForm(const Reading& reading) const
 {
+    // "Awfuller", "carefullest": English grades these with "more" and "most".
+    if (reading.inflection == Inflection::Comparative ||
+        reading.inflection == Inflection::Superlative) {
+        return GradedWithMore(reading.lemma);
+    }
     if (reading.inflection != Inflection::Plural) {
         return false;
     }
@@ -177,7 +219,7 @@ std::vector<ClueWriter::RankedSense> ClueWriter::RankedSenses(std::string_view w
         allSenses += static_cast<double>(wordNet.SensesOf(reading.lemma, reading.pos).size());
     }
     for (const Reading& reading : readings) {
-        const bool rarePlural = RarePlural(reading);
+        const bool rareForm = RareForm(reading);
         const double posShare =
             static_cast<double>(wordNet.SensesOf(reading.lemma, reading.pos).size()) /
             std::max(1.0, allSenses);
@@ -192,7 +234,7 @@ std::vector<ClueWriter::RankedSense> ClueWriter::RankedSenses(std::string_view w
                 continue;
             }
             senses.push_back({sense.synset, reading, sense.wordIndex,
-                              SenseFamiliarity(sense, reading.lemma) + posShare, rarePlural});
+                              SenseFamiliarity(sense, reading.lemma) + posShare, rareForm});
         }
     }
     offensiveOnly = anySense && !anyClean;
@@ -240,12 +282,36 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
     for (const DefinitionVariant& variant :
          DefinitionVariants(gloss.rest, noun, &morphology, verb, adverb)) {
         if (const auto text = AdaptDefinition(variant.text, sense.reading)) {
-            clues.push_back({Capitalised(*text),
-                             DefinitionQuality(*text, variant.cuts, variant.orList, familiarity),
-                             ClueKind::Definition});
+            double quality = DefinitionQuality(*text, variant.cuts, variant.orList, familiarity);
+            if (noun && variant.cuts > 0 && BroadHead(*text)) {
+                quality *= 0.8;
+            }
+            clues.push_back({Capitalised(*text), quality, ClueKind::Definition});
         }
     }
     return clues;
+}
+
+bool ClueWriter::BroadHead(const std::string& text) const
+{
+    // A noun of many senses ("line", "unit", "section") with a modifier or two defines
+    // nothing once what followed it is cut: RADII "Straight lines", AMPS "Basic units".
+    const std::vector<std::string> tokens = Tokens(text);
+    const std::size_t boundary = HeadBoundary(tokens, &morphology);
+    if (tokens.size() > 3 || boundary != tokens.size()) {
+        return false;
+    }
+    const std::vector<std::string> head = LetterWords(tokens.back());
+    if (head.empty()) {
+        return false;
+    }
+    std::size_t senses = wordNet.SensesOf(head.back(), Pos::Noun).size();
+    for (const Reading& reading : morphology.Analyse(head.back())) {
+        if (reading.inflection == Inflection::Plural) {
+            senses = std::max(senses, wordNet.SensesOf(reading.lemma, Pos::Noun).size());
+        }
+    }
+    return senses >= kBroadNounSenses;
 }
 
 std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
@@ -271,11 +337,14 @@ std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
             plain.size() < 3 || plain.find('.') != std::string::npos) {
             continue;
         }
+        // "Wintrier": a degree of an adjective reads stiffly as a clue of its own.
+        const bool degree = reading.inflection == Inflection::Comparative ||
+                            reading.inflection == Inflection::Superlative;
         auto form = morphology.Inflect(synonym->lemma, reading.pos, reading.inflection);
+        if (degree && GradedWithMore(plain)) {
+            form = (reading.inflection == Inflection::Comparative ? "more " : "most ") + plain;
+        }
         if (form && Common(*form)) {
-            // "Wintrier": a degree of an adjective reads stiffly as a clue of its own.
-            const bool degree = reading.inflection == Inflection::Comparative ||
-                                reading.inflection == Inflection::Superlative;
             const double near = synset == sense.synset ? 1.0 : 0.85;
             const double quality =
                 SynonymQuality(plain, *synset, wordNet, familiarity) * (degree ? 0.85 : 1.0) * near;
@@ -442,15 +511,20 @@ std::vector<ClueWriter::Offer> ClueWriter::Offers(const std::vector<RankedSense>
     const std::string plainWord = LetterWords(word).size() == 1 ? word : std::string();
     for (std::size_t i = 0; i < senses.size() && i < std::size(kSenseWeights); ++i) {
         const RankedSense& sense = senses[i];
+        // A sense far less familiar than the first counts less than its place alone says:
+        // LAKES are bodies of water before they are red pigments.
+        const double gap = senses.front().familiarity - sense.familiarity;
+        const double weight =
+            kSenseWeights[i] * std::clamp(1.0 - kGapCost * (gap - kFreeGap), kLeastGapFactor, 1.0);
         for (auto make : {&ClueWriter::DefinitionClues, &ClueWriter::SynonymClues,
                           &ClueWriter::AntonymClues, &ClueWriter::FieldClues}) {
             for (ScoredClue& clue : (this->*make)(sense)) {
-                clue.score *= kSenseWeights[i];
+                clue.score *= weight;
                 offers.push_back({std::move(clue), i});
             }
         }
         for (ScoredClue& clue : BlankClues(sense, plainWord)) {
-            clue.score *= kSenseWeights[i];
+            clue.score *= weight;
             offers.push_back({std::move(clue), i});
         }
     }
@@ -515,14 +589,14 @@ WordClues ClueWriter::Write(std::string_view entry) const
         return result;
     }
     Selection selection;
-    bool allRarePlural = true;
+    bool allRareForm = true;
     for (const Offer& offer : Offers(senses, word)) {
         if (selection.Skip(offer, refusal).empty()) {
-            allRarePlural = allRarePlural && senses[offer.sense].rarePlural;
+            allRareForm = allRareForm && senses[offer.sense].rareForm;
         }
     }
     result.clues = std::move(selection.taken);
-    result.rarePlural = !result.clues.empty() && allRarePlural;
+    result.rareForm = !result.clues.empty() && allRareForm;
     return result;
 }
 
@@ -535,7 +609,7 @@ std::string ClueWriter::Explain(std::string_view entry) const
     const std::vector<RankedSense> senses = RankedSenses(word, offensiveOnly);
     for (std::size_t i = 0; i < senses.size(); ++i) {
         std::snprintf(line, sizeof line, "  sense %zu  familiarity %.2f%s  ", i,
-                      senses[i].familiarity, senses[i].rarePlural ? "  rare plural" : "");
+                      senses[i].familiarity, senses[i].rareForm ? "  rare form" : "");
         text += line + senses[i].reading.lemma + ": " + senses[i].synset->definition + "\n";
     }
     const auto refusal = Refusal(word);

@@ -37,9 +37,10 @@ struct ScoredClue {
 // What the writer makes of one word.
 struct WordClues {
     std::vector<ScoredClue> clues;  // best first, at most kMaxCluesPerWord
-    // Every clue came from reading the word as the plural of a noun that is seldom plural
-    // (hays, okras): a rare word as an answer, whatever its clue.
-    bool rarePlural = false;
+    // Every clue came from reading the word as a form English seldom uses: the plural of a noun
+    // that is seldom plural (hays, okras), or "-er" and "-est" on an adjective graded with "more"
+    // (awfuller): a rare word as an answer, whatever its clue.
+    bool rareForm = false;
 
     double Best() const { return clues.empty() ? 0.0 : clues.front().score; }
     std::vector<std::string> Texts() const;
@@ -90,7 +91,7 @@ private:
         Reading reading;
         int wordIndex;
         double familiarity;
-        bool rarePlural;
+        bool rareForm;
     };
     std::vector<RankedSense> RankedSenses(std::string_view word, bool& offensiveOnly) const;
     static std::string Entry(std::string_view entry);
@@ -99,8 +100,10 @@ private:
     std::vector<Offer> Offers(const std::vector<RankedSense>& senses,
                               const std::string& word) const;
     double SenseFamiliarity(const Sense& sense, std::string_view lemma) const;
-    bool RarePlural(const Reading& reading) const;
+    bool RareForm(const Reading& reading) const;
     std::vector<ScoredClue> DefinitionClues(const RankedSense& sense) const;
+    // A short cut definition whose head noun has many senses: it no longer defines.
+    bool BroadHead(const std::string& text) const;
     std::vector<ScoredClue> SynonymClues(const RankedSense& sense) const;
     std::vector<ScoredClue> AntonymClues(const RankedSense& sense) const;
     std::vector<ScoredClue> FieldClues(const RankedSense& sense) const;

@@ -76,7 +76,8 @@ Result<CluedWords> WriteClues(const DataSources& sources, std::vector<AnswerChoi
     for (const std::string& word : inputs.Words()) {
         WordClues clues = inputs.Writer().Write(word);
         if (!clues.clues.empty()) {
-            choices.push_back(RateAnswer(word, std::move(clues), inputs.Levels()));
+            choices.push_back(RateAnswer(word, std::move(clues), inputs.Levels(),
+                                         inputs.RareAnswers().count(word) != 0));
         }
     }
     ChooseAnswers(choices);

@@ -168,7 +168,7 @@ Status ClueStore::Load(const std::string& path)
         *this = ClueStore{};
         return Done{};
     }
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, kMaxFileBytes);
     Status parsed = bytes ? Parse(bytes.Value()) : Status::Failure(bytes.Error());
     if (!parsed) {
         saveBlocked = true;

@@ -30,6 +30,8 @@ public:
     static constexpr int kIndexBuckets = 1000;
     // Answer, one space and question together may not exceed this.
     static constexpr std::size_t kMaxClueText = 255;
+    // A clue file longer than this is refused: ten times the shipped one.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
     ClueStore() = default;
     ClueStore(const ClueStore&) = delete;
@@ -39,7 +41,8 @@ public:
 
     // Replaces the store with the file's records. A missing file gives an empty store. A file
     // that is present but unreadable or damaged is refused whole: the store keeps what it held
-    // and refuses every later Save, so the damaged file is left for the user to inspect.
+    // and refuses every later Save, so the damaged file is left for the user to inspect. So is
+    // anything that is not a regular file, or a file longer than kMaxFileBytes.
     Status Load(const std::string& path);
     // Writes the store atomically (an empty store writes an empty file). Refused after a
     // refused Load.

@@ -28,6 +28,8 @@ struct AppPaths {
     std::string Settings() const { return Data("settings.dat"); }
     std::string ClickSound() const { return Data("click.wav"); }
     std::string Cursor() const { return folder + "/res/cursor.cur"; }
+    // Held by the running game, so a second one in the same folder stops.
+    std::string Lock() const { return Data("quillby.lock"); }
 };
 
 }  // namespace quillby

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -58,6 +60,10 @@ inline constexpr const char* kClickASquare = "Click a square to view its crosswo
 // without its answer, a word whose clue is not in the store).
 inline constexpr const char* kNoClueForRun = "No clue for this run";
 
+// How a "save first?" prompt ended: the puzzle was saved, the player chose not to save, or
+// the operation that asked must not go on (Cancel, the file dialog cancelled, a failed write).
+enum class SaveChoice { Saved, Discarded, Aborted };
+
 // The state one running game holds, and the operations on it. The desktop is reached only
 // through Host, so every rule here runs headless in tests. Operations are split over files by
 // concern (game_document.cpp, ...); this header is the one place that lists them.
@@ -102,6 +108,12 @@ public:
     bool SaveCreatedPuzzle(bool askName);
     bool OpenPuzzle(std::optional<std::string> path, bool advanceClues);
     bool OpenCreatedPuzzle(std::optional<std::string> path);
+
+    // The one decision before Open, New, Reset and Quit replace or leave an unsaved puzzle:
+    // asks text with caption and buttons, and on Yes runs save. Cancel, or a save that fails
+    // or whose file dialog is cancelled, is Aborted: the caller then changes nothing.
+    SaveChoice OfferSave(const std::string& text, const std::string& caption, Buttons buttons,
+                         const std::function<bool()>& save);
 
     // Installs a puzzle read elsewhere (quillby-cli), as opening it would: its answers, clue
     // lines, clock and own clues; nothing is asked, no clue turn moves.
@@ -150,10 +162,21 @@ public:
     void UpdateTitle();
     bool AutosavePlay();  // false when the autosave file could not be written
     void AutosaveCreate();
+    // Bring back the mode's autosave (RestorePlay: the own-clue autosave, else volatile.crs,
+    // else the default puzzle). An autosave that is there but cannot be read is named once and
+    // moved aside as "<name>.damaged" ("<name>.2.damaged", ... never over an earlier one), so
+    // nothing writes over it; one that cannot be moved is never written over for the rest of
+    // the run.
     void RestorePlay(bool advanceClues);
     void RestoreCreate();
-    // May the game close now? Asks to save an unsaved, uncompleted puzzle.
+    // May the game close now? Asks to save an unsaved, uncompleted puzzle; false on Cancel,
+    // or when the save was asked for and did not happen.
     bool QueryQuit();
+    // The main window's close request: QueryQuit, then the saves of SaveOnExit. When the
+    // mode's autosave cannot be written and the puzzle has unsaved changes, says so and offers
+    // to save it under another name (Yes), quit without it (No) or stay (Cancel). True when
+    // the program may end.
+    bool CloseRequested();
 
     // --- Clue list (game_clue_list.cpp) --------------------------------------------------
     ClueList clueList{host};
@@ -202,8 +225,8 @@ public:
     // The commands of our own beside the game's (undo, check, reveal, pencil, zoom...).
     void StateOfOwnCommand(CommandId id, CommandState& state) const;
     bool RunOwnCommand(CommandId id);
-    // The save prompt before a new puzzle.
-    void PromptSaveBeforeNew();
+    // The save prompt before a new puzzle; Aborted when the new puzzle must not replace it.
+    SaveChoice PromptSaveBeforeNew();
     // The user closed the clue window (close box, Esc): it stays hidden until Options > Show
     // Clue window, which then shows it at the first choice.
     void ClueWindowClosed() { clueWindowShown = false; }
@@ -268,9 +291,11 @@ public:
     Dawg dawg;           // the word list, loaded at start-up by LoadWordGraph
     Rng rng;             // chooses templates and perturbs fills; seeded from the clock at start-up
     int sizeChoice = 1;  // the size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11"
+    // Templates a generation tries before it reports failure; 0: until it is cancelled.
+    int maxGenerationAttempts = kDefaultMaxAttempts;
 
     // Seeds rng from the clock and loads paths.Dawg(). A missing or damaged word graph leaves
-    // it empty; that is reported when a generation is attempted, not at start-up.
+    // it empty (LoadState reports a damaged one; a missing one is among MissingDataFiles).
     Status LoadWordGraph();
     static int SizeOfChoice(int choice) { return choice == 0 ? 9 : 11; }
     // The New Puzzle command: the save prompt, NewPuzzle, a repaint.
@@ -303,8 +328,9 @@ public:
     const DesktopPalette& Palette() const { return desktopPalette; }
 
     // --- Start, safety saves and exit (game_session.cpp) ----------------------------------
-    // Start-up loading in its order: the word graph, the clue stores, the settings file, then
-    // the log.
+    // Start-up loading in its order: stale temporary files of a killed save removed from the
+    // data folder, the word graph (a damaged one is named), the clue stores, the settings
+    // file, then the log.
     void LoadState();
     // The data files the game cannot play without, as paths relative to the application
     // folder ("data/eng_dawg"); empty when all are there.
@@ -381,6 +407,16 @@ private:
     void DropOwnAutosave();
 
     bool SaveTo(bool askName, bool createdPuzzle);
+    // Writes the puzzle's image to target; the clock is cleared first for a designed puzzle.
+    Status WritePuzzle(const std::string& target, bool createdPuzzle);
+    // The mode's autosave: puzzlePath cleared, modified cleared once written.
+    Status AutosaveTo(const std::string& target, bool createdPuzzle);
+    Status AutosaveMode();
+    void SaveStoresAndSettings();
+    bool IsAutosavePath(const std::string& path) const;
+    bool IsDefaultPath(const std::string& path) const;
+    // Moves a damaged autosave aside; what to tell the player, empty when nothing happened.
+    std::string SetAsideDamagedAutosave(const std::string& path);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
     void InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
@@ -407,6 +443,8 @@ private:
     void SaveUserClues();
 
     std::vector<std::byte> lastSafetyImage;  // what SafetyAutosave last wrote
+    // Damaged autosaves that could not be moved aside: named once, and never written.
+    std::set<std::string> autosavesKept;
 
     // The history and the edit under way (game_history.cpp). Every operation that changes
     // the grid opens an EditScope: the outermost one snapshots the grid, and each scope's end

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <limits>
 
 #include "core/game/game.h"
 
@@ -198,21 +199,19 @@ bool Game::RunCommand(CommandId id)
     }
 }
 
-void Game::PromptSaveBeforeNew()
+SaveChoice Game::PromptSaveBeforeNew()
 {
     if (!modified) {
-        return;
+        return SaveChoice::Discarded;
     }
-    if (host.ShowMessage("Would you like to save your progress before creating a new puzzle?",
-                         "Attention", Buttons::YesNo) != Reply::Yes) {
-        return;
-    }
-    if (CreateMode()) {
-        userMade = 1;
-        (void)SaveCreatedPuzzle(true);
-    } else {
-        (void)SavePuzzle(true);
-    }
+    return OfferSave("Would you like to save your progress before creating a new puzzle?",
+                     "Attention", Buttons::YesNo, [this] {
+                         if (CreateMode()) {
+                             userMade = 1;
+                             return SaveCreatedPuzzle(true);
+                         }
+                         return SavePuzzle(true);
+                     });
 }
 
 void Game::ToggleMode()
@@ -250,8 +249,12 @@ void Game::ClockTick()
         host.SetStatusText(StatusPane::Prompt, kCreatePrompt);
         return;
     }
-    if (clockPaused) {
+    // A completed puzzle keeps the time it was completed in, whatever stays open after it.
+    if (clockPaused || completed) {
         return;
+    }
+    if (clock.hours >= kMaxClockHours) {
+        return;  // the longest time a puzzle file holds: the fields never overflow
     }
     if (++clock.seconds >= 60) {
         clock.seconds = 0;
@@ -261,10 +264,10 @@ void Game::ClockTick()
         clock.minutes = 0;
         ++clock.hours;
     }
-    ++clock.ticks;
-    if (!completed) {
-        host.SetStatusText(StatusPane::Time, ClockText(clock));
+    if (clock.ticks < std::numeric_limits<int>::max()) {
+        ++clock.ticks;
     }
+    host.SetStatusText(StatusPane::Time, ClockText(clock));
 }
 
 void Game::OnClockTimer(std::int64_t nowMillis)

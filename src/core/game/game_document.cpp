@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "core/common/file_io.h"
 #include "core/game/game.h"
@@ -15,18 +16,26 @@ bool IsModeAutosave(const AppPaths& paths, const std::string& path, bool created
                          : path == paths.PlayAutosave() || path == paths.OwnAutosave();
 }
 
-bool Contains(const std::string& text, const char* part)
+bool SamePath(const std::string& a, const std::string& b)
 {
-    return text.find(part) != std::string::npos;
-}
-
-// Autosaves and the default puzzle are recognised by name anywhere in the path.
-bool IsSpecialPath(const std::string& path)
-{
-    return Contains(path, "volatile") || Contains(path, "default");
+    return std::filesystem::path(a).lexically_normal() ==
+           std::filesystem::path(b).lexically_normal();
 }
 
 }  // namespace
+
+// The autosaves and the default puzzle are known by their exact paths in the application
+// folder: a user's file that merely has "default" or "volatile" in its path is a user's file.
+bool Game::IsAutosavePath(const std::string& path) const
+{
+    return SamePath(path, paths.PlayAutosave()) || SamePath(path, paths.CreateAutosave()) ||
+           SamePath(path, paths.OwnAutosave());
+}
+
+bool Game::IsDefaultPath(const std::string& path) const
+{
+    return SamePath(path, paths.DefaultPuzzle());
+}
 
 bool Game::SavePuzzle(bool askName)
 {
@@ -57,43 +66,69 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
                              "Save failed", Buttons::Ok);
             return false;
         }
-    } else if (ownClues && !IsSpecialPath(target) && !ConfirmSaveWithoutClues(target)) {
+    } else if (ownClues && !IsAutosavePath(target) && !IsDefaultPath(target) &&
+               !ConfirmSaveWithoutClues(target)) {
+        return false;
+    }
+    const Status written = WritePuzzle(target, createdPuzzle);
+    if (!written) {
+        // A save the player asked for must not fail unnoticed (autosaves, which fail quietly,
+        // go through AutosaveTo). The puzzle keeps its old name and title: it was not saved
+        // under the new one.
+        host.ShowMessage("Your puzzle could not be saved.\n" + written.Error(), "Save failed",
+                         Buttons::Ok);
         return false;
     }
     puzzlePath = target;
-    if (Contains(puzzlePath, "volatile")) {
+    if (IsAutosavePath(puzzlePath)) {
         puzzlePath.clear();
     } else {
         UpdateTitle();
-        if (Contains(puzzlePath, "default")) {
+        if (IsDefaultPath(puzzlePath)) {
             puzzlePath.clear();
         }
     }
+    modified = false;
+    return true;
+}
+
+Status Game::WritePuzzle(const std::string& target, bool createdPuzzle)
+{
     if (createdPuzzle) {
         // A designed puzzle always opens as user-made, with a fresh clock.
         clock = Clock{};
         completed = false;
     }
+    if (autosavesKept.contains(target)) {
+        return Status::Failure(target +
+                               ": not written, because it could not be read and is kept as it is");
+    }
     const std::uint8_t flag = createdPuzzle ? 1 : userMade;
+    // The format is the file name's: .puz and .ipuz keep a puzzle's own clues, .crs cannot.
+    const PuzzleFormat format = FormatOfName(target);
     auto image =
         format == PuzzleFormat::Crs
             ? Result<std::vector<std::byte>>(SerializePuzzle(crossword, flag, clock, completed))
             : PuzzleImage(format, TitleForFile(target));
-    const Status written =
+    Status written =
         image ? WriteFileAtomically(target, image.Value()) : Status::Failure(image.Error());
-    if (!written) {
-        // Autosaves fail quietly; a file the user named must not fail unnoticed.
-        if (!IsSpecialPath(target)) {
-            host.ShowMessage("Your puzzle could not be saved.\n" + written.Error(), "Save failed",
-                             Buttons::Ok);
-        }
-        return false;
-    }
-    modified = false;
-    if (IsModeAutosave(paths, target, createdPuzzle)) {
+    if (written && IsModeAutosave(paths, target, createdPuzzle)) {
         Remember(createdPuzzle, std::move(image.Value()));
     }
-    return true;
+    return written;
+}
+
+SaveChoice Game::OfferSave(const std::string& text, const std::string& caption, Buttons buttons,
+                           const std::function<bool()>& save)
+{
+    const Reply reply = host.ShowMessage(text, caption, buttons);
+    if (reply == Reply::Cancel) {
+        return SaveChoice::Aborted;
+    }
+    if (reply != Reply::Yes) {
+        return SaveChoice::Discarded;
+    }
+    return save() ? SaveChoice::Saved : SaveChoice::Aborted;
 }
 
 bool Game::ConfirmSaveWithoutClues(const std::string& target)
@@ -130,24 +165,18 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
     if (path) {
         puzzlePath = std::move(*path);
     } else {
-        if (modified) {
-            const Reply reply = host.ShowMessage("Do you want to save your puzzle before loading?",
-                                                 "Save your puzzle?", Buttons::YesNoCancel);
-            if (reply == Reply::Cancel) {
-                return false;
-            }
-            if (reply == Reply::Yes) {
-                (void)SaveTo(false, createdPuzzle);
-            }
+        if (modified && OfferSave("Do you want to save your puzzle before loading?",
+                                  "Save your puzzle?", Buttons::YesNoCancel, [&] {
+                                      return SaveTo(false, createdPuzzle);
+                                  }) == SaveChoice::Aborted) {
+            return false;
         }
         std::optional<std::string> chosen = host.ChooseOpenPath();
         if (!chosen) {
             return false;
         }
         puzzlePath = std::move(*chosen);
-        if (!(Contains(puzzlePath, "volatile") && Contains(puzzlePath, "default"))) {
-            UpdateTitle();
-        }
+        UpdateTitle();
     }
     return LoadPuzzlePath(previousPath, createdPuzzle, advanceClues, chosenByUser);
 }
@@ -176,7 +205,7 @@ bool Game::LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, b
         host.ShowMessage(text, caption, Buttons::Ok);
         return false;
     };
-    Result<LoadedPuzzle> loaded = ReadPuzzleFile(chosenPath);
+    Result<LoadedPuzzle> loaded = ReadAnyPuzzle(chosenPath);
     if (!loaded) {
         if (!report) {
             puzzlePath = previousPath;  // fixed paths fail quietly so the fallbacks can run
@@ -192,7 +221,7 @@ bool Game::LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, b
     InstallPuzzle(std::move(loaded.Value()), createdPuzzle);
     // Only the mode's own autosave, read back within the session, is the same puzzle going on.
     if (IsModeAutosave(paths, chosenPath, createdPuzzle)) {
-        if (const auto bytes = ReadWholeFile(chosenPath)) {
+        if (const auto bytes = ReadPuzzleBytes(chosenPath)) {
             Recall(createdPuzzle, bytes.Value());
         }
     }
@@ -246,14 +275,29 @@ void Game::UpdateTitle()
     host.SetTitle(name + suffix);
 }
 
+Status Game::AutosaveTo(const std::string& target, bool createdPuzzle)
+{
+    // An autosave never leaves a name behind, whether or not it was written.
+    puzzlePath.clear();
+    Status written = WritePuzzle(target, createdPuzzle);
+    if (written) {
+        modified = false;
+        if (target == paths.PlayAutosave()) {
+            DropOwnAutosave();  // an older own-clue puzzle must not come back over this one
+        }
+    }
+    return written;
+}
+
+Status Game::AutosaveMode()
+{
+    return CreateMode() ? AutosaveTo(paths.CreateAutosave(), true)
+                        : AutosaveTo(PlayAutosavePath(), false);
+}
+
 bool Game::AutosavePlay()
 {
-    puzzlePath = PlayAutosavePath();
-    const bool saved = SavePuzzle(false);
-    if (saved && !ownClues) {
-        DropOwnAutosave();
-    }
-    return saved;
+    return AutosaveTo(PlayAutosavePath(), false).Ok();
 }
 
 std::string Game::PlayAutosavePath() const
@@ -265,32 +309,79 @@ std::string Game::PlayAutosavePath() const
 
 void Game::DropOwnAutosave()
 {
+    // One kept as it is, unread and damaged, stays where it is.
+    if (autosavesKept.contains(paths.OwnAutosave())) {
+        return;
+    }
     std::error_code error;
     std::filesystem::remove(paths.OwnAutosave(), error);
 }
 
 void Game::AutosaveCreate()
 {
-    puzzlePath = paths.CreateAutosave();
-    (void)SaveCreatedPuzzle(false);
+    (void)AutosaveTo(paths.CreateAutosave(), true);
 }
 
 void Game::RestorePlay(bool advanceClues)
 {
-    if (OpenPuzzle(paths.OwnAutosave(), advanceClues)) {
-        return;
+    // A puzzle with its own clues, while its autosave is there, is the one that was on screen.
+    std::vector<std::string> damaged;
+    bool restored = false;
+    for (const std::string& autosave : {paths.OwnAutosave(), paths.PlayAutosave()}) {
+        if (OpenPuzzle(autosave, advanceClues)) {
+            restored = true;
+            break;
+        }
+        if (std::string text = SetAsideDamagedAutosave(autosave); !text.empty()) {
+            damaged.push_back(std::move(text));
+        }
     }
-    if (OpenPuzzle(paths.PlayAutosave(), advanceClues)) {
-        return;
-    }
-    if (OpenPuzzle(paths.DefaultPuzzle(), advanceClues)) {
+    if (!restored && OpenPuzzle(paths.DefaultPuzzle(), advanceClues)) {
         clock = Clock{};
+    }
+    // Said over the puzzle that stands in for it.
+    for (const std::string& text : damaged) {
+        host.ShowMessage(text, "Failed to load", Buttons::Ok);
     }
 }
 
 void Game::RestoreCreate()
 {
-    (void)OpenCreatedPuzzle(paths.CreateAutosave());
+    if (OpenCreatedPuzzle(paths.CreateAutosave())) {
+        return;
+    }
+    if (const std::string damaged = SetAsideDamagedAutosave(paths.CreateAutosave());
+        !damaged.empty()) {
+        host.ShowMessage(damaged, "Failed to load", Buttons::Ok);
+    }
+}
+
+std::string Game::SetAsideDamagedAutosave(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error || !std::filesystem::exists(status) || autosavesKept.contains(path)) {
+        return {};  // no autosave yet, or already said
+    }
+    const Result<LoadedPuzzle> puzzle = ReadAnyPuzzle(path);
+    if (puzzle) {
+        return {};  // sound, and refused for its kind, which the refusal has said
+    }
+    // A folder, a pipe or a device in its place is not ours to move; saving over it is refused.
+    const bool file =
+        std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status);
+    const Result<std::string> moved =
+        file ? MoveAside(path, ".damaged") : Result<std::string>::Failure("");
+    std::string text =
+        "The autosaved puzzle could not be loaded.\n" + path + ": " + puzzle.Error() + "\n\n";
+    if (moved) {
+        text += "It has been kept as " + moved.Value() + ".";
+    } else {
+        // Said once: it stays where it is, and every restore would find it again.
+        autosavesKept.insert(path);
+        text += "It is left as it is, and the game will not save over it.";
+    }
+    return text;
 }
 
 bool Game::QueryQuit()
@@ -298,15 +389,30 @@ bool Game::QueryQuit()
     if (!modified || completed) {
         return true;
     }
-    const Reply reply = host.ShowMessage("Do you want to save your puzzle before quitting?",
-                                         "Save your puzzle?", Buttons::YesNoCancel);
-    if (reply == Reply::Cancel) {
+    return OfferSave("Do you want to save your puzzle before quitting?", "Save your puzzle?",
+                     Buttons::YesNoCancel,
+                     [&] { return SaveTo(false, CreateMode()); }) != SaveChoice::Aborted;
+}
+
+bool Game::CloseRequested()
+{
+    if (!QueryQuit()) {
         return false;
     }
-    if (reply == Reply::Yes) {
-        (void)SaveTo(false, CreateMode());
+    const bool unsaved = modified;
+    const Status autosaved = AutosaveMode();
+    SaveStoresAndSettings();
+    if (autosaved || !unsaved) {
+        return true;
     }
-    return true;
+    const Reply reply = host.ShowMessage(
+        "Your puzzle could not be autosaved, so its progress would be lost on quitting.\n" +
+            autosaved.Error() + "\n\nDo you want to save it under another name before quitting?",
+        "Autosave failed", Buttons::YesNoCancel);
+    if (reply == Reply::Yes) {
+        return SaveTo(true, CreateMode());
+    }
+    return reply == Reply::No;
 }
 
 }  // namespace quillby

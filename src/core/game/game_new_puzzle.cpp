@@ -19,7 +19,9 @@ Status Game::LoadWordGraph()
 
 void Game::NewPuzzleCommand()
 {
-    PromptSaveBeforeNew();
+    if (PromptSaveBeforeNew() == SaveChoice::Aborted) {
+        return;
+    }
     NewPuzzle();
     host.Repaint(false);
 }
@@ -60,7 +62,8 @@ void Game::BeginGeneration(int size)
         RetireAnswerClues(crossword, clues);
     }
     next->autosaved = AutosavePlay();
-    next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size);
+    next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size,
+                                                maxGenerationAttempts);
     next->worker = std::thread([job = next->job.get()] {
         try {
             job->Run();

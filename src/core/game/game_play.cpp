@@ -66,13 +66,15 @@ void Game::TestCompletion()
         return;
     }
     host.Repaint(false);
+    // Completed before the congratulation shows: the clock stops at the time it names, and
+    // a save made later keeps that time.
+    completed = true;
     if (!solvedByCommand) {
         host.ShowMessage("You completed the puzzle in " + std::to_string(clock.hours) +
                              " hours,\n" + std::to_string(clock.minutes) + " minutes and " +
                              std::to_string(clock.seconds) + " seconds.",
                          "Congratulations", Buttons::Ok);
     }
-    completed = true;
 }
 
 bool Game::OfferErrorPrompt()
@@ -169,13 +171,10 @@ void Game::CheckPuzzle()
 
 void Game::ResetPuzzle()
 {
-    if (modified) {
-        const Reply reply =
-            host.ShowMessage("Would you like to save your progress before resetting this puzzle?",
-                             "Attention", Buttons::YesNo);
-        if (reply == Reply::Yes) {
-            (void)SavePuzzle(true);
-        }
+    if (modified &&
+        OfferSave("Would you like to save your progress before resetting this puzzle?", "Attention",
+                  Buttons::YesNo, [this] { return SavePuzzle(true); }) == SaveChoice::Aborted) {
+        return;
     }
     EditScope edit(*this);
     for (Square& square : crossword.squares) {

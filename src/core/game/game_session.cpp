@@ -13,7 +13,17 @@ inline constexpr const char* kLogFile = "check.txt";
 
 void Game::LoadState()
 {
-    (void)LoadWordGraph();  // a missing graph is reported with the other missing data
+    // A save killed half way leaves its temporary file; nothing else writes here while the
+    // game runs.
+    (void)RemoveStaleTemporaryFiles(paths.folder + "/data");
+    const Status graph = LoadWordGraph();
+    std::error_code error;
+    // A missing graph is named with the other missing data files; a damaged one here.
+    if (!graph && std::filesystem::is_regular_file(paths.Dawg(), error)) {
+        const std::string text =
+            "The word list could not be loaded, so new puzzles cannot be generated.\n";
+        host.ShowMessage(text + graph.Error(), "Failed to load", Buttons::Ok);
+    }
     LoadClueStores();
     settings = LoadSettings(paths.Settings());
     LoadPreferencesFile();
@@ -62,7 +72,7 @@ bool Game::SafetyAutosave()
         return false;
     }
     const std::string target = CreateMode() ? paths.CreateAutosave() : PlayAutosavePath();
-    if (!WriteFileAtomically(target, image.Value())) {
+    if (autosavesKept.contains(target) || !WriteFileAtomically(target, image.Value())) {
         return false;  // like every autosave, a failure is not reported
     }
     if (!CreateMode() && !own) {
@@ -74,11 +84,12 @@ bool Game::SafetyAutosave()
 
 void Game::SaveOnExit()
 {
-    if (CreateMode()) {
-        AutosaveCreate();
-    } else {
-        AutosavePlay();
-    }
+    (void)AutosaveMode();
+    SaveStoresAndSettings();
+}
+
+void Game::SaveStoresAndSettings()
+{
     // A clue file that was never there and a store still empty are not written: an empty file
     // would stand where the build is to put the real one, and look to it like its own.
     for (auto [store, path] :

@@ -48,8 +48,10 @@ void GenerationJob::Run()
     // from one puzzle to the next.
     ThreadEdgeCoin().Seed(rng.NextU32());
     const auto templates = ReadTemplateFile(templatePath, size, size);
-    if (!templates) {
-        failure = templates.Error();
+    const Status checked =
+        templates ? CheckTemplates(templates.Value(), templatePath) : Status(Done{});
+    if (!templates || !checked) {
+        failure = templates ? checked.Error() : templates.Error();
         Finish(kFailed);
         return;
     }

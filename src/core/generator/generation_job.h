@@ -15,15 +15,21 @@ namespace quillby {
 struct TemplateFile;
 class ClueCheck;
 
+// Templates a generation tries before it gives up. The shipped templates fill in at least a
+// quarter of attempts, so a sound template file practically never runs out; a damaged one
+// fails in seconds instead of running for ever.
+inline constexpr int kDefaultMaxAttempts = 500;
+
 // One puzzle generation, meant to run on a worker thread while the game keeps showing the
 // old puzzle: it fills a crossword of its own and hands it over at the end.
 //
 // Run seeds the calling thread's edge-order coin with one Rng draw, then repeatedly draws a
 // template and fills it until a fill is whole, cancelRequested is seen (between attempts),
-// maxAttempts templates have been tried, or the template file fails. With no word graph or
-// an empty clue store it fails at once, without a draw. A whole fill is kept only when its
-// answers can show clues that do not clash (ChooseClueTurns); the turns that takes are handed
-// over with the puzzle, for the owner of the clue store to apply. While it runs it reads
+// maxAttempts templates have been tried, or the template file fails to read or holds a
+// template that cannot be filled (CheckTemplates). With no word graph or an empty clue store
+// it fails at once, without a draw. A whole fill is kept only when its answers can show clues
+// that do not clash (ChooseClueTurns); the turns that takes are handed over with the puzzle,
+// for the owner of the clue store to apply. While it runs it reads
 // the word graph and the main clue store and draws from rng: nothing else may write them or
 // draw from rng until finished is set. The retiring of the old puzzle's clues and the
 // autosave that come before a generation in the game are the caller's (RetireAnswerClues).
@@ -33,7 +39,7 @@ public:
     static constexpr int kFailed = -1;
 
     // templatePath is the size's template file ("%s/data/%dx%d"); maxAttempts 0 means no
-    // limit (the game's choice: it stops on cancel).
+    // limit: only a cancel stops it.
     GenerationJob(const Dawg& dawg, const ClueStore& clues, Rng& rng, std::string templatePath,
                   int size, int maxAttempts = 0);
     GenerationJob(const GenerationJob&) = delete;

@@ -7,6 +7,9 @@
 
 namespace quillby {
 
+// A pointer file longer than this is not read: a 256 x 256 cursor takes about 260 KB.
+inline constexpr std::size_t kMaxCursorFileBytes = std::size_t{1} << 20;
+
 // The point of a pointer image that touches what it points at.
 struct CursorHotspot {
     int x = 0;

@@ -46,16 +46,6 @@ bool Exists(const std::string& path)
     return fs::exists(fs::symlink_status(path, error));
 }
 
-// The first of NAME.damaged, NAME.2.damaged, ... that is free.
-std::string AsideName(const std::string& path)
-{
-    std::string aside = path + std::string(kDamaged);
-    for (int n = 2; Exists(aside); ++n) {
-        aside = path + "." + std::to_string(n) + std::string(kDamaged);
-    }
-    return aside;
-}
-
 class Updater {
 public:
     Updater(std::string shipped, std::string folder)
@@ -113,14 +103,12 @@ Status Updater::MergeClues(const ClueStore& shippedClues)
     }
     ClueStore own;
     if (Status parsed = own.Parse(bytes.Value()); !parsed) {
-        const std::string aside = AsideName(target);
-        std::error_code error;
-        fs::rename(target, aside, error);
-        if (error) {
-            return Status::Failure(target + ": damaged, and cannot be kept aside as " + aside +
-                                   ": " + error.message());
+        const Result<std::string> aside = MoveAside(target, std::string(kDamaged));
+        if (!aside) {
+            return Status::Failure(target +
+                                   ": damaged, and cannot be kept aside: " + aside.Error());
         }
-        const std::string asideName = name + aside.substr(target.size());
+        const std::string asideName = name + aside.Value().substr(target.size());
         report.keptAside.push_back(asideName);
         report.notices.push_back("Your clue file " + name + " could not be read (it " +
                                  parsed.Error() + "). It is kept as " + asideName +

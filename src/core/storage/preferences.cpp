@@ -259,8 +259,8 @@ ReadPreferences LoadPreferences(const std::string& path)
         refused.problems.push_back("the file is larger than 64 KiB");
         return refused;
     }
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes || bytes.Value().size() > kMaxPreferencesBytes) {
+    const auto bytes = ReadWholeFile(path, kMaxPreferencesBytes);
+    if (!bytes) {
         refused.problems.push_back("the file cannot be read");
         return refused;
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/common/byte_io.h"
+#include "core/common/file_io.h"
 
 namespace quillby {
 
@@ -39,6 +40,14 @@ bool ValidLetter(char letter)
 Result<PuzzleFile> Refuse(std::string why)
 {
     return Result<PuzzleFile>::Failure(std::move(why));
+}
+
+// A clock the game could have written: each field within its range, so that counting on from
+// it can never overflow.
+bool ValidClock(const Clock& clock)
+{
+    return clock.seconds >= 0 && clock.seconds < 60 && clock.minutes >= 0 && clock.minutes < 60 &&
+           clock.hours >= 0 && clock.hours <= kMaxClockHours && clock.ticks >= 0;
 }
 
 }  // namespace
@@ -98,7 +107,26 @@ Result<PuzzleFile> ParsePuzzle(std::span<const std::byte> bytes)
     if (!reader.AtEnd()) {
         return Refuse("ends early");  // unreachable after the length check; kept as a guard
     }
+    if (!ValidClock(puzzle.clock)) {
+        return Refuse("has an impossible clock of " + std::to_string(puzzle.clock.hours) + ":" +
+                      std::to_string(puzzle.clock.minutes) + ":" +
+                      std::to_string(puzzle.clock.seconds) + " (" +
+                      std::to_string(puzzle.clock.ticks) + " ticks)");
+    }
     puzzle.completed = completed != 0;
+    return puzzle;
+}
+
+Result<PuzzleFile> ReadPuzzleFile(const std::string& path)
+{
+    const auto bytes = ReadWholeFile(path, kMaxPuzzleFileBytes);
+    if (!bytes) {
+        return Refuse(bytes.Error());
+    }
+    Result<PuzzleFile> puzzle = ParsePuzzle(bytes.Value());
+    if (!puzzle) {
+        return Refuse(path + ": " + puzzle.Error());
+    }
     return puzzle;
 }
 

@@ -91,8 +91,7 @@ std::size_t MaxFileBytes(PuzzleFormat format)
         case PuzzleFormat::Ipuz:
             return kMaxIpuzFileBytes;
         default:
-            // The largest grid: a header, 25 x 25 square records and the clock.
-            return 29 + 27 * kMaxPuzzleSide * kMaxPuzzleSide;
+            return kMaxPuzzleFileBytes;
     }
 }
 
@@ -117,29 +116,26 @@ Result<LoadedPuzzle> ParsePuzzleBytes(const std::string& path, std::span<const s
     }
 }
 
-Result<LoadedPuzzle> ReadPuzzleFile(const std::string& path)
+Result<std::vector<std::byte>> ReadPuzzleBytes(const std::string& path)
 {
     const std::size_t limit = HasKnownExtension(path) ? MaxFileBytes(FormatOfName(path))
                                                       : MaxFileBytes(PuzzleFormat::Ipuz);
+    return ReadWholeFile(path, limit);
+}
+
+Result<LoadedPuzzle> ReadAnyPuzzle(const std::string& path)
+{
     std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) {
+    if (!std::filesystem::exists(path, error)) {
         return Result<LoadedPuzzle>::Failure("cannot be found");
     }
-    if (!std::filesystem::is_regular_file(status)) {
-        return Result<LoadedPuzzle>::Failure("is not a regular file");
-    }
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error && size > limit) {
-        return Result<LoadedPuzzle>::Failure("is " + std::to_string(size) +
-                                             " bytes long, more than a puzzle file can be");
-    }
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadPuzzleBytes(path);
     if (!bytes) {
-        return Result<LoadedPuzzle>::Failure("cannot be read");
-    }
-    if (bytes->size() > limit) {
-        return Result<LoadedPuzzle>::Failure("grew while it was read");
+        // The reason follows the name in the refusal, so the path in front is not repeated.
+        const std::string prefix = path + ": ";
+        const std::string& why = bytes.Error();
+        return Result<LoadedPuzzle>::Failure(why.starts_with(prefix) ? why.substr(prefix.size())
+                                                                     : why);
     }
     return ParsePuzzleBytes(path, bytes.Value());
 }

@@ -36,8 +36,14 @@ struct LoadedPuzzle {
 // .crs). The reason on refusal follows the file's name ("is scrambled: ...").
 Result<LoadedPuzzle> ParsePuzzleBytes(const std::string& path, std::span<const std::byte> bytes);
 
-// Reads a puzzle file: a regular file no larger than its format allows, then ParsePuzzleBytes.
-Result<LoadedPuzzle> ReadPuzzleFile(const std::string& path);
+// The bytes of a puzzle file: a regular file (never a pipe or a device) no larger than the
+// format its name asks for allows, or than the largest format for another name. The reason on
+// refusal starts with the path ("PATH: is not a regular file").
+Result<std::vector<std::byte>> ReadPuzzleBytes(const std::string& path);
+
+// Reads a puzzle file of any of the three formats: ReadPuzzleBytes, then ParsePuzzleBytes. The
+// reason on refusal follows the file's name ("cannot be found", "is not a regular file", ...).
+Result<LoadedPuzzle> ReadAnyPuzzle(const std::string& path);
 
 // The message a refused puzzle file gets, in the game and on the command line:
 // "This file is not a valid crossword: NAME REASON".

@@ -13,12 +13,14 @@ namespace quillby {
 
 Settings LoadSettings(const std::string& path)
 {
+    const auto bytes = ReadWholeFile(path, kMaxSettingsFileBytes);
+    return bytes ? ParseSettings(bytes.Value()) : Settings{};
+}
+
+Settings ParseSettings(std::span<const std::byte> bytes)
+{
     Settings settings;
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return settings;
-    }
-    ByteReader reader(bytes.Value());
+    ByteReader reader(bytes);
     std::uint8_t flag = 0;
     std::int32_t scheme = 0;
     if (reader.ReadU8(flag)) {

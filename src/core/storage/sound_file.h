@@ -17,6 +17,9 @@ struct WaveFormat {
     bool operator==(const WaveFormat&) const = default;
 };
 
+// A sound file longer than this is not read.
+inline constexpr std::size_t kMaxSoundFileBytes = std::size_t{16} << 20;
+
 // The format of a RIFF wave file of PCM samples (data/click.wav), read before the file goes to
 // the desktop's player: that player waits for ever for the rest of a file that ends early, and
 // every sound after it waits too. Little-endian:

@@ -178,12 +178,13 @@ void Dawg::Clear()
     walkTargets.clear();
     root = -1;
     endNode = -1;
+    trailingBytes = 0;
 }
 
 Status Dawg::Load(const std::string& path)
 {
     Clear();
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, kMaxFileBytes);
     if (!bytes) {
         return Refuse(bytes.Error());
     }
@@ -208,6 +209,7 @@ Status Dawg::LoadBytes(std::span<const std::byte> bytes)
         return read;
     }
     Install(std::move(newNodes), std::move(newEdges));
+    trailingBytes = reader.Remaining();
     return Status(Done{});
 }
 

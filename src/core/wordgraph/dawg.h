@@ -58,13 +58,19 @@ private:
 // thread while nothing loads.
 class Dawg {
 public:
+    // A word graph file longer than this is refused: a hundred times the shipped one.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+
     // Replaces the graph with the file's. On any failure (missing file, truncated file, a
     // negative count or one larger than the bytes left, an edge naming a missing node, a
     // letter outside 'A'..'Z') the graph is left empty, with no root and no end node. An edge
     // naming a missing node also prints "Loading DAWG failed, cannot find node %d" on stdout.
+    // The file must be a regular file of at most kMaxFileBytes. Bytes after the last edge
+    // record are not read; TrailingBytes says how many there were.
     Status Load(const std::string& path);
     Status LoadBytes(std::span<const std::byte> bytes);
     void Clear();
+    std::size_t TrailingBytes() const { return trailingBytes; }
 
     // The first node of type 0 / type 1 in file order; null when there is none.
     const DawgNode* Root() const { return root < 0 ? nullptr : &nodes[Index(root)]; }
@@ -107,6 +113,7 @@ private:
     std::vector<std::int32_t> walkTargets;
     std::int32_t root = -1;
     std::int32_t endNode = -1;
+    std::size_t trailingBytes = 0;
 };
 
 }  // namespace quillby

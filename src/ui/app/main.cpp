@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -6,11 +7,12 @@
 #include <vector>
 
 #include "core/common/app_folder.h"
+#include "core/common/folder_lock.h"
 #include "core/common/start_options.h"
 #include "core/common/version.h"
 #include "core/storage/data_update.h"
 #include "ui/app/quillby_app.h"
-#include "ui/app/stop_signals.h"
+#include "ui/app/termination_watch.h"
 
 namespace {
 
@@ -62,7 +64,6 @@ int main(int argc, char** argv)
     const std::optional<std::string> puzzleFile = PuzzleFileOf(options.Value());
     (void)quillby::SetAppFolder();
     const std::string folder = quillby::AppFolder().value_or(".");
-    const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
 
     // Qt is given only the program's name, so Qt's own options never change how the game
     // starts.
@@ -73,9 +74,20 @@ int main(int argc, char** argv)
         QString::fromUtf8(quillby::kQuillbyVersion.data(), quillby::kQuillbyVersion.size()));
     QApplication::setDesktopFileName(QStringLiteral("quillby"));
 
+    // Before anything in the folder is read or written: a game running there owns it, so
+    // neither a second game nor a data update may touch it.
+    quillby::FolderLock lock(folder);
+    if (!lock.Acquire()) {
+        QMessageBox::warning(nullptr, QStringLiteral("Quillby"),
+                             QString::fromStdString(lock.RunningElsewhereText()));
+        return 1;
+    }
+    const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
     quillby::CQuillbyApp app(folder);
-    // Taken over before the log starts, so a signal after it always finds the handler.
-    quillby::StopSignals stopSignals([&app] { app.CloseWithoutAsking(); });
+    // Taken over before the log starts, so a signal after it always finds the handler. Ended
+    // by the session or by kill: saved as at Quit, without questions nobody can answer; the
+    // dialogs open then are turned down and the rest of the start is skipped.
+    const quillby::TerminationWatch watch([&app] { app.CloseWithoutAsking(); });
     app.Start();
     if (!notice.empty() && !app.Closing()) {
         app.ShowNotice(notice);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -251,30 +250,18 @@ void CMainFrame::CloseWithoutAsking()
         return;
     }
     closingWithoutAsking = true;
-    // Each open dialog is turned down, innermost first; its caller goes on as after Cancel.
-    // The bound stops a window that will not close from holding the loop.
-    for (int i = 0; i < 16; ++i) {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            break;
-        }
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        } else {
-            modal->close();
-        }
-    }
     close();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!closingWithoutAsking && !game.QueryQuit()) {
+    RememberPlaces();  // written with the preferences when the game closes
+    if (closingWithoutAsking) {
+        game.SaveOnExit();  // the session is ending: no question can be answered now
+    } else if (!game.CloseRequested()) {
         event->ignore();
         return;
     }
-    RememberPlaces();
-    game.SaveOnExit();
     clueWindow->close();
     clockTimer.stop();
     safetyTimer.stop();

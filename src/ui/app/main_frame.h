@@ -59,8 +59,8 @@ public:
     // The timers' work, callable directly (tests drive them without waiting).
     void OnClockTimer();
     void OnSafetyTimer();
-    // Closes without the save prompt: the puzzle goes to its autosave as on every exit, and
-    // any dialog open is turned down. For the session ending, not for the player.
+    // Closes without the save prompt: the puzzle goes to its autosave as on every exit. For
+    // the session ending, not for the player (CQuillbyApp turns down the open dialogs first).
     void CloseWithoutAsking();
 
 protected:

@@ -1,15 +1,13 @@
 #include "ui/app/qt_host.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
-#include <span>
 
+#include "core/common/file_io.h"
 #include "core/storage/sound_file.h"
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
@@ -178,31 +176,19 @@ namespace {
 
 // Only a whole PCM wave file of a sensible size goes to Qt's player, which waits for ever
 // for the rest of a file that ends early and takes the next sound down with it.
-bool PlayableWave(const QString& path)
+bool PlayableWave(const std::string& path)
 {
-    constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxSoundBytes) {
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray bytes = file.read(kMaxSoundBytes + 1);
-    const auto view =
-        std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return bytes.size() <= kMaxSoundBytes && ReadWaveFormat(view).Ok();
+    const auto bytes = ReadWholeFile(path, kMaxSoundFileBytes);
+    return bytes && ReadWaveFormat(bytes.Value()).Ok();
 }
 
 }  // namespace
 
 void QtHost::PlaySound(const std::string& path)
 {
-    const QString file = QString::fromStdString(path);
-    const QUrl source = QUrl::fromLocalFile(file);
+    const QUrl source = QUrl::fromLocalFile(QString::fromStdString(path));
     if (!sound || sound->source() != source) {
-        if (!PlayableWave(file)) {
+        if (!PlayableWave(path)) {
             return;  // nothing to play: the hint itself goes on, silently
         }
         if (!sound) {

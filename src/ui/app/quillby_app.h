@@ -28,7 +28,8 @@ public:
     // Opens the puzzle file named on the command line over the usual puzzle; a refused file is
     // reported and the usual puzzle stays.
     void OpenPuzzleFile(const std::string& path);
-    // Closes without a prompt, the puzzle autosaved as on every exit (the session is ending).
+    // Closes without a prompt, the puzzle autosaved as on every exit (the session is ending);
+    // every open dialog is turned down as if cancelled, and the rest of Start is skipped.
     void CloseWithoutAsking();
     // After CloseWithoutAsking: nothing more is to be shown or opened.
     bool Closing() const { return closing; }

@@ -74,7 +74,7 @@ QSize CQuillbyView::sizeHint() const
 
 void CQuillbyView::LoadPointer(const std::string& path)
 {
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, kMaxCursorFileBytes);
     const auto hotspot =
         bytes ? ReadCursorHotspot(bytes.Value()) : Result<CursorHotspot>::Failure(bytes.Error());
     QImage image;

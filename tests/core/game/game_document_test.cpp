@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "core/game/game.h"
 #include "support/game_fixture.h"
@@ -45,17 +46,86 @@ TEST_F(GameDocument, SaveAsksForANameOnceThenWritesBackSilently)
 TEST_F(GameDocument, SpecialNamesAreWrittenButNotRemembered)
 {
     MakePuzzle({"CAT", "O#A", "WET"});
-    std::filesystem::create_directories(File("volatile-things"));
-    host.savePaths.push_back(File("volatile-things/mine.crs"));
+    host.savePaths.push_back(game.paths.PlayAutosave());
     ASSERT_TRUE(game.SavePuzzle(true));
     EXPECT_TRUE(game.puzzlePath.empty());
-    EXPECT_TRUE(host.titles.empty());  // a volatile path leaves the title alone
+    EXPECT_TRUE(host.titles.empty());  // an autosave path leaves the title alone
 
-    host.savePaths.push_back(File("default.crs"));
+    host.savePaths.push_back(game.paths.DefaultPuzzle());
     ASSERT_TRUE(game.SavePuzzle(false));  // the path was cleared, so it asks again
     EXPECT_TRUE(game.puzzlePath.empty());
-    EXPECT_EQ(host.Title(), "default.crs - Quillby");
-    EXPECT_TRUE(std::filesystem::exists(File("default.crs")));
+    EXPECT_EQ(host.Title(), "eng_default.crs - Quillby");
+    EXPECT_TRUE(std::filesystem::exists(game.paths.DefaultPuzzle()));
+}
+
+TEST_F(GameDocument, OnlyTheApplicationFoldersOwnPathsAreSpecial)
+{
+    // "default" or "volatile" anywhere in a path made it an autosave: a save to
+    // ~/defaults/mine.crs forgot its name, and when it failed nobody was told.
+    MakePuzzle({"CAT", "O#A", "WET"});
+    std::filesystem::create_directories(File("defaults"));
+    host.savePaths.push_back(File("defaults/mine.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));
+    EXPECT_EQ(game.puzzlePath, File("defaults/mine.crs"));
+    EXPECT_EQ(host.Title(), "mine.crs - Quillby");
+
+    host.savePaths.push_back(File("volatile/mine.crs"));  // no such folder
+    EXPECT_FALSE(game.SavePuzzle(true));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Save failed");
+    EXPECT_EQ(game.puzzlePath, File("defaults/mine.crs"));
+}
+
+TEST_F(GameDocument, AFailedSaveAsKeepsTheNameAndTitleItHad)
+{
+    // After a Save As that failed, the title showed the new name and the next Save went to it.
+    MakePuzzle({"CAT", "O#A", "WET"});
+    host.savePaths.push_back(File("good.crs"));
+    ASSERT_TRUE(game.SavePuzzle(false));
+    game.modified = true;
+    host.savePaths.push_back(File("missing/new.crs"));
+    EXPECT_FALSE(game.SavePuzzle(true));
+    EXPECT_EQ(game.puzzlePath, File("good.crs"));
+    EXPECT_EQ(host.Title(), "good.crs - Quillby");
+    EXPECT_TRUE(game.modified);
+    ASSERT_TRUE(game.SavePuzzle(false));  // the old name, without a dialog
+}
+
+TEST_F(GameDocument, ASaveThatDoesNotHappenStopsOpenNewResetAndQuit)
+{
+    // Yes to "save first?" followed by a cancelled file dialog or a failed write let Open, New
+    // and Reset replace the unsaved puzzle anyway, and Quit close the game.
+    MakePuzzle({"CAT", "O#A", "WET"});
+    game.crossword.SquareAt(0, 0)->guess = 'C';
+    const std::optional<std::string> cancelled;
+    const std::optional<std::string> unwritable = File("no-such-folder/mine.crs");
+    for (const auto& savedTo : {cancelled, unwritable}) {
+        SCOPED_TRACE(savedTo.value_or("cancelled"));
+        host.messages.clear();
+        game.modified = true;
+        auto answerYesThenSaveTo = [&] {
+            host.replies = {Reply::Yes};
+            host.savePaths = {savedTo};
+        };
+        answerYesThenSaveTo();
+        EXPECT_FALSE(game.OpenPuzzle(std::nullopt, false));  // no Open dialog follows
+        answerYesThenSaveTo();
+        game.RunCommand(CommandId::NewPuzzle);
+        EXPECT_TRUE(host.sizeDialogsOpenedWith.empty());
+        answerYesThenSaveTo();
+        game.ResetPuzzle();
+        answerYesThenSaveTo();
+        EXPECT_FALSE(game.QueryQuit());
+
+        EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 'C');
+        EXPECT_TRUE(game.modified);
+        EXPECT_TRUE(host.savePaths.empty());
+        // A failed write says so each time; a cancelled dialog needs no word.
+        const std::size_t prompts = 4;
+        EXPECT_EQ(host.messages.size(), savedTo ? 2 * prompts : prompts);
+    }
+    EXPECT_EQ(host.messages[0].text, "Do you want to save your puzzle before loading?");
+    EXPECT_EQ(host.messages[1].caption, "Save failed");
 }
 
 TEST_F(GameDocument, OpenPromptsBeforeLoadingAModifiedPuzzle)
@@ -204,9 +274,45 @@ TEST_F(GameDocument, AFailedSaveIsReportedAndKeepsTheOldFileAndTheModifiedMark)
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("puzzle.crs"), std::string::npos);
 
-    game.puzzlePath = folder.Path() + "/data/volatile.crs/impossible";
-    EXPECT_FALSE(game.SavePuzzle(false));  // autosaves fail quietly
+    std::filesystem::create_directory(game.paths.PlayAutosave());
+    EXPECT_FALSE(game.AutosavePlay());  // autosaves fail quietly
     EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST_F(GameDocument, AnAutosaveThatCannotBeWrittenAtQuitIsSaidAndOffersAnotherName)
+{
+    // With a folder where volatile.crs belongs (or a full disk), quitting with "No" lost the
+    // progress without a word.
+    MakePuzzle({"CAT", "O#A", "WET"});
+    std::filesystem::create_directory(game.paths.PlayAutosave());
+    game.crossword.SquareAt(0, 0)->guess = 'C';
+    game.modified = true;
+
+    host.replies = {Reply::No, Reply::Cancel};
+    EXPECT_FALSE(game.CloseRequested());  // stays
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[1].caption, "Autosave failed");
+    EXPECT_NE(host.messages[1].text.find("volatile.crs"), std::string::npos);
+    EXPECT_EQ(host.messages[1].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(game.modified);
+
+    host.replies = {Reply::No, Reply::Yes};
+    host.savePaths = {std::nullopt};  // Save As cancelled: still stays
+    EXPECT_FALSE(game.CloseRequested());
+    host.replies = {Reply::No, Reply::Yes};
+    host.savePaths = {File("rescued.crs")};
+    EXPECT_TRUE(game.CloseRequested());
+    ASSERT_TRUE(game.OpenPuzzle(File("rescued.crs"), false));
+    EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 'C');
+
+    // No quits without it; nothing unsaved quits without a word.
+    game.modified = true;
+    host.replies = {Reply::No, Reply::No};
+    EXPECT_TRUE(game.CloseRequested());
+    host.messages.clear();
+    game.modified = false;
+    EXPECT_TRUE(game.CloseRequested());
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(GameDocument, TitleTakesTheNameAfterEitherSeparator)

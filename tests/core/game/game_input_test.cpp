@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/game/game.h"
 #include "support/game_fixture.h"
 #include "support/grids.h"
@@ -203,6 +205,19 @@ TEST_F(GameInput, TheClockRollsOverAndShowsItsText)
     game.ClockTick();
     EXPECT_EQ(host.timeText, "");
     EXPECT_EQ(host.promptText, "Mouse: Pick Run. Space: Enter clue. Del: Delete clue");
+}
+
+TEST_F(GameInput, TheClockStopsAtItsLongestTimeRatherThanOverflow)
+{
+    // Counting on from the largest times a file can hold overflowed a signed int.
+    const int most = std::numeric_limits<int>::max();
+    game.clock = {.hours = kMaxClockHours - 1, .minutes = 59, .seconds = 59, .ticks = most};
+    game.ClockTick();
+    EXPECT_EQ(game.clock,
+              (Clock{.hours = kMaxClockHours, .minutes = 0, .seconds = 0, .ticks = most}));
+    game.ClockTick();
+    EXPECT_EQ(game.clock,
+              (Clock{.hours = kMaxClockHours, .minutes = 0, .seconds = 0, .ticks = most}));
 }
 
 TEST_F(GameInput, ALateTimerCountsTheSecondsThatReallyPassed)

@@ -16,6 +16,7 @@ namespace {
 
 using testing::CopyShippedData;
 using testing::IsOneOfTemplates;
+using testing::MakeGenerationsRunUntilCancelled;
 using testing::ScriptedHost;
 using testing::StartOnShippedData;
 using testing::TempAppFolder;
@@ -122,7 +123,7 @@ TEST_F(GameNewPuzzle, GeneratesEachSizeFromItsTemplatesWithEveryAnswerClued)
 
 TEST_F(GameNewPuzzle, CancelBringsBackThePreviousPuzzleExactly)
 {
-    WriteUnfillableTemplate(game.paths.Template(9, 9), 9);
+    MakeGenerationsRunUntilCancelled(game, 9);
     PlaySome();
     const Shown before = Now();
     ASSERT_FALSE(before.clueLines.empty());
@@ -150,7 +151,7 @@ TEST_F(GameNewPuzzle, CancelWithAnUnwritableAutosaveKeepsThePuzzleInMemory)
     // Reading the autosave back after a failed write brought the default puzzle (or an older
     // autosave) over the unsaved letters.
     std::filesystem::create_directory(game.paths.PlayAutosave());
-    WriteUnfillableTemplate(game.paths.Template(11, 11), 11);
+    MakeGenerationsRunUntilCancelled(game, 11);
     PlaySome();
     const Shown before = Now();
     host.cancelGenerations = true;
@@ -226,6 +227,7 @@ TEST_F(GameNewPuzzle, NothingElseRunsWhileTheWorkerDoesAndTheGameStopsItWhenDest
 {
     WriteUnfillableTemplate(game.paths.Template(11, 11), 11);
     auto other = std::make_unique<Game>(host, folder.Path());
+    other->maxGenerationAttempts = 0;
     other->LoadClueStores();
     ASSERT_TRUE(other->LoadWordGraph().Ok());
     other->RestorePlay(false);
@@ -241,6 +243,33 @@ TEST_F(GameNewPuzzle, NothingElseRunsWhileTheWorkerDoesAndTheGameStopsItWhenDest
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     EXPECT_FALSE(other->GenerationFinished());
     other.reset();  // cancels and joins the worker
+}
+
+TEST_F(GameNewPuzzle, DamagedTemplatesEndNewPuzzleWithAMessageInsteadOfRunningForEver)
+{
+    // Templates of random bytes made New Puzzle try for ever: the game neither checked the
+    // templates it loaded nor limited its attempts.
+    const std::vector<char> before = Now().solutions;
+    std::vector<std::byte> lone(81, std::byte{0});
+    lone[40] = std::byte{0xC3};
+    testing::WriteBytes(game.paths.Template(9, 9), lone);
+    host.sizePresses = {0, std::nullopt};
+    game.NewPuzzle();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Attention");
+    EXPECT_NE(host.messages[0].text.find("9x9: template 1 has a square in no entry"),
+              std::string::npos)
+        << host.messages[0].text;
+
+    // A crossword that never fills stops at the limit, as quillby-cli's generate does.
+    WriteUnfillableTemplate(game.paths.Template(9, 9), 9);
+    host.sizePresses = {0, std::nullopt};
+    game.NewPuzzle();
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[1].text.find("no template filled in 500 attempts"), std::string::npos)
+        << host.messages[1].text;
+    EXPECT_EQ(Now().solutions, before);
+    EXPECT_FALSE(game.Generating());
 }
 
 TEST(Game, GeneratingTextCyclesThroughEightDotsAndBack)

@@ -308,3 +308,98 @@ TEST_F(GameOwnClues, AFileNamedAtStartOpensForPlayFromEitherMode)
 
 }  // namespace
 }  // namespace quillby
+
+namespace quillby {
+namespace {
+
+TEST_F(GameOwnClues, ADamagedOwnClueAutosaveIsKeptAsideAndTheOtherAutosaveStandsIn)
+{
+    // A damaged volatile_own.ipuz was dropped without a word and written over at quit.
+    MakePuzzle(kRows);
+    WriteBytes(game.paths.PlayAutosave(), SerializePuzzle(game.crossword, 0, Clock{}, false));
+    game.crossword.SetGridSize(1, 1);
+    const std::string own = game.paths.OwnAutosave();
+    const std::vector<std::byte> garbage = {std::byte{'{'}, std::byte{'"'}, std::byte{'x'}};
+    WriteBytes(own, garbage);
+    game.RestorePlay(false);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Failed to load");
+    EXPECT_NE(host.messages[0].text.find("kept as " + own + ".damaged"), std::string::npos)
+        << host.messages[0].text;
+    EXPECT_EQ(ReadBytes(own + ".damaged"), garbage);
+    EXPECT_TRUE(game.UsesClueStores());
+    EXPECT_EQ(GridRows(game.crossword)[0], "CAT");  // volatile.crs stands in
+
+    // The next own-clue autosave starts afresh beside it.
+    OpenTiny("tiny.puz");
+    Type(0, 2, "WE");
+    game.SaveOnExit();
+    EXPECT_TRUE(ParseIpuz(ReadBytes(own)));
+    EXPECT_EQ(ReadBytes(own + ".damaged"), garbage);
+}
+
+TEST_F(GameOwnClues, SomethingElseInTheOwnAutosavesPlaceIsNeverWrittenNorRemoved)
+{
+    MakePuzzle(kRows);
+    WriteBytes(File("plain.crs"), SerializePuzzle(game.crossword, 0, Clock{}, false));
+    const std::string own = game.paths.OwnAutosave();
+    std::filesystem::create_directory(own);
+    game.RestorePlay(false);
+    game.RestorePlay(false);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("left as it is"), std::string::npos);
+    OpenTiny("tiny.puz");
+    Type(0, 2, "WE");
+    EXPECT_FALSE(game.SafetyAutosave());
+    EXPECT_FALSE(game.AutosavePlay());
+    // A puzzle from the clue stores autosaved as volatile.crs leaves the folder alone too.
+    ASSERT_TRUE(game.OpenPuzzle(File("plain.crs"), false));
+    EXPECT_TRUE(game.AutosavePlay());
+    EXPECT_TRUE(std::filesystem::is_directory(own));
+}
+
+TEST_F(GameOwnClues, AFailedSaveInEitherFormatStopsOpenNewResetAndQuit)
+{
+    // When the save asked for before Open, New Puzzle, Reset or Quit failed for a .puz or
+    // .ipuz, the puzzle was replaced or left all the same, and its letters were lost.
+    MakePuzzle(kRows);
+    WriteBytes(File("other.crs"), SerializePuzzle(game.crossword, 0, Clock{}, false));
+    OpenTiny("tiny.ipuz");
+    Type(0, 2, "WE");
+    ASSERT_TRUE(game.modified);
+    // A folder where the puzzle's own file was: saving to it fails.
+    std::filesystem::remove(File("tiny.ipuz"));
+    std::filesystem::create_directory(File("tiny.ipuz"));
+    const std::string nowhere = File("no-such-folder/copy.puz");
+
+    host.replies = {Reply::Yes};
+    host.openPaths = {File("other.crs")};
+    EXPECT_FALSE(game.OpenPuzzle(std::nullopt, false));
+    EXPECT_EQ(host.openPaths.size(), 1u);  // the Open dialog never came
+    host.openPaths.clear();
+
+    host.replies = {Reply::Yes};
+    host.savePaths = {nowhere};
+    EXPECT_EQ(game.PromptSaveBeforeNew(), SaveChoice::Aborted);
+    host.replies = {Reply::Yes};
+    host.savePaths = {nowhere};
+    game.ResetPuzzle();
+    host.replies = {Reply::Yes};
+    EXPECT_FALSE(game.CloseRequested());
+
+    // Turning down a .crs, which would lose the puzzle's own clues, stops the reset too.
+    host.replies = {Reply::Yes, Reply::No};
+    host.savePaths = {File("copy.crs")};
+    game.ResetPuzzle();
+    EXPECT_FALSE(std::filesystem::exists(File("copy.crs")));
+
+    EXPECT_EQ(GridRows(game.crossword, true)[2], "WE.");
+    EXPECT_FALSE(game.UsesClueStores());
+    EXPECT_TRUE(game.modified);
+    for (const auto& message : host.messages) {
+        EXPECT_NE(message.caption, "Failed to load") << message.text;
+    }
+}
+
+}  // namespace
+}  // namespace quillby

@@ -76,6 +76,36 @@ TEST_F(GamePlay, TypingTheWholeGridCongratulatesWithTheTime)
     EXPECT_EQ(host.messages.size(), 1u);
 }
 
+TEST_F(GamePlay, TheClockStopsAtTheMomentOfCompletion)
+{
+    // The clock ran on while the congratulation was open, so the time saved in the file was
+    // not the time congratulated (3:32 congratulated, 3:42 saved).
+    game.clock = {.hours = 0, .minutes = 3, .seconds = 32, .ticks = 212};
+    const Clock congratulated = game.clock;
+    host.whileShown = [&](const testing::ScriptedHost::Message& message) {
+        if (message.caption == "Congratulations") {
+            for (int second = 0; second < 10; ++second) {
+                game.ClockTick();  // the one-second timer, under the modal box
+            }
+        }
+    };
+    TypeRows({"CAT", "O#A", "WET"});
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "You completed the puzzle in 0 hours,\n3 minutes and 32 seconds.");
+    EXPECT_EQ(game.clock, congratulated);
+    game.StartClock(0);
+    game.OnClockTimer(5'000);  // and after it has closed
+    EXPECT_EQ(game.clock, congratulated);
+
+    host.savePaths.push_back(folder.Path() + "/done.crs");
+    ASSERT_TRUE(game.SavePuzzle(false));
+    game.clock = {};
+    ASSERT_TRUE(game.OpenPuzzle(folder.Path() + "/done.crs", false));
+    EXPECT_EQ(game.clock, congratulated);
+    EXPECT_TRUE(game.completed);
+}
+
 TEST_F(GamePlay, SAndZStandForEachOtherAndNoOtherLetters)
 {
     MakePuzzle({"SIZE"});

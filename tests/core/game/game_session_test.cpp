@@ -98,6 +98,40 @@ TEST_F(GameSession, ExitBeforeTheDataIsBuiltCreatesNoEmptyClueFiles)
     EXPECT_TRUE(std::filesystem::exists(folder.Data("output_user.b")));
 }
 
+TEST_F(GameSession, StartUpRemovesTheTemporaryFilesOfAKilledSave)
+{
+    // A kill during a save left its temporary file behind for good (a 6 MB copy of the clue
+    // file among them).
+    const std::vector<std::byte> bytes{std::byte{1}};
+    for (const char* name :
+         {"eng_clues.b.tmpQ1w2E3", "volatile.crs.tmpabcdef", "mine.crs", "notes.tmp"}) {
+        WriteBytes(folder.Data(name), bytes);
+    }
+    game.LoadState();
+    EXPECT_FALSE(std::filesystem::exists(folder.Data("eng_clues.b.tmpQ1w2E3")));
+    EXPECT_FALSE(std::filesystem::exists(folder.Data("volatile.crs.tmpabcdef")));
+    EXPECT_TRUE(std::filesystem::exists(folder.Data("mine.crs")));
+    EXPECT_TRUE(std::filesystem::exists(folder.Data("notes.tmp")));
+}
+
+TEST_F(GameSession, ADamagedWordGraphIsNamedAtStartUp)
+{
+    // A damaged word graph was only reported when New Puzzle ran.
+    WriteBytes(folder.Data("eng_dawg"), {std::byte{5}, std::byte{0}, std::byte{0}, std::byte{0}});
+    game.LoadState();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Failed to load");
+    EXPECT_NE(host.messages[0].text.find("eng_dawg"), std::string::npos);
+    EXPECT_NE(host.messages[0].text.find("new puzzles cannot be generated"), std::string::npos);
+
+    // A missing one is left to the message that names every missing file.
+    std::filesystem::remove(folder.Data("eng_dawg"));
+    ScriptedHost otherHost;
+    Game other{otherHost, folder.Path()};
+    other.LoadState();
+    EXPECT_TRUE(otherHost.messages.empty());
+}
+
 TEST_F(GameSession, SaveOnExitAutosavesTheModeAndWritesTheSettings)
 {
     MakePuzzle();

@@ -7,6 +7,7 @@
 #include "core/generator/generation_job.h"
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
+#include "support/deadline.h"
 #include "support/grids.h"
 #include "support/temp_app_folder.h"
 #include "support/word_world.h"
@@ -39,9 +40,7 @@ void MakeWorld(World& world, const std::vector<std::vector<std::string>>& templa
 void RunOnWorker(GenerationJob& job)
 {
     job.Start();
-    while (!job.finished.load()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    testing::WaitUntil([&] { return job.finished.load(); });
 }
 
 TEST(GenerationJob, FillsAFreshCrosswordAndFlagsTheResult)
@@ -158,6 +157,50 @@ TEST(GenerationJob, StopsOnCancelOrAfterTheAttemptLimit)
                                                    world.Templates(), 5);
     dropped->Start();
     dropped.reset();
+}
+
+TEST(GenerationJob, ATemplateThatCannotBeACrosswordFailsBeforeAnyAttempt)
+{
+    // Damaged templates were taken as they stood, and a generation on them tried for ever.
+    World world;
+    MakeWorld(world, {});
+    Rng rng(1);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> broken{
+        {{"#####", "##.##", "#####", "#####", "#####"}, "a square in no entry"},
+        {{"..###", "#####", "#####", "#####", "#####"}, "shorter than 3"},
+        {{"...##", "#####", "#####", "#####", "##..."}, "not linked"},
+        {{"#####", "#####", "#####", "#####", "#####"}, "no open square"},
+    };
+    for (const auto& [rows, problem] : broken) {
+        testing::WriteWorldFiles(world.folder.Path(), testing::LatticeWords(21, 500), 5,
+                                 {kLatticeRows, rows});
+        GenerationJob job(world.words.dawg, world.words.clues, rng, world.Templates(), 5, 50);
+        RunOnWorker(job);
+        EXPECT_EQ(job.result.load(), GenerationJob::kFailed);
+        EXPECT_EQ(job.Attempts(), 0);
+        EXPECT_NE(job.Failure().find("template 2 "), std::string::npos) << job.Failure();
+        EXPECT_NE(job.Failure().find(problem), std::string::npos) << job.Failure();
+    }
+}
+
+TEST(TemplateProblem, AcceptsWhatTheGameCanFill)
+{
+    auto bytes = [](const std::vector<std::string>& rows) {
+        std::vector<std::byte> squares;
+        for (const std::string& row : rows) {
+            for (const char c : row) {
+                squares.push_back(c == '#' ? std::byte{0} : std::byte{0x5A});
+            }
+        }
+        return squares;
+    };
+    EXPECT_EQ(TemplateProblem(bytes(kLatticeRows), 5, 5), "");
+    EXPECT_EQ(TemplateProblem(bytes(kStripRows), 5, 5), "");
+    EXPECT_EQ(TemplateProblem(bytes({".....", ".....", ".....", ".....", "....."}), 5, 5), "");
+    EXPECT_EQ(TemplateProblem(bytes({"...", "#.#", "..."}), 3, 3), "");
+    EXPECT_EQ(TemplateProblem(bytes({"...", "###", "..."}), 3, 3),
+              "has entries not linked to the others");
+    EXPECT_EQ(TemplateProblem(bytes({"...", "..."}), 3, 3), "is not 3 x 3 squares");
 }
 
 TEST(LoadTemplate, PicksEachWholeTemplateOfTheFile)

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <limits>
+
 #include "core/common/byte_io.h"
 #include "support/grids.h"
+#include "support/temp_app_folder.h"
 
 namespace quillby {
 namespace {
@@ -135,6 +141,64 @@ TEST(PuzzleFile, RefusesBrokenImagesWithAReason)
     auto lowercase = good;
     lowercase[12 + 27 * 1 + 17] = std::byte{'a'};
     expectRefused(lowercase, "square record 1 holds a letter");
+}
+
+// The hand-written puzzle with its clock fields (in the file's order) replaced.
+std::vector<std::byte> WithClock(std::int32_t seconds, std::int32_t minutes, std::int32_t ticks,
+                                 std::int32_t hours)
+{
+    auto bytes = HandWrittenThreeByThree();
+    ByteWriter clock;
+    for (const std::int32_t field : {seconds, minutes, ticks, hours}) {
+        clock.WriteI32Le(field);
+    }
+    std::copy(clock.Bytes().begin(), clock.Bytes().end(), bytes.begin() + 12 + 27 * 9);
+    return bytes;
+}
+
+TEST(PuzzleFile, RefusesAClockOutOfRangeSoCountingOnCannotOverflow)
+{
+    // A file with 2147483647 ticks (or as many hours) was taken as it stood, and the first
+    // second of play overflowed a signed int.
+    const std::int32_t most = std::numeric_limits<std::int32_t>::max();
+    for (const auto& broken :
+         {WithClock(60, 0, 0, 0), WithClock(-1, 0, 0, 0), WithClock(0, 60, 0, 0),
+          WithClock(0, -5, 0, 0), WithClock(0, 0, -1, 0), WithClock(0, 0, 0, most),
+          WithClock(0, 0, 0, kMaxClockHours + 1), WithClock(0, 0, 0, -1)}) {
+        const Result<PuzzleFile> puzzle = ParsePuzzle(broken);
+        ASSERT_FALSE(puzzle);
+        EXPECT_NE(puzzle.Error().find("impossible clock"), std::string::npos) << puzzle.Error();
+    }
+    // The largest of each still opens.
+    const Result<PuzzleFile> longest = ParsePuzzle(WithClock(59, 59, most, kMaxClockHours));
+    ASSERT_TRUE(longest) << longest.Error();
+    EXPECT_EQ(longest->clock,
+              (Clock{.hours = kMaxClockHours, .minutes = 59, .seconds = 59, .ticks = most}));
+}
+
+TEST(PuzzleFile, ReadPuzzleFileTakesOnlyARegularFileOfAPuzzlesLength)
+{
+    // Opening a link to /dev/zero as a puzzle read until memory ran out; a named pipe hung.
+    testing::TempAppFolder folder;
+    const std::string pipe = folder.Data("pipe.crs");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.Data("zero.crs"));
+    for (const std::string& path : {pipe, folder.Data("zero.crs")}) {
+        const Result<PuzzleFile> puzzle = ReadPuzzleFile(path);
+        ASSERT_FALSE(puzzle);
+        EXPECT_EQ(puzzle.Error(), path + ": is not a regular file");
+    }
+    testing::WriteBytes(folder.Data("long.crs"),
+                        std::vector<std::byte>(kMaxPuzzleFileBytes + 1, std::byte{0}));
+    EXPECT_NE(ReadPuzzleFile(folder.Data("long.crs")).Error().find("is longer than 16904 bytes"),
+              std::string::npos);
+    testing::WriteBytes(folder.Data("good.crs"), HandWrittenThreeByThree());
+    EXPECT_TRUE(ReadPuzzleFile(folder.Data("good.crs")));
+    auto broken = HandWrittenThreeByThree();
+    broken.pop_back();
+    testing::WriteBytes(folder.Data("broken.crs"), broken);
+    EXPECT_EQ(ReadPuzzleFile(folder.Data("broken.crs")).Error(),
+              folder.Data("broken.crs") + ": is 271 bytes long instead of 272");
 }
 
 }  // namespace

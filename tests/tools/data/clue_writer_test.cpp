@@ -152,8 +152,6 @@ TEST(OffensiveWords, TakesWordsWhoseEverySenseWordNetMarksOffensive)
     EXPECT_FALSE(EverySenseOffensive(Loaded().wordNet, "dog"));
 }
 
-}  // namespace quillby::data
-
 namespace quillby::data {
 
 TEST(Morphology, KeepsThePastAndTheParticipleApartAndAgreesWithItself)
@@ -215,8 +213,31 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_TRUE(has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
     // A noun's definition ends on a noun: "field of cultivated" is no clue.
     EXPECT_FALSE(has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
-    for (const auto& list : {stag, auk}) {
+    // A dash ended no clause: "creep up -- used" was a variant, and the cut before "especially"
+    // trimmed the last token to nothing, which the check for a trailing comma then read at
+    // position -1 (UndefinedBehaviorSanitizer stopped the data build).
+    const auto ramp = verbTexts("creep up -- used especially of plants");
+    EXPECT_FALSE(has(ramp, "creep up -- used"));
+    const auto bench = texts("a long wooden seat -- used especially of plants", true);
+    EXPECT_TRUE(has(bench, "long wooden seat"));
+    EXPECT_FALSE(has(bench, "long wooden seat -- used"));
+    // No list cut short, no phrase ending on an article's adjective.
+    EXPECT_FALSE(
+        has(texts("lasting, open, or operating through the whole night", false), "lasting, open"));
+    EXPECT_FALSE(has(verbTexts("publicize in an exaggerated and often misleading manner"),
+                     "publicize in an exaggerated"));
+    EXPECT_TRUE(has(verbTexts("take a walk"), "take a walk"));
+    EXPECT_TRUE(has(verbTexts("cut with or as if with scissors"), "cut with scissors"));
+    EXPECT_FALSE(has(verbTexts("cut with or as if with scissors"), "cut with or as if"));
+    EXPECT_FALSE(has(verbTexts("making or shaping as with an axe"), "making or shaping as"));
+    EXPECT_FALSE(has(texts("a joint that holds two parts together so that one can swing", true),
+                     "joint that holds two parts together so"));
+    EXPECT_TRUE(has(texts("a usually soluble substance for staining or coloring", true),
+                    "soluble substance"));
+    for (const auto& list : {stag, auk, ramp, bench}) {
         for (const std::string& text : list) {
+            EXPECT_EQ(text, Trim(text)) << text;
+            EXPECT_EQ(text.find("--"), std::string::npos) << text;
             EXPECT_NE(text.back(), ',') << text;
             EXPECT_EQ(text.find(" e.g."), std::string::npos) << text;
         }
@@ -281,11 +302,43 @@ TEST(ClueWriter, ReadsRarePluralsAndKeepsBreakfastWordsOut)
     const Morphology morphology(sources.wordNet, sources.dictionary);
     const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "pee\npotty\n");
     const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
-    EXPECT_TRUE(writer.Write("okras").rarePlural);
-    EXPECT_FALSE(writer.Write("apples").rarePlural);
+    EXPECT_TRUE(writer.Write("okras").rareForm);
+    EXPECT_FALSE(writer.Write("apples").rareForm);
     EXPECT_TRUE(writer.CluesFor("pee").empty());
     EXPECT_TRUE(writer.CluesFor("peed").empty());
     EXPECT_TRUE(writer.CluesFor("potty").empty());
+}
+
+}  // namespace quillby::data
+
+TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
+{
+    const Sources& sources = Loaded();
+    const Morphology morphology(sources.wordNet, sources.dictionary);
+    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
+    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    // "Recentest", "Painfuller", "Thorougher" were clues, and AWFULLER an answer.
+    auto has = [&](std::string_view word, std::string_view clue) {
+        const auto clues = writer.CluesFor(word);
+        return std::find(clues.begin(), clues.end(), clue) != clues.end();
+    };
+    EXPECT_FALSE(has("latest", "Recentest"));
+    EXPECT_FALSE(has("carefuller", "Thorougher"));
+    EXPECT_FALSE(has("sorer", "Painfuller"));
+    EXPECT_TRUE(writer.Write("awfuller").rareForm);
+    EXPECT_TRUE(writer.Write("carefullest").rareForm);
+    EXPECT_TRUE(writer.Write("eagerer").rareForm);
+    EXPECT_FALSE(writer.Write("bigger").rareForm);
+    EXPECT_FALSE(writer.Write("happier").rareForm);
+    EXPECT_FALSE(writer.Write("simpler").rareForm);
+    // A cut that leaves a noun of many senses defines nothing: AMPS "Basic units",
+    // EPISODE "Brief section".
+    for (const char* word : {"amps", "episode"}) {
+        const auto clues = writer.CluesFor(word);
+        ASSERT_FALSE(clues.empty()) << word;
+        EXPECT_NE(clues.front(), "Basic units");
+        EXPECT_NE(clues.front(), "Brief section");
+    }
 }
 
 }  // namespace quillby::data

@@ -102,6 +102,33 @@ TEST(ChooseAnswers, DropsWeakWordsDownToTheFloorsOnly)
     // The weak ones kept are the best of the weak.
     EXPECT_TRUE(choices[599].wanted);
     EXPECT_FALSE(choices[400].wanted);
+
+    // A rare word is never wanted, however good its clue, and comes back for a floor only
+    // after every other word of its length.
+    std::vector<AnswerChoice> few;
+    for (int i = 0; i < 30; ++i) {
+        const std::string word = "ab" + std::string(1, static_cast<char>('a' + i % 26)) +
+                                 std::string(1, static_cast<char>('a' + i / 26));
+        WordClues clues;
+        clues.clues.push_back({"Clue", i < 10 ? 1.0 : 0.3, ClueKind::Hand});
+        few.push_back(RateAnswer(word, std::move(clues), levels, i < 10));
+    }
+    EXPECT_FALSE(few[0].wanted);
+    ChooseAnswers(few, 0);
+    for (const AnswerChoice& choice : few) {
+        EXPECT_TRUE(choice.wanted) << choice.word;  // 30 words, all below the floor of 2,080
+    }
+    std::vector<AnswerChoice*> order;
+    for (AnswerChoice& choice : few) {
+        order.push_back(&choice);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const AnswerChoice* a, const AnswerChoice* b) {
+        return a->value > b->value;
+    });
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_GE(order[order.size() - 1 - i] - &few[0], 0);
+        EXPECT_LT(order[order.size() - 1 - i] - &few[0], 10) << "a rare word outranks a weak one";
+    }
 }
 
 }  // namespace quillby::data

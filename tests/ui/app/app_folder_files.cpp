@@ -4,6 +4,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/storage/puzzle_file.h"
+#include "core/wordgraph/dawg_writer.h"
 #include "support/grids.h"
 
 namespace quillby::testing {
@@ -20,7 +21,10 @@ void WriteDefaultPuzzle(const TempAppFolder& folder, const std::vector<std::stri
 void WriteStartingFiles(const TempAppFolder& folder, const std::vector<QuestionAnswer>& clues)
 {
     WriteDefaultPuzzle(folder, {"CAT", "O#A", "WET"});
-    for (const char* name : {"eng_dawg", "9x9", "11x11"}) {
+    // A word graph of one word: an empty file would be a damaged graph, named at start-up.
+    WriteBytes(folder.Data("eng_dawg"),
+               SerializeDawg(BuildDawgRecords(std::vector<std::string>{"CAT"})));
+    for (const char* name : {"9x9", "11x11"}) {
         WriteBytes(folder.Data(name), {});
     }
     ClueStore store;

@@ -26,7 +26,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/puzzle_info_dialog.h"
 #include "ui/app/quillby_app.h"
-#include "ui/app/stop_signals.h"
+#include "ui/app/termination_watch.h"
 #include "ui/cluewindow/clue_window.h"
 #include "ui/print/print_pages.h"
 #include "ui/view/quillby_view.h"
@@ -341,8 +341,8 @@ TEST_F(OwnPuzzleApp, TheSessionEndingAutosavesWithoutAPromptEvenFromAnOpenDialog
     // autosave; with File > Open's save prompt up, it also left the prompt unanswered.
     Write("sunday.puz", SerializePuz(testing::MakeOwnPuzzle(kFifteen, CluesFor(kFifteen))));
     Start(File("sunday.puz"));
-    StopSignals stopSignals([this] { app->CloseWithoutAsking(); });
-    ASSERT_TRUE(stopSignals.Installed());
+    const TerminationWatch watch([this] { app->CloseWithoutAsking(); });
+    ASSERT_TRUE(watch.Installed());
     QTest::mouseClick(&Frame().View(), Qt::LeftButton, {}, QPoint(28, 28));
     QTest::keyClicks(&Frame().View(), QStringLiteral("QRS"));
     ASSERT_TRUE(game().modified);

@@ -226,6 +226,30 @@ TEST_F(QuillbyApp, QuitPromptYesSavesUnderTheChosenName)
     EXPECT_TRUE(std::filesystem::exists(folder.Data("volatile.crs")));
 }
 
+TEST_F(QuillbyApp, QuitWithAnUnwritableAutosaveSaysSoAndCanStay)
+{
+    // With volatile.crs unwritable, quitting with No lost the progress without a word.
+    Start();
+    std::filesystem::create_directory(folder.Data("volatile.crs"));
+    Click(0, 0);
+    QTest::keyClicks(&View(), QStringLiteral("CA"));
+    answers.Button(QMessageBox::No);
+    answers.Button(QMessageBox::Cancel);
+    Frame().close();
+    EXPECT_TRUE(Frame().isVisible());
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_TRUE(answers.texts[1].startsWith(QStringLiteral("Your puzzle could not be autosaved")));
+
+    const std::string named = folder.Path() + "/rescued.crs";
+    answers.Button(QMessageBox::No);
+    answers.Button(QMessageBox::Yes);
+    answers.FilePath(QString::fromStdString(named));
+    Frame().close();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(answers.Pending(), 0u);
+    EXPECT_TRUE(std::filesystem::exists(named));
+}
+
 TEST_F(QuillbyApp, CreateModeFromTheSettingsStartsTheCreatorWithItsTitle)
 {
     // Create mode, with the creator's instructions turned off.
