@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (options && options->updateFrom && options->updateFrom->empty()) {
         __builtin_trap();
     }
+    if (options && options->puzzleFile && options->puzzleFile->empty()) {
+        __builtin_trap();  // an accepted puzzle file always has a name
+    }
     if (options && options->rest.size() > args.size()) {
         __builtin_trap();
     }

@@ -1,8 +1,8 @@
 # Builds the Debian package from the build tree, unpacks it into a scratch root (no root
 # needed) and checks what a player would get: the package's name and fields, every file against
 # tests/install/package_files.txt, the installed programs' --version, the installed data by
-# check-data and a first update-data, the desktop entry, the metainfo, the MIME types, the
-# manual pages, and lintian (no errors, no warnings).
+# check-data and a first update-data, the desktop entry, the metainfo, the MIME types, a puzzle
+# file opened as from a file manager, the manual pages, and lintian (no errors, no warnings).
 # Run with -DBUILD_DIR=... -DSOURCE_DIR=... -DSCRATCH=... -DVERSION=...
 foreach(tool cpack dpkg dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli
         update-mime-database man lintian)
@@ -98,6 +98,9 @@ foreach(glob "application/x-quillby-crossword:*.crs" "application/x-crossword:*.
         message(FATAL_ERROR "the MIME types lack ${glob}:\n${globs}")
     endif()
 endforeach()
+# A double-click on a .puz file: the desktop entry, the launcher and the game open it.
+run(ignored sh "${SOURCE_DIR}/tests/install/open_from_file_manager.sh" "${root}"
+    "${SCRATCH}/double-click")
 file(GLOB pages "${root}/usr/share/man/man6/*.6.gz")
 foreach(page IN LISTS pages)
     execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C.UTF-8 MANWIDTH=80

@@ -19,6 +19,11 @@ using AnswerClue = std::pair<std::string, std::string>;
 // the grid and its squares numbered.
 void MakePuzzle(Game& game, const std::vector<std::string>& rows);
 
+// A puzzle with its own clues from rows of text (as SetGrid reads them), numbered in the
+// standard way, with clue texts given in file order (by number, Across before Down).
+OwnPuzzle MakeOwnPuzzle(const std::vector<std::string>& rows, const std::vector<std::string>& clues,
+                        const PuzzleInfo& info = {});
+
 // Lays out the small 5 x 5 puzzle many tests share: 1 HEART, 4 OCEAN, 5 SATYR across;
 // 1 HOOKS, 2 ALERT, 3 TENOR down, numbered, with one clue stored per answer.
 void SetFiveByFivePuzzle(Game& game, const std::vector<AnswerClue>& clues);

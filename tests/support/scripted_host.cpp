@@ -44,6 +44,17 @@ std::optional<std::string> ScriptedHost::ChooseSavePath()
     return path;
 }
 
+std::optional<std::string> ScriptedHost::ChooseExportPath()
+{
+    if (exportPaths.empty()) {
+        ADD_FAILURE() << "unexpected Export dialog";
+        return std::nullopt;
+    }
+    auto path = exportPaths.front();
+    exportPaths.pop_front();
+    return path;
+}
+
 void ScriptedHost::SetStatusText(StatusPane pane, const std::string& text)
 {
     (pane == StatusPane::Prompt ? promptText : timeText) = text;

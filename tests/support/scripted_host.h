@@ -26,6 +26,8 @@ public:
     std::function<void(const Message&)> whileShown;
     std::deque<std::optional<std::string>> openPaths;
     std::deque<std::optional<std::string>> savePaths;
+    std::deque<std::optional<std::string>> exportPaths;
+    std::vector<PuzzleInfo> puzzleInfos;  // what each Puzzle Info dialog showed
 
     std::vector<Message> messages;
     std::vector<std::string> sounds;
@@ -43,6 +45,8 @@ public:
                       Buttons buttons) override;
     std::optional<std::string> ChooseOpenPath() override;
     std::optional<std::string> ChooseSavePath() override;
+    std::optional<std::string> ChooseExportPath() override;
+    void ShowPuzzleInfo(const PuzzleInfo& info) override { puzzleInfos.push_back(info); }
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
     void Repaint(bool erase) override { repaints.push_back(erase); }
     void SetTitle(const std::string& title) override { titles.push_back(title); }

@@ -12,7 +12,9 @@ namespace quillby::cli {
 namespace {
 
 constexpr Command kCommands[] = {
-    {"show", "show FILE.crs", "print a puzzle file as JSON", RunShow},
+    {"show", "show FILE.crs|.puz|.ipuz", "print a puzzle file as JSON", RunShow},
+    {"convert", "convert IN OUT [--title T] [--author A] [--data DIR]",
+     "convert a puzzle between .crs, .puz and .ipuz by the names' extensions", RunConvert},
     {"clues", "clues WORD [--file PATH] | clues --stats [--file PATH]",
      "print a word's clue records, or counts by answer length, as JSON", RunClues},
     // Word graph and generation.

@@ -51,6 +51,7 @@ std::optional<std::string> FlagWithoutValue(std::span<const std::string> args,
 
 // The subcommands, one file each.
 int RunShow(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunConvert(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunClues(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // --- Word graph and generation (cli_words.cpp, cli_generate.cpp, cli_freshness.cpp) ------

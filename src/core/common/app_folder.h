@@ -22,6 +22,8 @@ struct AppPaths {
     std::string UserClues() const { return Data("output_user.b"); }
     std::string PlayAutosave() const { return Data("volatile.crs"); }
     std::string CreateAutosave() const { return Data("volatile_cre.crs"); }
+    // The play autosave of a puzzle with its own clues (.puz, .ipuz), which .crs cannot hold.
+    std::string OwnAutosave() const { return Data("volatile_own.ipuz"); }
     std::string DefaultPuzzle() const { return Data("eng_default.crs"); }
     std::string Settings() const { return Data("settings.dat"); }
     std::string ClickSound() const { return Data("click.wav"); }

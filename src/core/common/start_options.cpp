@@ -8,6 +8,15 @@ namespace {
 
 constexpr std::string_view kUpdateData = "--update-data";
 
+void NotePuzzleFile(const std::string& arg, StartOptions& options)
+{
+    if (arg.empty() || options.puzzleFile) {
+        ++options.ignoredFiles;
+    } else {
+        options.puzzleFile = arg;
+    }
+}
+
 }  // namespace
 
 Result<StartOptions> ParseStartOptions(std::span<const std::string> args)
@@ -18,6 +27,7 @@ Result<StartOptions> ParseStartOptions(std::span<const std::string> args)
         const std::string& arg = args[i];
         if (optionsEnded) {
             options.rest.push_back(arg);
+            NotePuzzleFile(arg, options);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--version") {
@@ -36,6 +46,9 @@ Result<StartOptions> ParseStartOptions(std::span<const std::string> args)
             }
         } else {
             options.rest.push_back(arg);
+            if (arg.size() <= 1 || arg[0] != '-') {
+                NotePuzzleFile(arg, options);
+            }
         }
     }
     return options;
@@ -43,11 +56,12 @@ Result<StartOptions> ParseStartOptions(std::span<const std::string> args)
 
 std::string StartUsage()
 {
-    return "usage: quillby [--update-data DIR]\n"
+    return "usage: quillby [--update-data DIR] [FILE]\n"
            "       quillby --version | --help\n"
            "\n"
            "A crossword game. It reads and writes its data under the current directory;\n"
-           "quillby-launcher starts it in the player's own copy of the data.\n"
+           "quillby-launcher starts it in the player's own copy of the data. FILE, a .crs,\n"
+           ".puz or .ipuz puzzle, is opened once the game has started.\n"
            "\n"
            "  --update-data DIR  bring the data in the current directory up to date with the\n"
            "                     shipped folder DIR first, keeping the player's solved clues,\n"

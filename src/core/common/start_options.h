@@ -18,6 +18,12 @@ struct StartOptions {
     std::optional<std::string> updateFrom;
     // Every other argument, in order; after "--" all of them, whatever they look like.
     std::vector<std::string> rest;
+    // The puzzle to open once the game has started: the first of rest that is not an option
+    // (after "--", the first of rest whatever it looks like).
+    std::optional<std::string> puzzleFile;
+    // The arguments of rest that are neither options nor the puzzle file, which the game does
+    // not use (it opens one puzzle).
+    int ignoredFiles = 0;
 };
 
 // args without the program's name. Refused with a reason when --update-data has no folder.

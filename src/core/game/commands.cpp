@@ -18,6 +18,9 @@ constexpr CommandInfo kCommands[] = {
     {Print, "&Print puzzle...", "Ctrl+P", "Print this puzzle", "Print this puzzle"},
     {PrintSetup, "P&rint Setup...", "", "Change the printer and printing options", "Print Setup"},
     {Exit, "E&xit", "", "Quit the application; prompts to save documents", "Exit"},
+    {ExportPuzzle, "Expor&t...", "", "Write this puzzle as a .puz or .ipuz file", "Export puzzle"},
+    {PuzzleInfo, "Puzzle &Info...", "", "Show the puzzle's title, author, copyright and notes",
+     "Puzzle info"},
     {SolvePuzzle, "&Solve Puzzle", "", "Solve the puzzle", "Solve puzzle"},
     {CheckPuzzle, "Check &Puzzle", "", "Check puzzle for correct answers",
      "Check puzzle for correct answers"},
@@ -55,8 +58,9 @@ constexpr CommandInfo kCommands[] = {
 
 constexpr AlternateShortcut kAlternates[] = {{Redo, "Ctrl+Y"}, {ZoomIn, "Ctrl+="}};
 
-constexpr CommandId kFileMenu[] = {NewPuzzle,    ResetPuzzle, None,  OpenPuzzle, SavePuzzle,
-                                   SavePuzzleAs, None,        Print, PrintSetup, Exit};
+constexpr CommandId kFileMenu[] = {NewPuzzle,  ResetPuzzle,  None,         OpenPuzzle,
+                                   SavePuzzle, SavePuzzleAs, ExportPuzzle, PuzzleInfo,
+                                   None,       Print,        PrintSetup,   Exit};
 // The game's items first, in their order; ours follow.
 constexpr CommandId kOptionsMenu[] = {
     SolvePuzzle,      CheckPuzzle, None,      Hint,       ShowClueWindow, None, CrosswordCreator,

@@ -31,6 +31,9 @@ enum class CommandId : int {
     SchemeRose = 32807,
     HowToPlay = 32815,
     About = 32803,
+    // Puzzle files of other formats.
+    ExportPuzzle = 32900,
+    PuzzleInfo = 32901,
     // Our own commands, beside the game's.
     Undo = 33001,
     Redo = 33002,

@@ -21,9 +21,12 @@
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
 #include "core/model/grid_geometry.h"
+#include "core/model/own_clues.h"
 #include "core/platform/host.h"
+#include "core/storage/own_puzzle.h"
 #include "core/storage/preferences.h"
 #include "core/storage/puzzle_file.h"
+#include "core/storage/puzzle_formats.h"
 #include "core/storage/settings.h"
 #include "core/wordgraph/dawg.h"
 #include "core/wordgraph/rng.h"
@@ -112,14 +115,58 @@ public:
     SaveChoice OfferSave(const std::string& text, const std::string& caption, Buttons buttons,
                          const std::function<bool()>& save);
 
+    // Installs a puzzle read elsewhere (quillby-cli), as opening it would: its answers, clue
+    // lines, clock and own clues; nothing is asked, no clue turn moves.
+    void AdoptLoadedPuzzle(LoadedPuzzle&& loaded);
+    // The file named on the command line: opened for play like a file chosen in the Open
+    // dialog (its name in the title, a refusal shown with its reason), without the save
+    // prompt or the dialog; from Create mode the game goes back to play first.
+    bool OpenNamedPuzzle(const std::string& path);
+
+    // --- A puzzle's own clues, export and puzzle info (game_own_clues.cpp) ---------------
+    // The one answer to "what is this entry's clue": the puzzle's own clue by number and
+    // direction when it has its own; else the user store's in Create mode and for a user-made
+    // puzzle; else the main store's. In the clue window's markup (a store's question escaped);
+    // nullopt when there is none.
+    std::optional<std::string> ClueTextOf(const AnswerEntry& entry) const;
+    // False for a puzzle with its own clues (.puz, .ipuz): then nothing the player does marks,
+    // retires, advances or recycles anything in the clue stores.
+    bool UsesClueStores() const { return !ownClues.has_value(); }
+    // The puzzle's own clues and description; null for a puzzle whose clues are the stores'.
+    const OwnClues* OwnCluesOf() const { return ownClues ? &*ownClues : nullptr; }
+    // What File > Puzzle Info... shows: the puzzle's own description; empty fields for a
+    // generated or user-made one.
+    PuzzleInfo InfoOfPuzzle() const;
+    void ShowPuzzleInfo();
+    // The puzzle as .puz and .ipuz carry it: its squares in standard numbering (an own-clue
+    // puzzle keeps its own), the clue texts the player sees now, the description, and the
+    // clock and completion (in Create mode a fresh clock); the reason when it cannot be
+    // written yet (an open square without its letter).
+    Result<OwnPuzzle> PuzzleToExport() const;
+    // The file image of the current puzzle in a format, as Save and Export write it; a .puz
+    // or .ipuz of a puzzle without a title of its own gets titleIfNone.
+    Result<std::vector<std::byte>> PuzzleImage(PuzzleFormat format,
+                                               const std::string& titleIfNone = {}) const;
+    // The title a puzzle written to path gets when it has none: the file's name without its
+    // folder and extension.
+    static std::string TitleForFile(const std::string& path);
+    // The format Save As offers first: the document's own, else .ipuz for a puzzle with its
+    // own clues (which .crs cannot hold), else .crs.
+    PuzzleFormat SuggestedSaveFormat() const;
+    // File > Export...: writes the puzzle as .puz or .ipuz where the dialog says, leaving the
+    // document's own file, title and unsaved state as they are. False when cancelled or not
+    // written (the user is told why).
+    bool ExportPuzzle();
+
     // --- Autosave and titles (game_document.cpp) -----------------------------------------
     void UpdateTitle();
     bool AutosavePlay();  // false when the autosave file could not be written
     void AutosaveCreate();
-    // Bring back the mode's autosave (RestorePlay falls back to the default puzzle). An
-    // autosave that is there but cannot be read is named once and moved aside as
-    // "<name>.damaged" ("<name>.2.damaged", ... never over an earlier one), so nothing
-    // writes over it; one that cannot be moved is never written over for the rest of the run.
+    // Bring back the mode's autosave (RestorePlay: the own-clue autosave, else volatile.crs,
+    // else the default puzzle). An autosave that is there but cannot be read is named once and
+    // moved aside as "<name>.damaged" ("<name>.2.damaged", ... never over an earlier one), so
+    // nothing writes over it; one that cannot be moved is never written over for the rest of
+    // the run.
     void RestorePlay(bool advanceClues);
     void RestoreCreate();
     // May the game close now? Asks to save an unsaved, uncompleted puzzle; false on Cancel,
@@ -137,9 +184,10 @@ public:
     // user store in Create mode and for a user-made puzzle, else from the main store.
     void RefreshClueList();
     // Append the Across (or Down) header and one line per answered entry in clue-number
-    // order, setting each entry's clueItemId. Nothing at all for an empty answer list. An
-    // answer without a clue shows "%d) ??" from the user store and no line from the main
-    // store (its clueItemId is then left as it was: kNotListed unless it had a line before).
+    // order, setting each entry's clueItemId. Nothing at all for an empty answer list. The
+    // text is ClueTextOf's; an answer without a clue shows "%d) ??" from the user builder
+    // and no line from the main one (its clueItemId is then left as it was: kNotListed
+    // unless it had a line before).
     void AddClueSection(bool across);
     void AddUserClueSection(bool across);
     // A click on clue line item (-1: below the lines) selects that answer's run as if its
@@ -344,6 +392,20 @@ private:
     std::int64_t clockCountedUntil = 0;
     GridGeometry geometry;
 
+    // Set for a puzzle with its own clues; every installation of a puzzle sets or clears it.
+    std::optional<OwnClues> ownClues;
+    // The .crs file the user agreed to save this own-clue puzzle to without its clues.
+    std::string cluesDroppedFor;
+    bool ConfirmSaveWithoutClues(const std::string& target);
+    // Reads puzzlePath and installs it; a refusal puts previousPath back and, when report is
+    // set, tells the user why.
+    bool LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, bool advanceClues,
+                        bool report);
+    // The play autosave that holds the current puzzle: the own-clue one or volatile.crs.
+    std::string PlayAutosavePath() const;
+    // After the .crs play autosave is written, an older own-clue autosave must not come back.
+    void DropOwnAutosave();
+
     bool SaveTo(bool askName, bool createdPuzzle);
     // Writes the puzzle's image to target; the clock is cleared first for a designed puzzle.
     Status WritePuzzle(const std::string& target, bool createdPuzzle);
@@ -356,9 +418,9 @@ private:
     // Moves a damaged autosave aside; what to tell the player, empty when nothing happened.
     std::string SetAsideDamagedAutosave(const std::string& path);
     bool OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool advanceClues);
-    void InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle);
+    void InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle);
     void AdvanceCluesOfAnswers();
-    void AddSection(bool across, const ClueStore& store, bool showMissing);
+    void AddSection(bool across, bool showMissing);
 
     // The generation under way: its job, its worker thread and what Begin changed.
     struct Generation {

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/common/html_tokens.h"
 #include "core/game/game.h"
 
 namespace quillby {
@@ -12,15 +11,12 @@ constexpr const char* kAcrossHeader = "<font color=#ff0000><b>-- Across Clues --
 constexpr const char* kDownHeader = "<font color=#ff0000><b>-- Down Clues -- <b>";
 
 // "%d) %s [%d]" with the clue, or "%d) ??" when there is none and that is to be shown.
-std::optional<std::string> ClueLine(const AnswerEntry& entry, const ClueStore& store,
-                                    bool showMissing)
+std::optional<std::string> ClueLine(const AnswerEntry& entry,
+                                    const std::optional<std::string>& clue, bool showMissing)
 {
     const std::string number = std::to_string(entry.start->number) + ") ";
-    const ClueRecord* record = store.Find(entry.AnswerWord());
-    if (record != nullptr && !record->question.empty()) {
-        // Escaped, so a clue with '<', '>' or '&' shows exactly as it was typed.
-        return number + EscapeHtmlText(record->question) + " [" + std::to_string(entry.length) +
-               "]";
+    if (clue) {
+        return number + *clue + " [" + std::to_string(entry.length) + "]";
     }
     if (showMissing) {
         return number + "??";
@@ -33,7 +29,8 @@ std::optional<std::string> ClueLine(const AnswerEntry& entry, const ClueStore& s
 void Game::RefreshClueList()
 {
     clueList.Clear();
-    const bool user = CreateMode() || userMade != 0;
+    // A puzzle's own clues, like the user's, show "??" for an entry without one.
+    const bool user = ownClues || CreateMode() || userMade != 0;
     for (const bool across : {true, false}) {
         if (user) {
             AddUserClueSection(across);
@@ -45,15 +42,15 @@ void Game::RefreshClueList()
 
 void Game::AddClueSection(bool across)
 {
-    AddSection(across, clues, false);
+    AddSection(across, false);
 }
 
 void Game::AddUserClueSection(bool across)
 {
-    AddSection(across, userClues, true);
+    AddSection(across, true);
 }
 
-void Game::AddSection(bool across, const ClueStore& store, bool showMissing)
+void Game::AddSection(bool across, bool showMissing)
 {
     if (crossword.answers.empty()) {
         return;
@@ -74,7 +71,7 @@ void Game::AddSection(bool across, const ClueStore& store, bool showMissing)
                                 std::pair(b->start->row, b->start->col);
                      });
     for (AnswerEntry* entry : entries) {
-        if (std::optional<std::string> line = ClueLine(*entry, store, showMissing)) {
+        if (std::optional<std::string> line = ClueLine(*entry, ClueTextOf(*entry), showMissing)) {
             entry->clueItemId = static_cast<std::uint32_t>(clueList.AddLine(std::move(*line)));
         }
     }
@@ -106,6 +103,9 @@ void Game::SelectLine(std::uint32_t itemId)
 
 void Game::AdvanceCluesOfAnswers()
 {
+    if (!UsesClueStores()) {
+        return;
+    }
     // Brings back the clues that were retired when this puzzle was replaced.
     for (const AnswerEntry& entry : crossword.answers) {
         ClueRecord* record = clues.Find(entry.AnswerWord());

@@ -170,6 +170,12 @@ bool Game::RunCommand(CommandId id)
         case CommandId::ShowInstructions:
             ShowCreatorInstructions();
             return true;
+        case CommandId::ExportPuzzle:
+            (void)ExportPuzzle();
+            return true;
+        case CommandId::PuzzleInfo:
+            ShowPuzzleInfo();
+            return true;
         case CommandId::PauseClock:
         case CommandId::ResumeClock:
             clockPaused = id == CommandId::PauseClock;

@@ -91,6 +91,8 @@ int Other(int direction)
 void Game::EnterCreator(bool restore, int size)
 {
     crossword.SetGridSize(size, size);
+    ownClues.reset();
+    cluesDroppedFor.clear();
     history.Clear();
     host.FitFrameToGrid(size, size);
     RefreshClueList();

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "core/common/file_io.h"
 #include "core/game/game.h"
@@ -7,6 +8,13 @@
 namespace quillby {
 
 namespace {
+
+// The autosave a mode reads back within the session: its marks and history come back with it.
+bool IsModeAutosave(const AppPaths& paths, const std::string& path, bool createdPuzzle)
+{
+    return createdPuzzle ? path == paths.CreateAutosave()
+                         : path == paths.PlayAutosave() || path == paths.OwnAutosave();
+}
 
 bool SamePath(const std::string& a, const std::string& b)
 {
@@ -20,7 +28,8 @@ bool SamePath(const std::string& a, const std::string& b)
 // folder: a user's file that merely has "default" or "volatile" in its path is a user's file.
 bool Game::IsAutosavePath(const std::string& path) const
 {
-    return SamePath(path, paths.PlayAutosave()) || SamePath(path, paths.CreateAutosave());
+    return SamePath(path, paths.PlayAutosave()) || SamePath(path, paths.CreateAutosave()) ||
+           SamePath(path, paths.OwnAutosave());
 }
 
 bool Game::IsDefaultPath(const std::string& path) const
@@ -47,6 +56,19 @@ bool Game::SaveTo(bool askName, bool createdPuzzle)
             return false;
         }
         target = std::move(*chosen);
+    }
+    // The format is the file name's: .puz and .ipuz keep a puzzle's own clues, .crs cannot.
+    const PuzzleFormat format = FormatOfName(target);
+    if (format != PuzzleFormat::Crs) {
+        if (const std::optional<std::string> why = WhyNotWritable(crossword)) {
+            host.ShowMessage(std::string("This puzzle cannot be saved as ") + ExtensionOf(format) +
+                                 " yet: " + *why + ".",
+                             "Save failed", Buttons::Ok);
+            return false;
+        }
+    } else if (ownClues && !IsAutosavePath(target) && !IsDefaultPath(target) &&
+               !ConfirmSaveWithoutClues(target)) {
+        return false;
     }
     const Status written = WritePuzzle(target, createdPuzzle);
     if (!written) {
@@ -82,10 +104,16 @@ Status Game::WritePuzzle(const std::string& target, bool createdPuzzle)
                                ": not written, because it could not be read and is kept as it is");
     }
     const std::uint8_t flag = createdPuzzle ? 1 : userMade;
-    std::vector<std::byte> image = SerializePuzzle(crossword, flag, clock, completed);
-    Status written = WriteFileAtomically(target, image);
-    if (written && target == (createdPuzzle ? paths.CreateAutosave() : paths.PlayAutosave())) {
-        Remember(createdPuzzle, std::move(image));
+    // The format is the file name's: .puz and .ipuz keep a puzzle's own clues, .crs cannot.
+    const PuzzleFormat format = FormatOfName(target);
+    auto image =
+        format == PuzzleFormat::Crs
+            ? Result<std::vector<std::byte>>(SerializePuzzle(crossword, flag, clock, completed))
+            : PuzzleImage(format, TitleForFile(target));
+    Status written =
+        image ? WriteFileAtomically(target, image.Value()) : Status::Failure(image.Error());
+    if (written && IsModeAutosave(paths, target, createdPuzzle)) {
+        Remember(createdPuzzle, std::move(image.Value()));
     }
     return written;
 }
@@ -101,6 +129,23 @@ SaveChoice Game::OfferSave(const std::string& text, const std::string& caption, 
         return SaveChoice::Discarded;
     }
     return save() ? SaveChoice::Saved : SaveChoice::Aborted;
+}
+
+bool Game::ConfirmSaveWithoutClues(const std::string& target)
+{
+    if (cluesDroppedFor == target) {
+        return true;
+    }
+    const Reply reply = host.ShowMessage(
+        "A .crs file cannot hold this puzzle's own clues. Saved as .crs, it keeps its grid, your "
+        "letters and the clock, but opened again it will not show these clues.\n\nSave it as "
+        ".crs anyway? (Choose No, then save as .puz or .ipuz to keep the clues.)",
+        "Save your puzzle?", Buttons::YesNo);
+    if (reply != Reply::Yes) {
+        return false;
+    }
+    cluesDroppedFor = target;
+    return true;
 }
 
 bool Game::OpenPuzzle(std::optional<std::string> path, bool advanceClues)
@@ -133,7 +178,23 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         puzzlePath = std::move(*chosen);
         UpdateTitle();
     }
+    return LoadPuzzlePath(previousPath, createdPuzzle, advanceClues, chosenByUser);
+}
 
+bool Game::OpenNamedPuzzle(const std::string& path)
+{
+    if (CreateMode()) {
+        ToggleMode();
+    }
+    const std::string previousPath = puzzlePath;
+    puzzlePath = path;
+    UpdateTitle();
+    return LoadPuzzlePath(previousPath, false, false, true);
+}
+
+bool Game::LoadPuzzlePath(const std::string& previousPath, bool createdPuzzle, bool advanceClues,
+                          bool report)
+{
     // Read and check the whole file before anything of the current puzzle changes. On any
     // refusal the path and title go back too, so a later Save cannot write the current puzzle
     // over the file that was refused.
@@ -144,24 +205,25 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
         host.ShowMessage(text, caption, Buttons::Ok);
         return false;
     };
-    const auto bytes = ReadWholeFile(chosenPath, kMaxPuzzleFileBytes);
-    Result<PuzzleFile> puzzle =
-        bytes ? ParsePuzzle(bytes.Value()) : Result<PuzzleFile>::Failure(bytes.Error());
-    if (!puzzle) {
-        if (!chosenByUser) {
+    Result<LoadedPuzzle> loaded = ReadAnyPuzzle(chosenPath);
+    if (!loaded) {
+        if (!report) {
             puzzlePath = previousPath;  // fixed paths fail quietly so the fallbacks can run
             return false;
         }
-        return refuse("This file is not a valid crossword: " + FileNameOf(chosenPath),
+        return refuse(RefusedPuzzleMessage(FileNameOf(chosenPath), loaded.Error()),
                       "Failed to load");
     }
-    if (createdPuzzle && puzzle->userMade == 0) {
+    // Only a puzzle made in Create mode can be edited there; one with its own clues never.
+    if (createdPuzzle && (loaded->own || loaded->puzzle.userMade == 0)) {
         return refuse("Crossword cannot be edited", "Failed to load");
     }
-    InstallPuzzle(std::move(puzzle.Value()), createdPuzzle);
+    InstallPuzzle(std::move(loaded.Value()), createdPuzzle);
     // Only the mode's own autosave, read back within the session, is the same puzzle going on.
-    if (chosenPath == (createdPuzzle ? paths.CreateAutosave() : paths.PlayAutosave())) {
-        Recall(createdPuzzle, bytes.Value());
+    if (IsModeAutosave(paths, chosenPath, createdPuzzle)) {
+        if (const auto bytes = ReadPuzzleBytes(chosenPath)) {
+            Recall(createdPuzzle, bytes.Value());
+        }
     }
     if (advanceClues) {
         AdvanceCluesOfAnswers();
@@ -173,19 +235,37 @@ bool Game::OpenFrom(std::optional<std::string> path, bool createdPuzzle, bool ad
     return true;
 }
 
-void Game::InstallPuzzle(PuzzleFile&& puzzle, bool createdPuzzle)
+void Game::AdoptLoadedPuzzle(LoadedPuzzle&& loaded)
+{
+    InstallPuzzle(std::move(loaded), false);
+    RefreshClueList();
+    errorPromptPending = false;
+    solvedByCommand = false;
+}
+
+void Game::InstallPuzzle(LoadedPuzzle&& loaded, bool createdPuzzle)
 {
     if (!createdPuzzle) {
-        userMade = puzzle.userMade;
+        userMade = loaded.puzzle.userMade;
     }
-    crossword = std::move(puzzle.crossword);
+    crossword = std::move(loaded.puzzle.crossword);
+    ownClues = std::move(loaded.own);  // before the fit: the frame asks what kind it is
     history.Clear();
     host.FitFrameToGrid(crossword.width, crossword.height);
-    clock = puzzle.clock;
-    completed = puzzle.completed;
+    clock = loaded.puzzle.clock;
+    completed = loaded.puzzle.completed;
+    cluesDroppedFor.clear();
     // Numbers come from the file; the answers are rebuilt from the letters.
     crossword.BuildAnswerList();
     crossword.SetAnswersFromGrid();
+    if (ownClues) {
+        // As a fill would have left them: .puz and .ipuz do not store them.
+        for (const AnswerEntry& entry : crossword.answers) {
+            for (Square* square : crossword.EntrySquares(entry)) {
+                ++square->useCount;
+            }
+        }
+    }
 }
 
 void Game::UpdateTitle()
@@ -202,6 +282,9 @@ Status Game::AutosaveTo(const std::string& target, bool createdPuzzle)
     Status written = WritePuzzle(target, createdPuzzle);
     if (written) {
         modified = false;
+        if (target == paths.PlayAutosave()) {
+            DropOwnAutosave();  // an older own-clue puzzle must not come back over this one
+        }
     }
     return written;
 }
@@ -209,12 +292,29 @@ Status Game::AutosaveTo(const std::string& target, bool createdPuzzle)
 Status Game::AutosaveMode()
 {
     return CreateMode() ? AutosaveTo(paths.CreateAutosave(), true)
-                        : AutosaveTo(paths.PlayAutosave(), false);
+                        : AutosaveTo(PlayAutosavePath(), false);
 }
 
 bool Game::AutosavePlay()
 {
-    return AutosaveTo(paths.PlayAutosave(), false).Ok();
+    return AutosaveTo(PlayAutosavePath(), false).Ok();
+}
+
+std::string Game::PlayAutosavePath() const
+{
+    // A puzzle with its own clues is kept as .ipuz, which holds them; volatile.crs keeps what
+    // it held, and the own autosave, while it exists, is the one brought back.
+    return ownClues ? paths.OwnAutosave() : paths.PlayAutosave();
+}
+
+void Game::DropOwnAutosave()
+{
+    // One kept as it is, unread and damaged, stays where it is.
+    if (autosavesKept.contains(paths.OwnAutosave())) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::remove(paths.OwnAutosave(), error);
 }
 
 void Game::AutosaveCreate()
@@ -224,16 +324,24 @@ void Game::AutosaveCreate()
 
 void Game::RestorePlay(bool advanceClues)
 {
-    if (OpenPuzzle(paths.PlayAutosave(), advanceClues)) {
-        return;
+    // A puzzle with its own clues, while its autosave is there, is the one that was on screen.
+    std::vector<std::string> damaged;
+    bool restored = false;
+    for (const std::string& autosave : {paths.OwnAutosave(), paths.PlayAutosave()}) {
+        if (OpenPuzzle(autosave, advanceClues)) {
+            restored = true;
+            break;
+        }
+        if (std::string text = SetAsideDamagedAutosave(autosave); !text.empty()) {
+            damaged.push_back(std::move(text));
+        }
     }
-    const std::string damaged = SetAsideDamagedAutosave(paths.PlayAutosave());
-    if (OpenPuzzle(paths.DefaultPuzzle(), advanceClues)) {
+    if (!restored && OpenPuzzle(paths.DefaultPuzzle(), advanceClues)) {
         clock = Clock{};
     }
     // Said over the puzzle that stands in for it.
-    if (!damaged.empty()) {
-        host.ShowMessage(damaged, "Failed to load", Buttons::Ok);
+    for (const std::string& text : damaged) {
+        host.ShowMessage(text, "Failed to load", Buttons::Ok);
     }
 }
 
@@ -255,7 +363,7 @@ std::string Game::SetAsideDamagedAutosave(const std::string& path)
     if (error || !std::filesystem::exists(status) || autosavesKept.contains(path)) {
         return {};  // no autosave yet, or already said
     }
-    const Result<PuzzleFile> puzzle = ReadPuzzleFile(path);
+    const Result<LoadedPuzzle> puzzle = ReadAnyPuzzle(path);
     if (puzzle) {
         return {};  // sound, and refused for its kind, which the refusal has said
     }
@@ -264,7 +372,8 @@ std::string Game::SetAsideDamagedAutosave(const std::string& path)
         std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status);
     const Result<std::string> moved =
         file ? MoveAside(path, ".damaged") : Result<std::string>::Failure("");
-    std::string text = "The autosaved puzzle could not be loaded.\n" + puzzle.Error() + "\n\n";
+    std::string text =
+        "The autosaved puzzle could not be loaded.\n" + path + ": " + puzzle.Error() + "\n\n";
     if (moved) {
         text += "It has been kept as " + moved.Value() + ".";
     } else {

@@ -1,3 +1,4 @@
+#include "core/common/clue_markup.h"
 #include "core/game/game.h"
 
 namespace quillby {
@@ -141,11 +142,10 @@ void Game::ShowClueInStatus()
         host.SetStatusText(StatusPane::Prompt, "Create Crossword Mode");
         return;
     }
-    const ClueStore& store = (CreateMode() || userMade != 0) ? userClues : clues;
-    const ClueRecord* record = entry == nullptr ? nullptr : store.Find(entry->AnswerWord());
+    const std::optional<std::string> clue = entry == nullptr ? std::nullopt : ClueTextOf(*entry);
     // The clue of the run selected before must not stay up as if it were this run's.
     host.SetStatusText(StatusPane::Prompt,
-                       record != nullptr ? "Clue: " + record->question : kNoClueForRun);
+                       clue ? "Clue: " + PlainTextOfMarkup(*clue) : kNoClueForRun);
 }
 
 }  // namespace quillby

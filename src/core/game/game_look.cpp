@@ -18,6 +18,14 @@ ColourScheme SchemeColours(int scheme, bool createMode)
     }
 }
 
+Rgb Shaded(Rgb fill, Rgb block)
+{
+    auto mix = [](std::uint8_t from, std::uint8_t to) {
+        return static_cast<std::uint8_t>((3 * from + to + 2) / 4);
+    };
+    return {mix(fill.red, block.red), mix(fill.green, block.green), mix(fill.blue, block.blue)};
+}
+
 ColourScheme Game::Colours() const
 {
     if (preferences.desktopColours) {
@@ -65,6 +73,11 @@ SquareLook Game::LookOf(const Square& square, Surface surface) const
     }
     const bool onScreen = surface == Surface::Screen;
     look.fill = square.highlighted && onScreen ? colours.highlight : colours.square;
+    look.shaded = (square.style & kStyleShaded) != 0;
+    look.circled = (square.style & kStyleCircle) != 0;
+    if (look.shaded) {
+        look.fill = Shaded(look.fill, colours.block);
+    }
 
     // A printed puzzle without the player's squares has empty boxes to write in.
     const bool lettersShown = !(surface == Surface::PrintedPuzzle && !settings.printUserSquares);

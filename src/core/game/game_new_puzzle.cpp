@@ -58,7 +58,9 @@ void Game::BeginGeneration(int size)
     next->puzzlePath = puzzlePath;
     next->modified = modified;
     // The old puzzle's clues move on, and the old puzzle is kept so a cancel can bring it back.
-    RetireAnswerClues(crossword, clues);
+    if (UsesClueStores()) {
+        RetireAnswerClues(crossword, clues);
+    }
     next->autosaved = AutosavePlay();
     next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size,
                                                 maxGenerationAttempts);
@@ -107,6 +109,8 @@ bool Game::EndGeneration()
 void Game::AdoptGeneratedPuzzle(Crossword&& made)
 {
     crossword = std::move(made);
+    ownClues.reset();
+    cluesDroppedFor.clear();
     history.Clear();
     completed = false;
     errorPromptPending = false;

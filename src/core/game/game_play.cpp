@@ -27,15 +27,18 @@ int Game::CountCorrectAnswers()
             continue;
         }
         ++count;
-        // A user-made puzzle's words come from the user's clues, not the main store.
-        if (userMade == 0) {
+        // A user-made puzzle's words come from the user's clues, not the main store; a puzzle
+        // with its own clues touches no store at all.
+        if (UsesClueStores() && userMade == 0) {
             ClueRecord* record = clues.Find(entry.AnswerWord());
             if (record != nullptr && record->solved == 0) {
                 clues.MarkSolved(*record);
             }
         }
     }
-    clues.RecycleSolved();
+    if (UsesClueStores()) {
+        clues.RecycleSolved();
+    }
     return count;
 }
 

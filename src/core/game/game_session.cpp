@@ -66,17 +66,19 @@ bool Game::SafetyAutosave()
         return false;
     }
     // The same images the mode's autosave writes, without touching puzzlePath or modified.
-    std::vector<std::byte> image = CreateMode()
-                                       ? SerializePuzzle(crossword, 1, Clock{}, false)
-                                       : SerializePuzzle(crossword, userMade, clock, completed);
-    if (image == lastSafetyImage) {
+    const bool own = !CreateMode() && !UsesClueStores();
+    auto image = PuzzleImage(own ? PuzzleFormat::Ipuz : PuzzleFormat::Crs);
+    if (!image || image.Value() == lastSafetyImage) {
         return false;
     }
-    const std::string target = CreateMode() ? paths.CreateAutosave() : paths.PlayAutosave();
-    if (autosavesKept.contains(target) || !WriteFileAtomically(target, image)) {
+    const std::string target = CreateMode() ? paths.CreateAutosave() : PlayAutosavePath();
+    if (autosavesKept.contains(target) || !WriteFileAtomically(target, image.Value())) {
         return false;  // like every autosave, a failure is not reported
     }
-    lastSafetyImage = std::move(image);
+    if (!CreateMode() && !own) {
+        DropOwnAutosave();
+    }
+    lastSafetyImage = std::move(image.Value());
     return true;
 }
 

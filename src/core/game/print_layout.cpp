@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/common/clue_markup.h"
 #include "core/common/html_tokens.h"
 #include "core/game/game.h"
 
@@ -193,7 +194,7 @@ PrintPage PrintPageOf(int deviceWidth, int deviceHeight)
 std::string PrintText(const std::string& line)
 {
     if (!IsHeader(line)) {
-        return DecodeHtmlEntities(line);
+        return PlainTextOfMarkup(line);  // a puzzle's own clues may be in italics
     }
     if (line.find(kAcrossWords) != std::string::npos) {
         return kAcrossWords;

@@ -67,7 +67,7 @@ double PrintGridScale(PrintGrid grid, PrintPage page);
 using PrintTextWidth = std::function<double(const std::string&)>;
 
 // What a clue-window line prints as: the marked-up headers as the plain words "Across Clues"
-// and "Down Clues", a clue line with its entities decoded.
+// and "Down Clues", a clue line as plain text (tags dropped, entities decoded).
 std::string PrintText(const std::string& line);
 
 // The sheets of one print job for clue-window lines under a grid: the puzzle sheet with the

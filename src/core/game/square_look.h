@@ -29,6 +29,10 @@ inline constexpr Rgb kGridBackground{128, 128, 128};  // around the grid, inside
 // scheme 0.
 ColourScheme SchemeColours(int scheme, bool createMode);
 
+// A shaded square's fill: a quarter of the way from its fill towards the block colour, so it
+// shows in every scheme, highlighted or not.
+Rgb Shaded(Rgb fill, Rgb block);
+
 // Where a grid is drawn: the letters and marks shown differ on paper.
 enum class Surface { Screen, PrintedPuzzle, PrintedSolution };
 
@@ -42,6 +46,10 @@ struct SquareLook {
     Rgb cursorColour;         // black, but the letters' colour in the Desktop scheme
     int number = 0;           // 0 for none
     Rgb numberColour;
+    // The puzzle's own styles (.puz, .ipuz): a circle drawn in the square, and a shaded fill
+    // (already in fill).
+    bool circled = false;
+    bool shaded = false;
     // The player's marks, on screen and on a printed puzzle with the player's squares: a
     // stroke across a checked wrong letter, a triangle in the corner of a given one, and a
     // tentative letter drawn in a grey letterColour.

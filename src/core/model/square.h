@@ -11,6 +11,9 @@ inline constexpr int kAutomatic = 0;  // only for FindRunStart: the neighbours d
 inline constexpr int kAcross = 1;
 inline constexpr int kDown = 2;
 
+// A puzzle's own square styles (Square::style), from .puz and .ipuz files.
+inline constexpr std::uint8_t kStyleCircle = 1;  // a circle drawn in the square
+inline constexpr std::uint8_t kStyleShaded = 2;  // the square's fill shaded
 // The player's marks on a square (Square::marks), kept for the session but not in .crs files.
 inline constexpr std::uint8_t kMarkWrong = 1;     // checked and wrong; cleared when it changes
 inline constexpr std::uint8_t kMarkRevealed = 2;  // given by a reveal
@@ -33,6 +36,7 @@ struct Square {
     bool highlighted = false;
     bool cursorDown = false;  // on the cursor square: the selection runs Down
     bool isCursor = false;
+    std::uint8_t style = 0;  // kStyleCircle | kStyleShaded; not stored in .crs files
     std::uint8_t marks = 0;  // kMark... bits
 };
 

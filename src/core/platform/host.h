@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/model/own_clues.h"
+
 namespace quillby {
 
 class Game;
@@ -39,6 +41,12 @@ public:
     // The "Open a puzzle" and "Save your puzzle" file dialogs; nullopt when cancelled.
     virtual std::optional<std::string> ChooseOpenPath() = 0;
     virtual std::optional<std::string> ChooseSavePath() = 0;
+    // --- Puzzle files of other formats --------------------------------------------------
+    // The "Export puzzle" dialog, offering .puz and .ipuz; nullopt when cancelled (the default,
+    // for hosts without one).
+    virtual std::optional<std::string> ChooseExportPath() { return std::nullopt; }
+    // The modal "Puzzle Info" dialog: the puzzle's title, author, copyright and notes.
+    virtual void ShowPuzzleInfo(const PuzzleInfo& info) { (void)info; }
 
     // Starts a sound file playing and returns at once; silence when there is no audio.
     virtual void PlaySound(const std::string& path) = 0;

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,21 @@ std::string UpdateData(const std::string& shipped, const std::string& folder)
     return message;
 }
 
+// The puzzle named on the command line, made absolute against where the user was.
+std::optional<std::string> PuzzleFileOf(const quillby::StartOptions& options)
+{
+    if (options.ignoredFiles > 0) {
+        std::fprintf(stderr, "quillby: one puzzle at a time: only %s is opened\n",
+                     options.puzzleFile.value_or("").c_str());
+    }
+    if (!options.puzzleFile) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(*options.puzzleFile, error);
+    return error ? *options.puzzleFile : absolute.string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -44,6 +61,7 @@ int main(int argc, char** argv)
         std::printf("quillby %s\n", std::string(quillby::kQuillbyVersion).c_str());
         return 0;
     }
+    const std::optional<std::string> puzzleFile = PuzzleFileOf(options.Value());
     (void)quillby::SetAppFolder();
     const std::string folder = quillby::AppFolder().value_or(".");
 
@@ -66,14 +84,18 @@ int main(int argc, char** argv)
     }
     const std::string notice = options->updateFrom ? UpdateData(*options->updateFrom, folder) : "";
     quillby::CQuillbyApp app(folder);
-    // Ended by the session or by kill: saved as at Quit, without questions nobody can answer.
-    const quillby::TerminationWatch watch([&app] {
-        app.GameState().SaveOnExit();
-        QApplication::exit(0);
-    });
+    // Taken over before the log starts, so a signal after it always finds the handler. Ended
+    // by the session or by kill: saved as at Quit, without questions nobody can answer; the
+    // dialogs open then are turned down and the rest of the start is skipped.
+    const quillby::TerminationWatch watch([&app] { app.CloseWithoutAsking(); });
     app.Start();
-    if (!notice.empty()) {
+    if (!notice.empty() && !app.Closing()) {
         app.ShowNotice(notice);
     }
-    return QApplication::exec();
+    // Over the usual start: a refused file is reported and the usual puzzle stays.
+    if (puzzleFile && !app.Closing()) {
+        app.OpenPuzzleFile(*puzzleFile);
+    }
+    // A signal taken in a message box above has closed the game already; exec would wait on.
+    return app.Closing() ? 0 : QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
@@ -132,7 +133,14 @@ void CMainFrame::FitFrameToGrid(int width, int height)
         layout()->activate();
     }
     const QSize chrome = size() - view->size();
-    resize(GridViewSize(width, height, game.Geometry()) + chrome);
+    QSize wanted = GridViewSize(width, height, game.Geometry()) + chrome;
+    // A grid narrower than the menu bar (a 5 x 5 mini from a .puz file) would push menus into
+    // the overflow: the window keeps the menu bar's width, the grid on its grey ground. Only
+    // for a puzzle with its own clues: the game's own puzzles keep the view the grid's size.
+    if (game.OwnCluesOf() != nullptr) {
+        wanted.setWidth(std::max(wanted.width(), menuBar()->sizeHint().width()));
+    }
+    resize(wanted);
     if (isVisible()) {
         raise();
     }
@@ -236,10 +244,21 @@ void CMainFrame::ClueLineSelected(int index)
     clueWindow->SelectLine(index);
 }
 
+void CMainFrame::CloseWithoutAsking()
+{
+    if (closingWithoutAsking) {
+        return;
+    }
+    closingWithoutAsking = true;
+    close();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     RememberPlaces();  // written with the preferences when the game closes
-    if (!game.CloseRequested()) {
+    if (closingWithoutAsking) {
+        game.SaveOnExit();  // the session is ending: no question can be answered now
+    } else if (!game.CloseRequested()) {
         event->ignore();
         return;
     }

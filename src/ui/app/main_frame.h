@@ -30,6 +30,7 @@ public:
     ~CMainFrame() override;
 
     CQuillbyView& View() { return *view; }
+    Game& GameState() { return game; }
     QAction* Action(CommandId id) const { return actions.value(static_cast<int>(id)); }
     QToolBar* ToolBar() const { return toolBar; }
     PrintController& Printing() { return printController; }
@@ -37,8 +38,8 @@ public:
     ClueWindow& Clues() { return *clueWindow; }
 
     void SetPaneText(StatusPane pane, const QString& text);
-    // Sizes the window so the view shows exactly the grid with its margins, raises it and
-    // places the clue window.
+    // Sizes the window so the view shows exactly the grid with its margins (a puzzle with its
+    // own clues: never narrower than the menu bar), raises it and places the clue window.
     void FitFrameToGrid(int width, int height);
     // Beside the view, top edges level, 10 pixels right of it; or hidden.
     void PlaceClueWindow(bool shown);
@@ -58,6 +59,9 @@ public:
     // The timers' work, callable directly (tests drive them without waiting).
     void OnClockTimer();
     void OnSafetyTimer();
+    // Closes without the save prompt: the puzzle goes to its autosave as on every exit. For
+    // the session ending, not for the player (CQuillbyApp turns down the open dialogs first).
+    void CloseWithoutAsking();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +104,7 @@ private:
     PrintController printController{game};
     // A window of its own beside the frame, kept above it and closed with it.
     ClueWindow* clueWindow = nullptr;
+    bool closingWithoutAsking = false;
     std::optional<QPoint> clueWindowPlace;  // where the player put it; none: beside the view
     QPoint clueWindowPlaced;                // where it was last placed
 };

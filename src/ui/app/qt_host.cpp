@@ -12,6 +12,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/view/quillby_view.h"
 
+#include "ui/app/puzzle_info_dialog.h"
 #include "ui/creator/clue_entry_dialog.h"
 #include "ui/creator/creator_instructions_dialog.h"
 #include "ui/generator/puzzle_size_dialog.h"
@@ -20,7 +21,55 @@ namespace quillby {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Crossword files (*.crs)");
+// One filter a format, in the order the dialogs list them.
+struct FormatFilter {
+    PuzzleFormat format;
+    const char* filter;
+    const char* suffix;
+};
+constexpr FormatFilter kFormatFilters[] = {
+    {PuzzleFormat::Crs, "Crossword files (*.crs)", "crs"},
+    {PuzzleFormat::Puz, "Across Lite files (*.puz)", "puz"},
+    {PuzzleFormat::Ipuz, "ipuz files (*.ipuz)", "ipuz"},
+};
+const QString kAllCrosswords = QStringLiteral("All crosswords (*.crs *.puz *.ipuz)");
+
+QStringList FiltersOf(std::span<const FormatFilter> formats)
+{
+    QStringList filters;
+    for (const FormatFilter& format : formats) {
+        filters << QString::fromUtf8(format.filter);
+    }
+    return filters;
+}
+
+// A save dialog offering formats, the first one selected: the format of a name typed without
+// an extension is the selected filter's.
+std::optional<std::string> ChooseSaveName(QWidget* parent, const QString& title,
+                                          std::span<const FormatFilter> formats,
+                                          PuzzleFormat selected)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(FiltersOf(formats));
+    for (const FormatFilter& format : formats) {
+        if (format.format == selected) {
+            dialog.selectNameFilter(QString::fromUtf8(format.filter));
+            dialog.setDefaultSuffix(QString::fromUtf8(format.suffix));
+        }
+    }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        for (const FormatFilter& format : formats) {
+            if (filter == QString::fromUtf8(format.filter)) {
+                dialog.setDefaultSuffix(QString::fromUtf8(format.suffix));
+            }
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
 
 // Widgets may only be touched on the thread that made them; a call from elsewhere (the
 // generator's worker asking for a repaint or a resize) is queued to that thread instead.
@@ -69,8 +118,9 @@ Reply QtHost::ShowMessage(const std::string& text, const std::string& caption, B
 
 std::optional<std::string> QtHost::ChooseOpenPath()
 {
+    const QString filters = (QStringList{kAllCrosswords} + FiltersOf(kFormatFilters)).join(";;");
     const QString path =
-        QFileDialog::getOpenFileName(window, QStringLiteral("Open a puzzle"), QString(), kFilter);
+        QFileDialog::getOpenFileName(window, QStringLiteral("Open a puzzle"), QString(), filters);
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -79,13 +129,20 @@ std::optional<std::string> QtHost::ChooseOpenPath()
 
 std::optional<std::string> QtHost::ChooseSavePath()
 {
-    QFileDialog dialog(window, QStringLiteral("Save your puzzle"), QString(), kFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("crs"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst().toStdString();
+    const PuzzleFormat selected =
+        frame != nullptr ? frame->GameState().SuggestedSaveFormat() : PuzzleFormat::Crs;
+    return ChooseSaveName(window, QStringLiteral("Save your puzzle"), kFormatFilters, selected);
+}
+
+std::optional<std::string> QtHost::ChooseExportPath()
+{
+    return ChooseSaveName(window, QStringLiteral("Export puzzle"),
+                          std::span(kFormatFilters).subspan(1), PuzzleFormat::Puz);
+}
+
+void QtHost::ShowPuzzleInfo(const PuzzleInfo& info)
+{
+    PuzzleInfoDialog(info, window).exec();
 }
 
 ClueEntry QtHost::AskRunClue(int, const std::string& label, const ClueEntryCheck& check)

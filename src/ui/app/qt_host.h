@@ -26,7 +26,10 @@ public:
     Reply ShowMessage(const std::string& text, const std::string& caption,
                       Buttons buttons) override;
     std::optional<std::string> ChooseOpenPath() override;
+    // Save offers .crs, .puz and .ipuz, the game's suggestion selected; Export the last two.
     std::optional<std::string> ChooseSavePath() override;
+    std::optional<std::string> ChooseExportPath() override;
+    void ShowPuzzleInfo(const PuzzleInfo& info) override;
     // Starts the sound and returns at once; the file is decoded once and kept. Silent when the
     // file is missing or unreadable or the machine has no audio output.
     void PlaySound(const std::string& path) override;

@@ -1,6 +1,7 @@
 #include "ui/app/quillby_app.h"
 
 #include <QApplication>
+#include <QDialog>
 
 #include "ui/app/app_icon.h"
 #include "ui/app/main_frame.h"
@@ -20,6 +21,11 @@ CQuillbyApp::~CQuillbyApp()
 void CQuillbyApp::Start()
 {
     game.LoadState();
+    // From here on each step that may have shown a message looks whether the session ended
+    // meanwhile: a message box shown after that would wait for an answer nobody gives.
+    if (closing) {
+        return;
+    }
     // Every window of the game, the clue window and the dialogs included, shows this icon.
     QApplication::setWindowIcon(AppIcon());
     frame = std::make_unique<CMainFrame>(game);
@@ -41,13 +47,16 @@ void CQuillbyApp::Start()
         game.RestorePlay(false);
     }
     game.puzzlePath.clear();
+    if (closing) {
+        return;
+    }
     frame->RefreshCommands();
 
     const std::string missing = game.MissingDataMessage();
     if (!missing.empty()) {
         (void)host.ShowMessage(missing, kAppTitle, Buttons::Ok);
     }
-    if (!game.PreferencesProblem().empty()) {
+    if (!closing && !game.PreferencesProblem().empty()) {
         (void)host.ShowMessage(game.PreferencesProblem(), kAppTitle, Buttons::Ok);
     }
 }
@@ -55,6 +64,33 @@ void CQuillbyApp::Start()
 void CQuillbyApp::ShowNotice(const std::string& text)
 {
     (void)host.ShowMessage(text, kAppTitle, Buttons::Ok);
+}
+
+void CQuillbyApp::OpenPuzzleFile(const std::string& path)
+{
+    (void)game.OpenNamedPuzzle(path);
+    frame->RefreshCommands();
+}
+
+void CQuillbyApp::CloseWithoutAsking()
+{
+    closing = true;
+    // Each open dialog is turned down, innermost first; its caller goes on as after Cancel.
+    // The bound stops a window that will not close from holding the loop.
+    for (int i = 0; i < 16; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            break;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+    if (frame != nullptr) {
+        frame->CloseWithoutAsking();
+    }
 }
 
 }  // namespace quillby

@@ -25,6 +25,14 @@ public:
     void Start();
     // A message for the player over the main frame, e.g. what a data update kept aside.
     void ShowNotice(const std::string& text);
+    // Opens the puzzle file named on the command line over the usual puzzle; a refused file is
+    // reported and the usual puzzle stays.
+    void OpenPuzzleFile(const std::string& path);
+    // Closes without a prompt, the puzzle autosaved as on every exit (the session is ending);
+    // every open dialog is turned down as if cancelled, and the rest of Start is skipped.
+    void CloseWithoutAsking();
+    // After CloseWithoutAsking: nothing more is to be shown or opened.
+    bool Closing() const { return closing; }
 
     Game& GameState() { return game; }
     CMainFrame& Frame() { return *frame; }
@@ -33,6 +41,7 @@ private:
     QtHost host;
     Game game;
     std::unique_ptr<CMainFrame> frame;
+    bool closing = false;
 };
 
 }  // namespace quillby

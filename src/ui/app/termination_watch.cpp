@@ -22,7 +22,7 @@ void OnSignal(int signal)
     (void)!::write(wakeWrite, &byte, 1);
 }
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 }  // namespace
 

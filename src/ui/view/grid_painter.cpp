@@ -42,6 +42,19 @@ void DrawOutline(QPainter& painter, const QRect& box, const QColor& colour)
     painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), colour);
 }
 
+// A puzzle's circled square: a thin ring just inside the square, under the letter and number.
+void DrawCircle(QPainter& painter, const Square& square, const SquareLook& look,
+                const GridGeometry& geometry)
+{
+    const PixelRect box = geometry.LetterBox(square.col, square.row);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ToQColor(look.numberColour), geometry.Scale()));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(box.left + 2.5, box.top + 2.5, box.width - 4, box.height - 4));
+    painter.restore();
+}
+
 // The player's marks inside a square's box: a stroke from the lower left to the upper right
 // across a wrong letter, a triangle in the upper right corner of a given one. Sized by the box,
 // antialiased, so they keep their shape at any zoom and on paper.
@@ -106,6 +119,9 @@ void DrawSquare(QPainter& painter, const Square& square, const SquareLook& look,
     }
     if (!look.open) {
         return;
+    }
+    if (look.circled) {
+        DrawCircle(painter, square, look, geometry);
     }
     if (look.letter != 0) {
         painter.setFont(ScaledFont(LetterFont(), geometry));

@@ -46,5 +46,25 @@ TEST(StartOptions, ReadsTheGamesOwnOptionsAndPassesTheRestOn)
     EXPECT_NE(StartUsage().find("--update-data DIR"), std::string::npos);
 }
 
+TEST(StartOptions, TakesTheFirstFileAsThePuzzleToOpen)
+{
+    auto options = Parse({"--update-data", "/usr/share/quillby", "/home/p/sunday.puz"});
+    ASSERT_TRUE(options.Ok());
+    EXPECT_EQ(options->puzzleFile, "/home/p/sunday.puz");
+    EXPECT_EQ(options->ignoredFiles, 0);
+    options = Parse({"-style", "a.ipuz", "b.crs"});
+    ASSERT_TRUE(options.Ok());
+    EXPECT_EQ(options->puzzleFile, "a.ipuz");  // an unknown option is not a file
+    EXPECT_EQ(options->ignoredFiles, 1);
+    options = Parse({"--", "-odd.ipuz"});
+    ASSERT_TRUE(options.Ok());
+    EXPECT_EQ(options->puzzleFile, "-odd.ipuz");
+    options = Parse({"", "x.puz"});
+    ASSERT_TRUE(options.Ok());
+    EXPECT_EQ(options->puzzleFile, "x.puz");  // an empty argument names nothing
+    EXPECT_FALSE(Parse({"--version"})->puzzleFile);
+    EXPECT_NE(StartUsage().find("[FILE]"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace quillby

@@ -179,7 +179,9 @@ TEST_F(GameDocument, ARefusedFileLeavesThePuzzlePathAndTitleUntouched)
     host.openPaths.push_back(File("short.crs"));
     EXPECT_FALSE(game.OpenPuzzle(std::nullopt, false));
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "This file is not a valid crossword: short.crs");
+    // The message names the file and says what is wrong with it.
+    EXPECT_EQ(host.messages[0].text,
+              "This file is not a valid crossword: short.crs is 271 bytes long instead of 272");
     EXPECT_EQ(host.messages[0].caption, "Failed to load");
     EXPECT_EQ(game.crossword.SquareAt(0, 0)->guess, 'X');
     EXPECT_EQ(game.puzzlePath, File("good.crs"));

@@ -122,5 +122,23 @@ TEST_F(GameLook, PaperShowsNoHighlightOrCursorAndLettersOnlyWhereAsked)
     EXPECT_EQ(game.LookOf(At(0, 0), Surface::PrintedSolution).letter, 'C');
 }
 
+TEST_F(GameLook, APuzzlesCirclesAndShadingShowOnScreenAndPaper)
+{
+    At(0, 0).style = kStyleCircle;
+    At(2, 2).style = kStyleCircle | kStyleShaded;
+    const SquareLook circled = game.LookOf(At(0, 0));
+    EXPECT_TRUE(circled.circled);
+    EXPECT_FALSE(circled.shaded);
+    EXPECT_EQ(circled.fill, (Rgb{255, 255, 255}));
+    // Shading goes a quarter of the way to the block colour, highlighted or not, on paper too.
+    EXPECT_EQ(game.LookOf(At(2, 2), Surface::PrintedPuzzle).fill, (Rgb{191, 191, 191}));
+    At(2, 2).highlighted = true;
+    const SquareLook both = game.LookOf(At(2, 2));
+    EXPECT_TRUE(both.circled && both.shaded);
+    EXPECT_EQ(both.fill, Shaded({217, 227, 240}, {0, 0, 0}));
+    EXPECT_EQ(Shaded({217, 227, 240}, {0, 0, 0}), (Rgb{163, 170, 180}));
+    EXPECT_FALSE(game.LookOf(At(1, 0)).circled);
+}
+
 }  // namespace
 }  // namespace quillby

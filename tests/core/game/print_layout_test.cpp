@@ -99,6 +99,13 @@ TEST(PrintLayout, AClueMentioningAHeaderStaysAnOrdinaryLine)
     EXPECT_EQ(PrintText("1) Salt &amp; pepper &lt;2&gt; [3]"), "1) Salt & pepper <2> [3]");
 }
 
+TEST(PrintLayout, APuzzlesOwnClueMarkupPrintsAsPlainText)
+{
+    EXPECT_EQ(PrintText("1) Drink with <i>scones</i> &amp; jam [3]"),
+              "1) Drink with scones & jam [3]");
+    EXPECT_EQ(PrintText("2) A &lt;b&gt; typed as text [4]"), "2) A <b> typed as text [4]");
+}
+
 TEST(PrintLayout, LongCluesWrapAtSpacesInsideTheirColumn)
 {
     // Drawn in one line, a long Across clue ran on under the Down column's text.
