@@ -10,34 +10,11 @@
 #include <unistd.h>
 
 #include "core/game/game.h"
-#include "core/platform/host.h"
+#include "core/platform/null_host.h"
 
 namespace {
 
 using namespace quillby;
-
-// A desktop that answers nothing and shows nothing.
-class SilentHost : public Host {
-public:
-    Reply ShowMessage(const std::string&, const std::string&, Buttons) override
-    {
-        return Reply::No;
-    }
-    std::optional<std::string> ChooseOpenPath() override { return std::nullopt; }
-    std::optional<std::string> ChooseSavePath() override { return std::nullopt; }
-    void PlaySound(const std::string&) override {}
-    void Repaint(bool) override {}
-    void SetTitle(const std::string&) override {}
-    void SetStatusText(StatusPane, const std::string&) override {}
-    void FitFrameToGrid(int, int) override {}
-    void Minimise() override {}
-    void PlaceClueWindow(bool) override {}
-    void ClueLinesChanged() override {}
-    void ClueLineSelected(int) override {}
-    std::optional<int> RunPuzzleSizeDialog(Game&, int) override { return std::nullopt; }
-    ClueEntry AskRunClue(int, const std::string&, const ClueEntryCheck&) override { return {}; }
-    bool AskCreatorInstructions(bool off) override { return off; }
-};
 
 // A scratch application folder, removed afterwards.
 struct ScratchFolder {
@@ -74,7 +51,7 @@ void MakeLargeGrid(Game& game)
 void BM_LetterTypedAndUndone(benchmark::State& state)
 {
     ScratchFolder folder;
-    SilentHost host;
+    NullHost host;
     Game game(host, folder.path.string());
     MakeLargeGrid(game);
     Square* middle = game.crossword.SquareAt(kSize / 2, kSize / 2 - 1);
@@ -93,7 +70,7 @@ BENCHMARK(BM_LetterTypedAndUndone)->Unit(benchmark::kMicrosecond);
 void BM_FullGridUndoneAndRedone(benchmark::State& state)
 {
     ScratchFolder folder;
-    SilentHost host;
+    NullHost host;
     Game game(host, folder.path.string());
     MakeLargeGrid(game);
     for (int row = 0; row < kSize; row += 2) {

@@ -9,34 +9,16 @@
 #include <optional>
 #include <string>
 
-#include "core/platform/host.h"
+#include "core/platform/null_host.h"
 
 namespace quillby::fuzz {
 
-// Answers prompts with No (so nothing asks for a file name), Ok to messages, Cancel to every
-// dialog; records nothing.
-class QuietHost : public Host {
+// The quiet desktop, with a Save dialog a harness can make answer.
+class QuietHost : public NullHost {
 public:
     std::optional<std::string> savePath;  // what the Save dialog answers; nullopt: Cancel
 
-    Reply ShowMessage(const std::string&, const std::string&, Buttons buttons) override
-    {
-        return buttons == Buttons::Ok ? Reply::Ok : Reply::No;
-    }
-    std::optional<std::string> ChooseOpenPath() override { return std::nullopt; }
     std::optional<std::string> ChooseSavePath() override { return savePath; }
-    void PlaySound(const std::string&) override {}
-    void Repaint(bool) override {}
-    void SetTitle(const std::string&) override {}
-    void SetStatusText(StatusPane, const std::string&) override {}
-    void FitFrameToGrid(int, int) override {}
-    void Minimise() override {}
-    void PlaceClueWindow(bool) override {}
-    void ClueLinesChanged() override {}
-    void ClueLineSelected(int) override {}
-    std::optional<int> RunPuzzleSizeDialog(Game&, int) override { return std::nullopt; }
-    ClueEntry AskRunClue(int, const std::string&, const ClueEntryCheck&) override { return {}; }
-    bool AskCreatorInstructions(bool instructionsOff) override { return instructionsOff; }
 };
 
 // A fresh folder with data/ and res/, made once per process and left for the system to clear.

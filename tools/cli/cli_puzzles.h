@@ -6,32 +6,18 @@
 #include <string>
 
 #include "core/game/game.h"
-#include "core/platform/host.h"
+#include "core/platform/null_host.h"
 
 namespace quillby::cli {
 
 // A Host for a game run without a window: every question is answered No (or OK) and its text
 // goes to err; dialogs are cancelled.
-class QuietHost : public Host {
+class QuietHost : public NullHost {
 public:
     explicit QuietHost(std::ostream& err) : err(err) {}
 
     Reply ShowMessage(const std::string& text, const std::string& caption,
                       Buttons buttons) override;
-    std::optional<std::string> ChooseOpenPath() override { return std::nullopt; }
-    std::optional<std::string> ChooseSavePath() override { return std::nullopt; }
-    void PlaySound(const std::string&) override {}
-    void Repaint(bool) override {}
-    void SetTitle(const std::string&) override {}
-    void SetStatusText(StatusPane, const std::string&) override {}
-    void FitFrameToGrid(int, int) override {}
-    void Minimise() override {}
-    void PlaceClueWindow(bool) override {}
-    void ClueLinesChanged() override {}
-    void ClueLineSelected(int) override {}
-    std::optional<int> RunPuzzleSizeDialog(Game&, int) override { return std::nullopt; }
-    ClueEntry AskRunClue(int, const std::string&, const ClueEntryCheck&) override { return {}; }
-    bool AskCreatorInstructions(bool instructionsOff) override { return instructionsOff; }
 
 private:
     std::ostream& err;
