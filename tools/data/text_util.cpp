@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/common/ascii_text.h"
+
 namespace quillby::data {
 
 namespace {
@@ -15,13 +17,7 @@ bool IsLetter(char c)
 
 std::string Lower(std::string_view text)
 {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return out;
+    return AsciiLower(text);
 }
 
 std::string Upper(std::string_view text)

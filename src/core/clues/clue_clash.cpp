@@ -3,20 +3,11 @@
 #include <algorithm>
 #include <map>
 
+#include "core/common/ascii_text.h"
+
 namespace quillby {
 
 namespace {
-
-std::string LowerCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return out;
-}
 
 bool IsVowelLetter(char c)
 {
@@ -125,8 +116,8 @@ std::map<std::string, TurnOrder> TurnOrders(const std::vector<std::string>& answ
 
 bool SameStem(std::string_view a, std::string_view b)
 {
-    const std::string lowerA = LowerCase(a);
-    const std::string lowerB = LowerCase(b);
+    const std::string lowerA = AsciiLower(a);
+    const std::string lowerB = AsciiLower(b);
     if (lowerA == lowerB) {
         return true;
     }
@@ -159,10 +150,10 @@ std::optional<std::vector<ClueTurn>> ChooseClueTurns(const std::vector<std::stri
     }
     // A clue clashes when it holds another answer, or reads like the clue of an answer before.
     auto clashes = [&](std::size_t i, const std::string& text) {
-        const std::string lower = LowerCase(text);
+        const std::string lower = AsciiLower(text);
         for (std::size_t j = 0; j < answers.size(); ++j) {
             if (j != i && (ClueHoldsWord(text, answers[j]) ||
-                           (j < i && hasClue[j] && LowerCase(shown[j]) == lower))) {
+                           (j < i && hasClue[j] && AsciiLower(shown[j]) == lower))) {
                 return true;
             }
         }
