@@ -4,6 +4,7 @@
 #include <cctype>
 #include <regex>
 
+#include "data/clue_words.h"
 #include "data/gloss_text.h"
 #include "data/text_util.h"
 
@@ -18,9 +19,6 @@ constexpr std::string_view kAsideMarkers[] = {
     " typically ",  ", etc",        " etc.",       ", i.e.",     ", as in ",    " as in ",
     ", as ",        ", sometimes",  " sometimes ", ", normally", ", generally", ", mostly",
     ", chiefly",    ", mainly",     ", commonly"};
-
-// Words that begin a relative clause or a trailing qualification.
-constexpr std::string_view kRelativeWords[] = {"that", "which", "who", "whose", "where", "when"};
 
 // Words after which a phrase is left hanging.
 constexpr std::string_view kDanglingWords[] = {
@@ -147,30 +145,9 @@ constexpr std::string_view kPrepositions[] = {"of",   "in",    "on",    "at",   
                                               "with", "for",   "to",    "into",  "as",    "than",
                                               "over", "under", "about", "after", "before"};
 
-constexpr std::string_view kCounts[] = {"two",     "three",    "four", "five",    "six",  "seven",
-                                        "eight",   "nine",     "ten",  "several", "many", "both",
-                                        "various", "numerous", "few",  "all"};
-
 // Words that make a phrase no plain noun phrase: "narrative telling the adventures".
 constexpr std::string_view kDeterminers[] = {"the",   "a",    "an",   "its",  "his", "her",
                                              "their", "this", "that", "your", "our", "one's"};
-
-template <std::size_t N>
-bool In(const std::string_view (&list)[N], std::string_view word)
-{
-    return std::find(std::begin(list), std::end(list), word) != std::end(list);
-}
-
-std::string Plain(std::string_view token)
-{
-    std::string word;
-    for (char c : token) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'' || c == '-') {
-            word.push_back(c);
-        }
-    }
-    return Lower(word);
-}
 
 std::string TrimEnd(std::string text)
 {
@@ -294,43 +271,6 @@ std::string CutAsides(std::string text, int& cuts)
     return TrimEnd(JoinTokens(tokens));
 }
 
-// The verb of a relative clause made to agree with a plural head ("removes" -> "remove").
-std::string PluralVerb(const std::string& token, const Morphology& morphology)
-{
-    static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
-        {"is", "are"}, {"was", "were"}, {"has", "have"}, {"does", "do"}};
-    for (const auto& [singular, plural] : kIrregular) {
-        if (token == singular) {
-            return std::string(plural);
-        }
-    }
-    for (const Reading& reading : morphology.Analyse(token)) {
-        if (reading.inflection == Inflection::ThirdPerson) {
-            return reading.lemma;
-        }
-    }
-    return token;
-}
-
-// The plural's verb made singular again ("remove" -> "removes").
-std::string SingularVerb(const std::string& token, const WordNet& wordNet,
-                         const Morphology& morphology)
-{
-    static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
-        {"are", "is"}, {"were", "was"}, {"have", "has"}, {"do", "does"}};
-    for (const auto& [plural, singular] : kIrregular) {
-        if (token == plural) {
-            return std::string(singular);
-        }
-    }
-    if (IsLowerAlpha(token) && wordNet.HasLemma(token, Pos::Verb)) {
-        if (auto form = morphology.Inflect(token, Pos::Verb, Inflection::ThirdPerson)) {
-            return *form;
-        }
-    }
-    return token;
-}
-
 // "a" before a vowel and "an" before a consonant, once an "or"-list has been reduced ("in an
 // enduring or permanent manner" -> "in a permanent manner").
 void FixArticles(std::vector<std::string>& tokens)
@@ -370,6 +310,17 @@ bool IsParticipleAfterNoun(const std::vector<std::string>& tokens, std::size_t i
 
 }  // namespace
 
+std::string Plain(std::string_view token)
+{
+    std::string word;
+    for (char c : token) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'' || c == '-') {
+            word.push_back(c);
+        }
+    }
+    return Lower(word);
+}
+
 std::size_t HeadBoundary(const std::vector<std::string>& tokens, const Morphology* morphology)
 {
     for (std::size_t i = 1; i < tokens.size(); ++i) {
@@ -382,25 +333,6 @@ std::size_t HeadBoundary(const std::vector<std::string>& tokens, const Morpholog
     }
     return tokens.size();
 }
-
-namespace {
-
-// Makes the verbs of a relative clause after the head agree, through "and"/"or" joins.
-template <typename Agree>
-void AgreeClause(std::vector<std::string>& tokens, std::size_t boundary, Agree agree)
-{
-    if (boundary + 1 >= tokens.size() || !In(kRelativeWords, tokens[boundary])) {
-        return;
-    }
-    tokens[boundary + 1] = agree(tokens[boundary + 1]);
-    for (std::size_t i = boundary + 2; i + 1 < tokens.size(); ++i) {
-        if (tokens[i] == "and" || tokens[i] == "or") {
-            tokens[i + 1] = agree(tokens[i + 1]);
-        }
-    }
-}
-
-}  // namespace
 
 std::string DropArticle(std::string_view text)
 {
@@ -743,82 +675,6 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
         }
     }
     return std::move(maker.variants);
-}
-
-std::optional<std::string> PluralDefinition(std::string_view text, const WordNet& wordNet,
-                                            const Morphology& morphology)
-{
-    std::vector<std::string> tokens = Tokens(text);
-    std::size_t boundary = HeadBoundary(tokens, &morphology);
-    if (boundary == 0) {
-        return std::nullopt;
-    }
-    // "color or pigment": both sides would need the plural; "either side" is one.
-    for (std::size_t i = 0; i < boundary; ++i) {
-        if (tokens[i] == "or" || tokens[i] == "and" || tokens[i] == "either" ||
-            tokens[i] == "each" || tokens[i] == "one" || tokens[i] == "every") {
-            return std::nullopt;
-        }
-    }
-    std::string& head = tokens[boundary - 1];
-    const auto hyphen = head.rfind('-');
-    const std::string prefix = hyphen == std::string::npos ? "" : head.substr(0, hyphen + 1);
-    const std::string noun = head.substr(prefix.size());
-    if (!IsLowerAlpha(noun) || noun == "one" || noun == "something" || noun == "someone") {
-        return std::nullopt;
-    }
-    if (!wordNet.HasLemma(noun, Pos::Noun)) {
-        const auto readings = morphology.Analyse(noun);
-        const bool plural = std::any_of(readings.begin(), readings.end(), [](const Reading& r) {
-            return r.inflection == Inflection::Plural;
-        });
-        return plural ? std::optional(std::string(text)) : std::nullopt;
-    }
-    const auto form = noun == "person" ? std::optional<std::string>("people")
-                                       : morphology.Inflect(noun, Pos::Noun, Inflection::Plural);
-    if (!form) {
-        return std::nullopt;
-    }
-    head = prefix + *form;
-    // "a" and "an" go with the singular: "(a) large dog" -> "large dogs".
-    const auto articleEnd = tokens.begin() + static_cast<long>(boundary) - 1;
-    const auto kept = std::remove_if(tokens.begin(), articleEnd,
-                                     [](const std::string& t) { return t == "a" || t == "an"; });
-    const auto removed = static_cast<std::size_t>(articleEnd - kept);
-    tokens.erase(kept, articleEnd);
-    boundary -= removed;
-    AgreeClause(tokens, boundary,
-                [&](const std::string& token) { return PluralVerb(token, morphology); });
-    return JoinTokens(tokens);
-}
-
-std::string SingularDefinition(std::string_view text, const WordNet& wordNet,
-                               const Morphology& morphology)
-{
-    std::vector<std::string> tokens = Tokens(text);
-    const std::size_t boundary = HeadBoundary(tokens, &morphology);
-    if (boundary == 0) {
-        return std::string(text);
-    }
-    std::string& head = tokens[boundary - 1];
-    const std::string noun = Plain(head);
-    // "two performers", "several trees": the count says the head is plural.
-    if (!IsLowerAlpha(noun) || (boundary >= 2 && In(kCounts, Plain(tokens[boundary - 2])))) {
-        return std::string(text);
-    }
-    // "organs" is a lemma of its own (variety meats), but mostly the plural of "organ".
-    const std::size_t own = wordNet.SensesOf(noun, Pos::Noun).size();
-    for (const Reading& reading : morphology.Analyse(noun)) {
-        if (reading.inflection == Inflection::Plural &&
-            wordNet.SensesOf(reading.lemma, Pos::Noun).size() > own) {
-            head = reading.lemma;
-            AgreeClause(tokens, boundary, [&](const std::string& token) {
-                return SingularVerb(token, wordNet, morphology);
-            });
-            return JoinTokens(tokens);
-        }
-    }
-    return std::string(text);
 }
 
 }  // namespace quillby::data
