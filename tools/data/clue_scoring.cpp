@@ -169,6 +169,16 @@ constexpr std::string_view kVagueOpenings[] = {
     "property of",    "the state of",     "instance of", "an instance of", "the process of",
     "the quality of", "the condition of", "having"};
 
+// A definition that stops on one of these leaves its object to guess: "Relieves from",
+// "Engaged in". "To" is milder: "Pay close attention to" reads whole.
+constexpr std::string_view kDanglingEnds[] = {"from", "into", "in",     "against", "of",    "with",
+                                              "for",  "on",   "at",     "by",      "about", "upon",
+                                              "onto", "over", "toward", "towards"};
+
+// Modifiers that narrow nothing a solver can use: "Important food fish", "Several countries".
+constexpr std::string_view kEmptyModifiers[] = {"important", "various", "several",   "certain",
+                                                "numerous",  "some",    "particular"};
+
 bool StartsWith(std::string_view text, std::string_view head)
 {
     return text.size() >= head.size() && Lower(text.substr(0, head.size())) == head;
@@ -193,8 +203,9 @@ double LengthFactor(const std::vector<std::string>& tokens)
     for (const std::string& token : tokens) {
         words += 1.0 + 0.5 * static_cast<double>(std::count(token.begin(), token.end(), '-'));
     }
-    static constexpr double kByWords[] = {0.0, 0.85, 1.0, 1.0, 0.97, 0.94, 0.9,
-                                          0.8, 0.7,  0.6, 0.5, 0.45, 0.4};
+    // Two to five words read best; a solver skims past a gloss of seven.
+    static constexpr double kByWords[] = {0.0, 0.85, 1.0, 1.0,  0.97, 0.92, 0.82,
+                                          0.7, 0.6,  0.5, 0.42, 0.36, 0.3};
     const auto whole = static_cast<std::size_t>(words);
     if (whole + 1 >= std::size(kByWords)) {
         return 0.0;
@@ -247,6 +258,22 @@ double DefinitionQuality(std::string_view text, int cuts, bool orList,
                 factor = familiarity.WordFactor(word.substr(0, word.size() - 4));
             }
             quality *= factor == 0.0 ? 0.55 : std::min(1.0, factor + 0.1);
+        }
+    }
+    const std::vector<std::string> words = LetterWords(text);
+    if (!words.empty()) {
+        const std::string& last = words.back();
+        if (std::find(std::begin(kDanglingEnds), std::end(kDanglingEnds), last) !=
+            std::end(kDanglingEnds)) {
+            quality *= 0.8;
+        } else if (last == "to" && words.size() <= 3) {
+            quality *= 0.9;
+        }
+    }
+    for (const std::string& word : words) {
+        if (std::find(std::begin(kEmptyModifiers), std::end(kEmptyModifiers), word) !=
+            std::end(kEmptyModifiers)) {
+            quality *= 0.85;
         }
     }
     for (std::string_view opening : kVagueOpenings) {

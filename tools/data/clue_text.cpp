@@ -203,6 +203,10 @@ constexpr std::pair<std::string_view, std::string_view> kOpenings[] = {
     {"term for ", ""},
     {"a general name for ", ""},
     {"general name for ", ""},
+    {"a general term for ", ""},
+    {"general term for ", ""},
+    // "important food fish": a food fish is what it is.
+    {"important ", ""},
     {"the shape of ", ""},
     {"shape of ", ""},
     {"mostly ", ""},

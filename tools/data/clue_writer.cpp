@@ -36,7 +36,8 @@ constexpr std::string_view kUsageOpenings[] = {"extended meaning",  "used ",
                                                "a kind of",         "kinds of",
                                                "type of",           "a type of",
                                                "sort of",           "a sort of",
-                                               "a form of address", "an informal form of address"};
+                                               "a form of address", "an informal form of address",
+                                               "superlative of",    "comparative of"};
 
 // Vowel groups, a final silent "e" left out: "pain-ful" 2, "sore" 1.
 int Syllables(std::string_view word)
@@ -286,6 +287,13 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
             if (noun && variant.cuts > 0 && BroadHead(*text)) {
                 quality *= 0.8;
             }
+            // "Plant widely cultivated for their showy flowers": a gloss of a group made
+            // singular keeps its plural pronoun and reads wrong.
+            const std::vector<std::string> words = LetterWords(*text);
+            if (noun && sense.reading.inflection == Inflection::None &&
+                std::find(words.begin(), words.end(), "their") != words.end()) {
+                quality *= 0.75;
+            }
             clues.push_back({Capitalised(*text), quality, ClueKind::Definition});
         }
     }
@@ -337,15 +345,26 @@ std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
             plain.size() < 3 || plain.find('.') != std::string::npos) {
             continue;
         }
+        // "Maria" for MARE: a form of the answer's own lemma is the answer again.
+        const std::vector<Reading> forms = morphology.Analyse(plain);
+        if (std::any_of(forms.begin(), forms.end(),
+                        [&](const Reading& form) { return form.lemma == reading.lemma; })) {
+            continue;
+        }
         // "Wintrier": a degree of an adjective reads stiffly as a clue of its own.
         const bool degree = reading.inflection == Inflection::Comparative ||
                             reading.inflection == Inflection::Superlative;
+        // "More escaped" for FREER: a participle takes no degree.
+        if (degree && (plain.ends_with("ed") || plain.ends_with("ing"))) {
+            continue;
+        }
         auto form = morphology.Inflect(synonym->lemma, reading.pos, reading.inflection);
         if (degree && GradedWithMore(plain)) {
             form = (reading.inflection == Inflection::Comparative ? "more " : "most ") + plain;
         }
         if (form && Common(*form)) {
-            const double near = synset == sense.synset ? 1.0 : 0.85;
+            // A satellite is a near-synonym at best, often a loose one.
+            const double near = synset == sense.synset ? 1.0 : 0.78;
             const double quality =
                 SynonymQuality(plain, *synset, wordNet, familiarity) * (degree ? 0.85 : 1.0) * near;
             clues.push_back({Capitalised(*form), quality, ClueKind::Synonym});
@@ -413,7 +432,8 @@ std::vector<ScoredClue> ClueWriter::FieldClues(const RankedSense& sense) const
         if (!form) {
             continue;
         }
-        const double quality = (EverydayField(field) ? 0.85 : 0.7) * familiarity.WordFactor(head);
+        // A specialist's field before a class reads as jargon: "Biology diffusion".
+        const double quality = (EverydayField(field) ? 0.8 : 0.5) * familiarity.WordFactor(head);
         return {{Capitalised(field + " " + *form), quality, ClueKind::Field}};
     }
     return {};
