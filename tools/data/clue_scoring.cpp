@@ -266,7 +266,7 @@ double DefinitionQuality(std::string_view text, int cuts, bool orList,
         if (std::find(std::begin(kDanglingEnds), std::end(kDanglingEnds), last) !=
             std::end(kDanglingEnds)) {
             quality *= 0.8;
-        } else if (last == "to" && words.size() <= 3) {
+        } else if (last == "to") {
             quality *= 0.9;
         }
     }

@@ -27,17 +27,30 @@ constexpr std::size_t kLongestBlankExample = 7;
 constexpr std::size_t kBroadNounSenses = 8;
 
 // Definitions that speak about a word's use rather than its meaning.
-constexpr std::string_view kUsageOpenings[] = {"extended meaning",  "used ",
-                                               "a word ",           "(used",
-                                               "the letter",        "a letter",
-                                               "the name of",       "informal abbreviation",
-                                               "abbreviation",      "a shortened form",
-                                               "short for",         "kind of",
-                                               "a kind of",         "kinds of",
-                                               "type of",           "a type of",
-                                               "sort of",           "a sort of",
-                                               "a form of address", "an informal form of address",
-                                               "superlative of",    "comparative of"};
+constexpr std::string_view kUsageOpenings[] = {"extended meaning",
+                                               "used ",
+                                               "a word ",
+                                               "(used",
+                                               "the letter",
+                                               "a letter",
+                                               "the name of",
+                                               "informal abbreviation",
+                                               "abbreviation",
+                                               "a shortened form",
+                                               "short for",
+                                               "kind of",
+                                               "a kind of",
+                                               "kinds of",
+                                               "type of",
+                                               "a type of",
+                                               "sort of",
+                                               "a sort of",
+                                               "a form of address",
+                                               "an informal form of address",
+                                               "superlative of",
+                                               "comparative of",
+                                               "the superlative of",
+                                               "the comparative of"};
 
 // Vowel groups, a final silent "e" left out: "pain-ful" 2, "sore" 1.
 int Syllables(std::string_view word)
@@ -184,8 +197,11 @@ double ClueWriter::SenseFamiliarity(const Sense& sense, std::string_view lemma) 
     if (!synset.Linked(LinkKind::Region).empty()) {
         familiar -= 1.0;
     }
-    if (!synset.Linked(LinkKind::Usage).empty()) {
-        familiar -= 0.5;  // slang, colloquialisms
+    // Slang and colloquial senses (SHTICK as "a little", PEARLY as a tooth) are seldom the
+    // ones a solver reaches for.
+    if (!synset.Linked(LinkKind::Usage).empty() ||
+        synset.definition.find("informal term") != std::string::npos) {
+        familiar -= 1.5;
     }
     return familiar;
 }
@@ -345,10 +361,12 @@ std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
             plain.size() < 3 || plain.find('.') != std::string::npos) {
             continue;
         }
-        // "Maria" for MARE: a form of the answer's own lemma is the answer again.
+        // "Maria" for MARE: a synonym spelt as the answer's lemma starts is a form or a
+        // relative of it (WordNet lists some plurals as synonyms), the answer again.
         const std::vector<Reading> forms = morphology.Analyse(plain);
         if (std::any_of(forms.begin(), forms.end(),
-                        [&](const Reading& form) { return form.lemma == reading.lemma; })) {
+                        [&](const Reading& form) { return form.lemma == reading.lemma; }) ||
+            (reading.lemma.size() >= 3 && plain.starts_with(reading.lemma.substr(0, 3)))) {
             continue;
         }
         // "Wintrier": a degree of an adjective reads stiffly as a clue of its own.
@@ -476,7 +494,9 @@ std::vector<ScoredClue> ClueWriter::BlankClues(const RankedSense& sense,
         if (!Common(rest) || text.find('"') != std::string::npos) {
             continue;
         }
-        const double quality = 0.72 * (tokens.size() <= 5 ? 1.0 : tokens.size() == 6 ? 0.95 : 0.9);
+        // A sentence with a gap seldom pins one word down ("Two ___ later they left"): it
+        // may follow a definition, and leads only where nothing else reads well.
+        const double quality = 0.58 * (tokens.size() <= 5 ? 1.0 : tokens.size() == 6 ? 0.95 : 0.9);
         clues.push_back({Capitalised(text), quality, ClueKind::Blank});
     }
     return clues;
@@ -516,6 +536,11 @@ std::function<std::string(const std::string&)> ClueWriter::Refusal(const std::st
     return [this, word, related](const std::string& clue) -> std::string {
         if (clue.size() > kClueLengthLimit) {
             return "too long";
+        }
+        // A gloss quoting a word ("human `tooth'") talks about words, not the answer.
+        if (clue.find('`') != std::string::npos || clue.find(" '") != std::string::npos ||
+            clue.starts_with("'")) {
+            return "quotes a word";
         }
         if (ClueLeaks(word, clue, related)) {
             return "leaks";

@@ -9,10 +9,10 @@ namespace quillby::data {
 namespace {
 
 constexpr std::string_view kSuffixes[] = {
-    "s",     "es",   "ies", "ed",   "d",    "ied",  "ing",   "er",  "ers",  "r",    "est",
-    "st",    "ly",   "ily", "ness", "ment", "ful",  "less",  "ish", "y",    "ity",  "ion",
-    "ation", "ions", "al",  "ally", "ic",   "ical", "ous",   "ive", "able", "ible", "ism",
-    "ist",   "ize",  "ise", "ized", "ised", "ies",  "iness", "ier", "iest", "ings", "ment"};
+    "s",    "es",   "ies",  "ed",    "d",   "ied",  "ing",  "er",   "ers", "r",   "est",   "st",
+    "ly",   "ily",  "ness", "ment",  "ful", "less", "ish",  "y",    "ity", "ion", "ation", "ions",
+    "al",   "ally", "ic",   "ical",  "ous", "ive",  "able", "ible", "ism", "ist", "ize",   "ise",
+    "ized", "ised", "ies",  "iness", "ier", "iest", "ings", "ment", "age", "ages"};
 
 bool EndsWith(std::string_view text, std::string_view tail)
 {
@@ -59,6 +59,12 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
 // One word starts with the other and what is left is an ending ("cat" / "cats", "catty").
 bool Extends(std::string_view longer, std::string_view shorter)
 {
+    // A final "e" dropped before the ending: "use" / "usage", "ice" / "icy".
+    if (shorter.size() >= 3 && shorter.back() == 'e' && longer.size() >= shorter.size() &&
+        longer.substr(0, shorter.size() - 1) == shorter.substr(0, shorter.size() - 1) &&
+        longer[shorter.size() - 1] != 'e' && IsSuffix(longer.substr(shorter.size() - 1))) {
+        return true;
+    }
     if (shorter.size() < 3 || longer.size() <= shorter.size() ||
         longer.substr(0, shorter.size()) != shorter) {
         return false;
@@ -124,7 +130,9 @@ bool SameStem(std::string_view answer, std::string_view clueWord)
     }
     const auto answerStems = StemsOf(answer);
     for (const std::string& stem : StemsOf(clueWord)) {
-        if (stem.size() >= 3 && std::binary_search(answerStems.begin(), answerStems.end(), stem)) {
+        // "Uses" for USAGE: the clue word's stem extends to the answer.
+        if (stem.size() >= 3 && (std::binary_search(answerStems.begin(), answerStems.end(), stem) ||
+                                 (stem != clueWord && Extends(answer, stem)))) {
             return true;
         }
     }

@@ -341,4 +341,40 @@ TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
     }
 }
 
+
+TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
+{
+    const Sources& sources = Loaded();
+    const Morphology morphology(sources.wordNet, sources.dictionary);
+    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
+    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    auto has = [&](std::string_view word, std::string_view clue) {
+        const auto clues = writer.CluesFor(word);
+        return std::find(clues.begin(), clues.end(), clue) != clues.end();
+    };
+    // A synonym that is a form of the answer's own lemma, and a participle graded with "more".
+    EXPECT_FALSE(has("mare", "Maria"));
+    EXPECT_FALSE(has("freer", "More escaped"));
+    // Openings that say nothing go: "general term for", "important".
+    for (const char* word : {"lager", "haddock"}) {
+        for (const std::string& clue : writer.CluesFor(word)) {
+            EXPECT_EQ(Lower(clue).find("general term"), std::string::npos) << word << ": " << clue;
+            EXPECT_FALSE(clue.starts_with("Important")) << word << ": " << clue;
+        }
+    }
+    // A first clue does not stop on a bare preposition when a whole one exists.
+    for (const char* word : {"rids", "zoned", "adapting"}) {
+        const auto clues = writer.CluesFor(word);
+        ASSERT_FALSE(clues.empty()) << word;
+        const std::vector<std::string> words = LetterWords(clues.front());
+        for (const char* end : {"from", "in", "for", "into"}) {
+            EXPECT_NE(words.back(), end) << word << ": " << clues.front();
+        }
+    }
+    // "Superlative of 'little'" speaks about the word, not its meaning.
+    for (const std::string& clue : writer.CluesFor("least")) {
+        EXPECT_FALSE(clue.starts_with("Superlative")) << clue;
+    }
+}
+
 }  // namespace quillby::data

@@ -56,6 +56,9 @@ TEST(ClueLeaks, CatchesShortFormsCompoundsSharedStartsAndTheFVAlternation)
     EXPECT_TRUE(ClueLeaks("DEMO", "Demonstration"));
     EXPECT_TRUE(ClueLeaks("WIVE", "Take as a wife"));
     EXPECT_TRUE(ClueLeaks("HALVES", "Divides in half"));
+    // ...and a word whose final "e" the answer drops before its ending: USAGES "Uses".
+    EXPECT_TRUE(ClueLeaks("USAGES", "Uses", {"usage"}));
+    EXPECT_TRUE(ClueLeaks("ICY", "Like ice"));
     // Words that only look alike stay clues.
     EXPECT_FALSE(ClueLeaks("BEER", "Alcoholic beverage"));
     EXPECT_FALSE(ClueLeaks("TEA", "Hot drink"));
