@@ -276,6 +276,10 @@ double DefinitionQuality(std::string_view text, int cuts, bool orList,
             quality *= 0.85;
         }
     }
+    // "Examination consisting of a few short questions": a dictionary's way of defining.
+    if (Lower(text).find(" consisting of ") != std::string::npos) {
+        quality *= 0.85;
+    }
     for (std::string_view opening : kVagueOpenings) {
         if (StartsWith(text, opening) &&
             (text.size() == opening.size() || text[opening.size()] == ' ')) {
