@@ -20,8 +20,8 @@ constexpr std::size_t kCluesPerSense = 2;
 // Past a familiarity gap of kFreeGap below the first sense, a sense's clues lose kGapCost a
 // point, down to kLeastGapFactor.
 constexpr double kFreeGap = 2.0;
-constexpr double kGapCost = 0.06;
-constexpr double kLeastGapFactor = 0.7;
+constexpr double kGapCost = 0.08;
+constexpr double kLeastGapFactor = 0.55;
 constexpr std::size_t kLongestBlankExample = 7;
 // A noun with this many senses says little on its own.
 constexpr std::size_t kBroadNounSenses = 8;
