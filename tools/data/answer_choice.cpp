@@ -12,6 +12,8 @@ namespace {
 constexpr double kLeastValue = 0.5;
 // Below any unwanted common word's value, so rare words come back last.
 constexpr double kRareFactor = 0.1;
+// Below any wanted word's value, above a rare word's.
+constexpr double kRareFormFactor = 0.45;
 
 double LevelFactor(int level)
 {
@@ -42,6 +44,10 @@ AnswerChoice RateAnswer(std::string word, WordClues clues, const WordLevels& lev
     if (rare) {
         choice.value *= kRareFactor;
         choice.wanted = false;
+    } else if (clues.rareForm) {
+        // A rare plural (HAYS, YIELDINGS) comes back for a floor after the words that are wanted
+        // on their own merit.
+        choice.value *= kRareFormFactor;
     }
     choice.word = std::move(word);
     choice.clues = std::move(clues);

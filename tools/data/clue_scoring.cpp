@@ -171,9 +171,10 @@ constexpr std::string_view kVagueOpenings[] = {
 
 // A definition that stops on one of these leaves its object to guess: "Relieves from",
 // "Engaged in". "To" is milder: "Pay close attention to" reads whole.
-constexpr std::string_view kDanglingEnds[] = {"from", "into", "in",     "against", "of",    "with",
-                                              "for",  "on",   "at",     "by",      "about", "upon",
-                                              "onto", "over", "toward", "towards"};
+constexpr std::string_view kDanglingEnds[] = {
+    "from",   "into",    "in",      "against", "of",      "with",  "for",
+    "on",     "at",      "by",      "about",   "upon",    "onto",  "over",
+    "toward", "towards", "through", "across",  "between", "among", "under"};
 
 // Modifiers that narrow nothing a solver can use: "Important food fish", "Several countries".
 constexpr std::string_view kEmptyModifiers[] = {"important", "various", "several",   "certain",

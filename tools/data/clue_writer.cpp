@@ -219,7 +219,10 @@ bool ClueWriter::RareForm(const Reading& reading) const
     const auto plural = morphology.Inflect(reading.lemma, Pos::Noun, Inflection::Plural);
     // A noun English seldom makes plural: its plural never occurs in WordNet's own text while
     // its singular does (hay, okra, advice).
-    return plural && wordNet.GlossCount(*plural) == 0 && wordNet.GlossCount(reading.lemma) >= 3;
+    // A noun made from a verb's -ing form (YIELDINGS, WORRYINGS) is plural only where
+    // English has made a thing of it (buildings, feelings), which WordNet's text then shows.
+    const int singularUses = reading.lemma.ends_with("ing") ? 3 : wordNet.GlossCount(reading.lemma);
+    return plural && wordNet.GlossCount(*plural) == 0 && singularUses >= 3;
 }
 
 std::vector<ClueWriter::RankedSense> ClueWriter::RankedSenses(std::string_view word,

@@ -304,6 +304,11 @@ TEST(ClueWriter, ReadsRarePluralsAndKeepsBreakfastWordsOut)
     const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
     EXPECT_TRUE(writer.Write("okras").rareForm);
     EXPECT_FALSE(writer.Write("apples").rareForm);
+    // A verb's -ing form made a plural noun is rare unless WordNet's text uses that plural.
+    EXPECT_TRUE(writer.Write("yieldings").rareForm);
+    EXPECT_TRUE(writer.Write("worryings").rareForm);
+    EXPECT_FALSE(writer.Write("buildings").rareForm);
+    EXPECT_FALSE(writer.Write("feelings").rareForm);
     EXPECT_TRUE(writer.CluesFor("pee").empty());
     EXPECT_TRUE(writer.CluesFor("peed").empty());
     EXPECT_TRUE(writer.CluesFor("potty").empty());

@@ -129,6 +129,21 @@ TEST(ChooseAnswers, DropsWeakWordsDownToTheFloorsOnly)
         EXPECT_GE(order[order.size() - 1 - i] - &few[0], 0);
         EXPECT_LT(order[order.size() - 1 - i] - &few[0], 10) << "a rare word outranks a weak one";
     }
+
+    // A rare plural with a fine clue comes back for the total only after every word wanted on
+    // its own merit: STAMMERINGS gives way to any common word (lengths past nine have no floor).
+    WordClues plural;
+    plural.clues.push_back({"Clue", 1.0, ClueKind::Definition});
+    plural.rareForm = true;
+    WordClues plain;
+    plain.clues.push_back({"Clue", 0.7, ClueKind::Definition});
+    std::vector<AnswerChoice> total{RateAnswer("stammerings", std::move(plural), levels),
+                                    RateAnswer("hesitation", std::move(plain), levels)};
+    EXPECT_FALSE(total[0].wanted);
+    EXPECT_LT(total[0].value, total[1].value);
+    ChooseAnswers(total, 1);
+    EXPECT_FALSE(total[0].wanted);
+    EXPECT_TRUE(total[1].wanted);
 }
 
 }  // namespace quillby::data
