@@ -323,10 +323,19 @@ double SynonymQuality(std::string_view synonym, const Synset& synset, const Word
             tags = sense.tagCount;
         }
     }
-    // "Yen" is a noun before it is a verb: as a verb's synonym it misleads.
+    // "Yen" is a noun before it is a verb: as a verb's synonym it misleads. So is "din", whose
+    // senses split evenly but whose tagged uses are nearly all the noun's (BOOM "Din").
     const std::size_t senses = wordNet.SensesOf(lemma, synset.pos).size();
     for (Pos pos : kAllPos) {
-        if (pos != synset.pos && wordNet.SensesOf(lemma, pos).size() > senses) {
+        if (pos == synset.pos) {
+            continue;
+        }
+        int otherTags = 0;
+        for (const Sense& sense : wordNet.SensesOf(lemma, pos)) {
+            otherTags += sense.tagCount;
+        }
+        if (wordNet.SensesOf(lemma, pos).size() > senses ||
+            (otherTags >= 5 && otherTags > 3 * total)) {
             quality *= 0.7;
             break;
         }

@@ -541,12 +541,24 @@ private:
             }
             return {{{tokens.begin(), found}, cuts + 1}, {{found + 1, tokens.end()}, cuts + 1}};
         }
+        // "place in doubt or express doubtful speculation": a verb after the "or" opens a
+        // phrase of its own, no alternative to the preposition's object.
+        if (at >= 2 && In(kPrepositions, Plain(tokens[at - 2])) &&
+            MainPosIndex(after) == static_cast<int>(Pos::Verb)) {
+            return {{{tokens.begin(), found}, cuts + 1}, {{found + 1, tokens.end()}, cuts + 1}};
+        }
         // "mix up or confuse": the word before the "or" ends a phrase, not an alternative.
         const bool early = at == 1 || (at == 2 && In(kOrLeads, Plain(tokens[0])));
         if (!In(kOrLeads, after) && !In(kParticles, before) && !In(kDanglingWords, after) &&
             (SharePos(before, after) || (morphology == nullptr && early))) {
+            // With nothing after the list the first alternative is the gloss's own word
+            // ("stomp heavily or roughly" -> "stomp heavily"); else the one nearer what follows.
             std::vector<std::string> reduced(tokens.begin(), found - 1);
-            reduced.insert(reduced.end(), found + 1, tokens.end());
+            if (found + 2 == tokens.end() && at >= 2) {
+                reduced.push_back(tokens[at - 1]);
+            } else {
+                reduced.insert(reduced.end(), found + 1, tokens.end());
+            }
             auto further = ReduceOr(reduced, cuts);
             return further.empty()
                        ? std::vector<std::pair<std::vector<std::string>, int>>{{reduced, cuts}}
@@ -563,14 +575,17 @@ private:
     void AddSegments(const std::vector<std::string>& tokens, int cuts)
     {
         // Each alternative opens like the first ("form a queue, form a line"); "have an end, in
-        // a temporal, spatial..." lists no alternatives.
+        // a temporal, spatial..." lists no alternatives, nor does a comparison ("hit with
+        // something flat, like a paddle").
         const int lead = MainPosIndex(Plain(tokens.front()));
         std::vector<std::string> segment;
         for (std::size_t i = 0; i < tokens.size(); ++i) {
             segment.push_back(tokens[i]);
             if (tokens[i].back() == ',' || i + 1 == tokens.size()) {
+                const std::string opening = Plain(segment.front());
                 if (segment.size() >= 2 && segment.size() < tokens.size() && lead >= 0 &&
-                    MainPosIndex(Plain(segment.front())) == lead) {
+                    MainPosIndex(opening) == lead && opening != "like" &&
+                    !In(kPrepositions, opening)) {
                     Add(segment, cuts + 1);
                 }
                 segment.clear();
@@ -666,6 +681,13 @@ std::vector<DefinitionVariant> DefinitionVariants(std::string_view definition, b
         return {};
     }
     maker.AddAll(tokens, cuts);
+    // "of a golden brown to reddish brown color" -> "reddish brown": the colour itself.
+    static const std::regex kColour(
+        R"(^of an? (?:[a-z-]+ )*?(?:to )?([a-z-]+ [a-z-]+|[a-z-]+) colou?r$)");
+    std::smatch colour;
+    if (!noun && !verb && std::regex_search(text, colour, kColour)) {
+        maker.Add(Tokens(colour[1].str()), cuts + 1);
+    }
     // "the 7th letter of the Greek alphabet" -> "Greek letter".
     static const std::regex kLetterOf(R"(^\w+ letters? of the (\w+) alphabet)");
     std::smatch letter;

@@ -52,6 +52,9 @@ constexpr std::string_view kUsageOpenings[] = {"extended meaning",
                                                "the superlative of",
                                                "the comparative of"};
 
+// Numbers that open a gloss of a set: "two items of the same kind".
+constexpr std::string_view kCounts[] = {"two", "three", "four", "five", "six", "pair", "both"};
+
 // Vowel groups, a final silent "e" left out: "pain-ful" 2, "sore" 1.
 int Syllables(std::string_view word)
 {
@@ -306,9 +309,16 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
             if (noun && variant.cuts > 0 && BroadHead(*text)) {
                 quality *= 0.8;
             }
+            const std::vector<std::string> words = LetterWords(*text);
+            // "Two items of the same kind" cut to "Two items": a count defines nothing once
+            // what it counts is cut away (DUO, SEMIS).
+            if (noun && variant.cuts > 0 && !words.empty() &&
+                std::find(std::begin(kCounts), std::end(kCounts), words.front()) !=
+                    std::end(kCounts)) {
+                quality *= 0.6;
+            }
             // "Plant widely cultivated for their showy flowers": a gloss of a group made
             // singular keeps its plural pronoun and reads wrong.
-            const std::vector<std::string> words = LetterWords(*text);
             if (noun && sense.reading.inflection == Inflection::None &&
                 std::find(words.begin(), words.end(), "their") != words.end()) {
                 quality *= 0.75;

@@ -234,6 +234,21 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
                      "joint that holds two parts together so"));
     EXPECT_TRUE(has(texts("a usually soluble substance for staining or coloring", true),
                     "soluble substance"));
+    // A comparison after a comma is no alternative ("Like a paddle" was SLAP's first clue), and
+    // a verb after "or" opens a phrase of its own ("Place in express doubtful speculation").
+    for (const std::string& text :
+         verbTexts("hit with something flat, like a paddle or the open hand")) {
+        EXPECT_FALSE(text.starts_with("like")) << text;
+    }
+    // A list that ends the gloss keeps its first word (TREAD was "Stomp roughly"), and a colour
+    // is named by itself.
+    EXPECT_TRUE(has(verbTexts("tread or stomp heavily or roughly"), "stomp heavily"));
+    EXPECT_FALSE(has(verbTexts("tread or stomp heavily or roughly"), "stomp roughly"));
+    EXPECT_TRUE(has(texts("of a golden brown to reddish brown color", false), "reddish brown"));
+    const auto wonder = verbTexts("place in doubt or express doubtful speculation");
+    EXPECT_FALSE(has(wonder, "place in express doubtful speculation"));
+    EXPECT_TRUE(has(wonder, "place in doubt"));
+    EXPECT_TRUE(has(wonder, "express doubtful speculation"));
     for (const auto& list : {stag, auk, ramp, bench}) {
         for (const std::string& text : list) {
             EXPECT_EQ(text, Trim(text)) << text;
@@ -346,7 +361,6 @@ TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
     }
 }
 
-
 TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
 {
     const Sources& sources = Loaded();
@@ -376,6 +390,14 @@ TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
             EXPECT_NE(words.back(), end) << word << ": " << clues.front();
         }
     }
+    // "Din" is a noun in nearly all its tagged uses: BOOM, the verb, led with it.
+    const auto boom = writer.CluesFor("boom");
+    ASSERT_FALSE(boom.empty());
+    EXPECT_NE(boom.front(), "Din");
+    // A count cut from what it counts defines nothing: DUO "Two items", SEMIS "Two competitions".
+    EXPECT_FALSE(has("duo", "Two items"));
+    const auto semis = writer.CluesFor("semis");
+    EXPECT_TRUE(semis.empty() || semis.front() != "Two competitions");
     // "Superlative of 'little'" speaks about the word, not its meaning.
     for (const std::string& clue : writer.CluesFor("least")) {
         EXPECT_FALSE(clue.starts_with("Superlative")) << clue;
