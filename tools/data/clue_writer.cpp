@@ -55,6 +55,9 @@ constexpr std::string_view kUsageOpenings[] = {"extended meaning",
 // Numbers that open a gloss of a set: "two items of the same kind".
 constexpr std::string_view kCounts[] = {"two", "three", "four", "five", "six", "pair", "both"};
 
+// Words that open a relative clause.
+constexpr std::string_view kRelatives[] = {"that", "which", "who", "whom", "whose", "where"};
+
 // Vowel groups, a final silent "e" left out: "pain-ful" 2, "sore" 1.
 int Syllables(std::string_view word)
 {
@@ -315,6 +318,29 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
             if (noun && variant.cuts > 0 && !words.empty() &&
                 std::find(std::begin(kCounts), std::end(kCounts), words.front()) !=
                     std::end(kCounts)) {
+                quality *= 0.6;
+            }
+            // A cut inside a relative clause leaves it without its verb or object ("Parties
+            // whose uniform", "Structure that allows people"), one on a bare preposition leaves
+            // the verb without its object ("Bring to").
+            if (variant.cuts > 0 && !words.empty()) {
+                for (std::size_t i = 0; i < words.size(); ++i) {
+                    if (std::find(std::begin(kRelatives), std::end(kRelatives), words[i]) !=
+                            std::end(kRelatives) &&
+                        words.size() - i <= 3) {
+                        quality = 0.0;
+                        break;
+                    }
+                }
+                if (words.size() <= 3 && (words.back() == "to" || words.back() == "at")) {
+                    quality *= 0.6;
+                }
+            }
+            // "Making the motions of attack" reads as a verb: SPAR, the verb, led with it.
+            if (noun && sense.reading.inflection == Inflection::None && words.size() > 1 &&
+                words.front().ends_with("ing") && words.front().size() > 5 &&
+                morphology.UseIn(words.front(), Pos::Verb) >
+                    morphology.UseIn(words.front(), Pos::Noun)) {
                 quality *= 0.6;
             }
             // "Plant widely cultivated for their showy flowers": a gloss of a group made

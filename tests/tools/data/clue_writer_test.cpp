@@ -394,6 +394,16 @@ TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
     const auto boom = writer.CluesFor("boom");
     ASSERT_FALSE(boom.empty());
     EXPECT_NE(boom.front(), "Din");
+    // A cut inside a relative clause or on a bare "to", and a noun gloss that opens on a verb's
+    // -ing form, were first clues.
+    for (const auto& [word, bad] : std::vector<std::pair<const char*, const char*>>{
+             {"blues", "Parties whose uniform"},
+             {"bridge", "Structure that allows people"},
+             {"boil", "Bring to"},
+             {"spar", "Making the motion of attack"}}) {
+        const auto clues = writer.CluesFor(word);
+        EXPECT_TRUE(clues.empty() || clues.front() != bad) << word;
+    }
     // A count cut from what it counts defines nothing: DUO "Two items", SEMIS "Two competitions".
     EXPECT_FALSE(has("duo", "Two items"));
     const auto semis = writer.CluesFor("semis");

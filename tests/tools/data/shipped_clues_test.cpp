@@ -8,6 +8,7 @@
 #include "core/common/file_io.h"
 #include "data/answer_choice.h"
 #include "data/clue_sources.h"
+#include "data/clue_writer.h"
 #include "data/morphology.h"
 #include "data/offensive.h"
 #include "data/text_util.h"
@@ -77,6 +78,38 @@ TEST(ShippedClues, FirstCluesAreShortAndNeverAKindOf)
     }
     // A tenth of first clues over six words at most (there was a third).
     EXPECT_LE(long_ * 10, first);
+}
+
+// A hand clue the leak filter refuses vanishes without a word (RELATION "Relative" did): every
+// hand clue of a shipped answer is in the store, and the commonest words' broken WordNet clues
+// are not.
+TEST(ShippedClues, EveryHandClueOfAnAnswerShips)
+{
+    ClueStore clues;
+    ASSERT_TRUE(clues.Load(std::string(QUILLBY_SHIPPED_DIR) + "/data/eng_clues.b").Ok());
+    std::map<std::string, std::set<std::string>> shipped;
+    for (const ClueRecord& record : clues.Records()) {
+        shipped[Lower(record.answer)].insert(record.question);
+    }
+    auto bytes = ReadWholeFile(std::string(QUILLBY_TOOLS_DIR) + "/data/function_words.txt");
+    ASSERT_TRUE(bytes.Ok());
+    const auto table =
+        ParseClueTable(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    for (const auto& [word, hand] : table) {
+        const auto found = shipped.find(word);
+        if (found == shipped.end()) {
+            continue;
+        }
+        for (const std::string& clue : hand) {
+            EXPECT_EQ(found->second.count(clue), 1u) << word << ": " << clue;
+        }
+    }
+    for (const auto& [word, clue] : std::vector<std::pair<std::string, std::string>>{
+             {"flag", "Iris"},
+             {"king", "World-beater"},
+             {"being", "Occupying a certain position"}}) {
+        EXPECT_EQ(shipped[word].count(clue), 0u) << word;
+    }
 }
 
 TEST(ChooseAnswers, DropsWeakWordsDownToTheFloorsOnly)
