@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "core/clues/clue_store.h"
+#include "core/generator/fill_words.h"
 #include "core/wordgraph/dawg_writer.h"
 #include "support/temp_app_folder.h"
 
@@ -81,6 +82,41 @@ TEST(CliCheckData, RefusesAWordGraphWithBytesAfterItsLastEdge)
     EXPECT_EQ(RunCli({"check-data", folder.Path()}, json), 1);
     EXPECT_TRUE(AnyProblemMentions(json, "eng_dawg: 1000 bytes follow the last edge record"))
         << json["problems"].dump(2);
+}
+
+TEST(CliCheckData, ChecksTheFillWordListAgainstTheGraphAndTheClues)
+{
+    testing::TempAppFolder folder;
+    DawgRecords graph = BuildDawgRecords(std::vector<std::string>{"CAT", "DOG"});
+    ASSERT_TRUE(WriteDawgFile(folder.Data("eng_dawg"), graph).Ok());
+    ClueStore clues;
+    clues.AddRecord({"Small feline", "CAT", 0, 0, 0});
+    clues.AddRecord({"Hound", "DOG", 0, 0, 0});
+    clues.AddRecord({"Glacial period", "ICEAGE", 0, 0, 0});
+    ASSERT_TRUE(clues.Save(folder.Data("eng_clues.b")).Ok());
+    nlohmann::json json;
+    RunCli({"check-data", folder.Path()}, json);
+    EXPECT_TRUE(AnyProblemMentions(json, "eng_fill_words"));
+    // The phrase is clued but not in the graph: it counts apart from the graph's words.
+    EXPECT_EQ(json["clues"]["wordsWithClue"], 2);
+    EXPECT_EQ(json["clues"]["fillOnlyAnswers"], 1);
+
+    // DOG missing from the list, and an entry without a clue.
+    FillWordList list;
+    list.words = {{"CAT", 90}, {"ICEAGE", 60}, {"ZEBRA", 40}};
+    testing::WriteBytes(folder.Data("eng_fill_words"), SerializeFillWords(list));
+    RunCli({"check-data", folder.Path()}, json);
+    EXPECT_TRUE(AnyProblemMentions(json, "eng_fill_words: 1 words of the graph are missing"))
+        << json["problems"].dump(2);
+    EXPECT_TRUE(AnyProblemMentions(json, "eng_fill_words: 1 entries have no current unsolved"));
+    EXPECT_EQ(json["fillWords"]["total"], 3);
+    EXPECT_EQ(json["fillWords"]["familiar"], 2);
+    EXPECT_EQ(json["fillWords"]["byLength"]["6"], 1);
+
+    list.words = {{"CAT", 90}, {"DOG", 80}, {"ICEAGE", 60}};
+    testing::WriteBytes(folder.Data("eng_fill_words"), SerializeFillWords(list));
+    RunCli({"check-data", folder.Path()}, json);
+    EXPECT_FALSE(AnyProblemMentions(json, "eng_fill_words")) << json["problems"].dump(2);
 }
 
 }  // namespace

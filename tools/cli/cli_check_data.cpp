@@ -9,6 +9,7 @@
 #include "core/clues/clue_store.h"
 #include "core/common/file_io.h"
 #include "core/generator/fill_index.h"
+#include "core/generator/fill_words.h"
 #include "core/generator/generation_job.h"
 #include "core/generator/grid_template.h"
 #include "core/wordgraph/dawg.h"
@@ -25,6 +26,8 @@ constexpr int kShortest = 3;
 constexpr int kLongest = 11;
 constexpr int kFillSeeds = 20;
 constexpr std::size_t kMaxWords = 2'000'000;
+// A fill word this familiar or more is one most players know (see docs/data.md).
+constexpr int kFamiliarFill = 50;
 
 using Problems = std::vector<std::string>;
 
@@ -133,7 +136,6 @@ nlohmann::json CheckClues(const ClueStore& clues, const std::vector<std::string>
         CheckClueRecord(record, problems);
         rotations[record.answer].push_back(record.rotation);
     }
-    std::vector<std::string> clued;
     for (auto& [answer, turns] : rotations) {
         std::sort(turns.begin(), turns.end());
         for (std::size_t i = 0; i < turns.size(); ++i) {
@@ -142,7 +144,16 @@ nlohmann::json CheckClues(const ClueStore& clues, const std::vector<std::string>
                 break;
             }
         }
-        clued.push_back(answer);
+    }
+    const std::set<std::string> graphWords(words.begin(), words.end());
+    std::vector<std::string> clued;
+    int fillOnly = 0;
+    for (const auto& [answer, turns] : rotations) {
+        if (graphWords.count(answer) != 0) {
+            clued.push_back(answer);
+        } else {
+            fillOnly += 1;  // a phrase or long word of the fill word list
+        }
     }
     const auto unclued = std::count_if(words.begin(), words.end(), [&](const std::string& w) {
         const ClueRecord* record = clues.Find(w);
@@ -152,8 +163,44 @@ nlohmann::json CheckClues(const ClueStore& clues, const std::vector<std::string>
         problems.push_back("eng_dawg: " + std::to_string(unclued) +
                            " words have no current unsolved clue");
     }
-    return {
-        {"records", clues.Size()}, {"wordsWithClue", clued.size()}, {"byLength", ByLength(clued)}};
+    return {{"records", clues.Size()},
+            {"wordsWithClue", clued.size()},
+            {"fillOnlyAnswers", fillOnly},
+            {"byLength", ByLength(clued)}};
+}
+
+// The fill word list of the fully checked grids: it reads, holds every word of the graph, and
+// every entry has a clue to show.
+nlohmann::json CheckFillWords(const std::string& dataFolder, const std::vector<std::string>& words,
+                              const ClueStore& clues, Problems& problems)
+{
+    auto list = ReadFillWords(dataFolder + "/eng_fill_words");
+    if (!list) {
+        problems.push_back(list.Error());
+        return {{"total", 0}};
+    }
+    std::vector<std::string> texts;
+    int familiar = 0;
+    for (const FillWord& word : list->words) {
+        texts.push_back(word.text);
+        familiar += word.familiarity >= kFamiliarFill ? 1 : 0;
+    }
+    const auto unclued = std::count_if(texts.begin(), texts.end(), [&](const std::string& w) {
+        const ClueRecord* record = clues.Find(w);
+        return record == nullptr || record->solved != 0;
+    });
+    if (unclued > 0) {
+        problems.push_back("eng_fill_words: " + std::to_string(unclued) +
+                           " entries have no current unsolved clue");
+    }
+    const auto missing = std::count_if(words.begin(), words.end(), [&](const std::string& w) {
+        return !std::binary_search(texts.begin(), texts.end(), w);
+    });
+    if (missing > 0) {
+        problems.push_back("eng_fill_words: " + std::to_string(missing) +
+                           " words of the graph are missing");
+    }
+    return {{"total", texts.size()}, {"familiar", familiar}, {"byLength", ByLength(texts)}};
 }
 
 int CheckTemplates(const std::string& dataFolder, int size, Problems& problems)
@@ -259,6 +306,7 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
     nlohmann::json report;
     report["words"] = CheckWords(dawg, words, problems);
     report["clues"] = CheckClues(clues, words, problems);
+    report["fillWords"] = CheckFillWords(dataFolder, words, clues, problems);
     report["templates"] = {{"9", CheckTemplates(dataFolder, 9, problems)},
                            {"11", CheckTemplates(dataFolder, 11, problems)}};
     report["fill"] = {{"9", MeasureGeneration(dataFolder, 9, dawg, clues, nullptr, problems)},
@@ -272,7 +320,8 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
             continue;
         }
         if (fillWords.words.empty()) {
-            fillWords = FillWordsFromWordGraph(dawg, clues);
+            auto read = ReadFillWords(dataFolder + "/eng_fill_words");
+            fillWords = read ? std::move(read.Value()) : FillWordsFromWordGraph(dawg, clues);
         }
         report["templates"][name] = CheckTemplates(dataFolder, size, problems);
         report["fill"][name] =

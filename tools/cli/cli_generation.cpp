@@ -20,8 +20,10 @@ const FillWordList* GenerationData::FillWordsFor(int size)
     if (size != 13 && size != 15) {
         return nullptr;
     }
+    // The shipped fill words when the folder has them, else the graph's clued words.
     if (!fillWordsMade) {
-        fillWords = FillWordsFromWordGraph(dawg, clues);
+        auto read = ReadFillWords(folder + "/eng_fill_words");
+        fillWords = read ? std::move(read.Value()) : FillWordsFromWordGraph(dawg, clues);
         fillWordsMade = true;
     }
     return &fillWords;

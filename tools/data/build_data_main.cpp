@@ -12,9 +12,10 @@ const char* kUsage =
     "usage: quillby-data --tools DIR --out APPDIR [--scowl DIR] [--wordnet DIR] [--level N]\n"
     "                    [--table FILE]\n"
     "       quillby-data --tools DIR --explain WORD [--explain WORD...]\n"
-    "Writes data/eng_dawg, data/eng_clues.b, data/output_user.b, data/9x9, data/11x11,\n"
-    "data/eng_default.crs, data/click.wav and res/cursor.cur under APPDIR. --table also\n"
-    "writes every clued candidate word, shipped or not, with its clues and their scores.\n"
+    "Writes data/eng_dawg, data/eng_clues.b, data/eng_fill_words, data/output_user.b,\n"
+    "data/9x9, data/11x11, data/eng_default.crs, data/click.wav and res/cursor.cur under\n"
+    "APPDIR. --table also writes every clued candidate word, shipped or not, with its\n"
+    "clues and their scores.\n"
     "--explain prints how the clue writer ranks a word's senses and scores its clues.\n";
 
 }  // namespace

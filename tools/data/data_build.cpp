@@ -11,6 +11,7 @@
 #include "data/checked_pattern.h"
 #include "data/clue_sources.h"
 #include "data/clue_writer.h"
+#include "data/fill_word_choice.h"
 #include "data/grid_pattern.h"
 #include "data/media_files.h"
 #include "data/text_util.h"
@@ -67,15 +68,8 @@ Status WriteDefaultPuzzle(const std::string& dataFolder, const DawgRecords& grap
                                SerializePuzzle(crossword, 0, Clock{}, false));
 }
 
-}  // namespace
-
-Result<CluedWords> WriteClues(const DataSources& sources, std::vector<AnswerChoice>* candidates)
+CluedWords ClueAnswers(const ClueSources& inputs, std::vector<AnswerChoice>* candidates)
 {
-    auto loaded = ClueSources::Load(sources);
-    if (!loaded) {
-        return Result<CluedWords>::Failure(loaded.Error());
-    }
-    const ClueSources& inputs = *loaded.Value();
     std::vector<AnswerChoice> choices;
     for (const std::string& word : inputs.Words()) {
         WordClues clues = inputs.Writer().Write(word);
@@ -98,6 +92,29 @@ Result<CluedWords> WriteClues(const DataSources& sources, std::vector<AnswerChoi
         *candidates = std::move(choices);
     }
     return clued;
+}
+
+// The fill words' own answers (phrases, long words) join the main clue store after the
+// default puzzle is made, so the Original sizes' data cannot change with them.
+void AddFillClues(const std::vector<ExtraFillWord>& extra, ClueStore& store)
+{
+    for (const ExtraFillWord& word : extra) {
+        std::int32_t rotation = 0;
+        for (const std::string& question : word.clues) {
+            store.AddRecord(ClueRecord{question, word.letters, 0, 0, rotation++});
+        }
+    }
+}
+
+}  // namespace
+
+Result<CluedWords> WriteClues(const DataSources& sources, std::vector<AnswerChoice>* candidates)
+{
+    auto loaded = ClueSources::Load(sources);
+    if (!loaded) {
+        return Result<CluedWords>::Failure(loaded.Error());
+    }
+    return ClueAnswers(*loaded.Value(), candidates);
 }
 
 Status WriteClueTable(const std::vector<AnswerChoice>& candidates, const std::string& path)
@@ -151,20 +168,22 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder,
     std::error_code error;
     std::filesystem::create_directories(dataFolder, error);
     std::filesystem::create_directories(resFolder, error);
-    std::vector<AnswerChoice> candidates;
-    auto clued = WriteClues(sources, tablePath.empty() ? nullptr : &candidates);
-    if (!clued) {
-        return Status::Failure(clued.Error());
+    auto loaded = ClueSources::Load(sources);
+    if (!loaded) {
+        return Status::Failure(loaded.Error());
     }
+    const ClueSources& inputs = *loaded.Value();
+    std::vector<AnswerChoice> candidates;
+    const CluedWords clued = ClueAnswers(inputs, tablePath.empty() ? nullptr : &candidates);
     if (!tablePath.empty()) {
         if (Status written = WriteClueTable(candidates, tablePath); !written) {
             return written;
         }
     }
-    DawgRecords graph = BuildDawgRecords(clued->words);
+    DawgRecords graph = BuildDawgRecords(clued.words);
     ShuffleEdgeOrder(graph, kEdgeOrderSeed);
     Status status = WriteDawgFile(dataFolder + "/eng_dawg", graph);
-    ClueStore store = MakeClueStore(clued.Value());
+    ClueStore store = MakeClueStore(clued);
     if (status) {
         status = ClueStore().Save(dataFolder + "/output_user.b");
     }
@@ -176,6 +195,11 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder,
     // The default puzzle may move some clues on, so the store is saved after it.
     if (status) {
         status = WriteDefaultPuzzle(dataFolder, graph, store);
+    }
+    if (status) {
+        const FillWordChoice fill = ChooseFillWords(inputs, clued);
+        AddFillClues(fill.extra, store);
+        status = WriteFileAtomically(dataFolder + "/eng_fill_words", SerializeFillWords(fill.list));
     }
     if (status) {
         status = store.Save(dataFolder + "/eng_clues.b");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -29,5 +30,8 @@ struct FillWordList {
 // Reads data/eng_fill_words, refusing a damaged file whole with a message that says where.
 Result<FillWordList> ParseFillWords(std::span<const std::uint8_t> bytes);
 Result<FillWordList> ReadFillWords(const std::string& path);
+// The file's bytes for a list that is already sorted, unique and within the limits above (the
+// data build makes it so; the reader refuses anything else).
+std::vector<std::byte> SerializeFillWords(const FillWordList& list);
 
 }  // namespace quillby
