@@ -22,16 +22,16 @@ constexpr Command kCommands[] = {
      "the words the game's query reports for a pattern such as C*T ('*' an empty square)",
      RunWords},
     {"generate",
-     "generate --size 9|11 [--seed N] [--count K] [--data DIR] [--out FILE.crs] "
+     "generate --size 9|11|13|15 [--seed N] [--count K] [--data DIR] [--out FILE.crs] "
      "[--max-attempts M]",
      "generate puzzles headless with the game's own code; one JSON line each", RunGenerate},
     {"freshness",
-     "freshness --size 9|11 [--count N] [--seed S] [--data DIR] [--max-attempts M] "
+     "freshness --size 9|11|13|15 [--count N] [--seed S] [--data DIR] [--max-attempts M] "
      "[--reference]",
      "measure how varied N generated puzzles are (initials, repeats, overlap)", RunFreshness},
     // Data checks.
     {"clue-audit",
-     "clue-audit [--size 9|11] [--count K] [--seed S] [--data DIR] [--sample M] [--plain]",
+     "clue-audit [--size 9|11|13|15] [--count K] [--seed S] [--data DIR] [--sample M] [--plain]",
      "generate puzzles as the game does and report how their clues read, as JSON", RunClueAudit},
     {"check-data", "check-data [DIR]", "validate the data files of an application folder",
      RunCheckData},

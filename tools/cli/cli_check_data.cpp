@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <map>
 #include <ostream>
 #include <set>
@@ -7,10 +8,12 @@
 #include "cli/cli.h"
 #include "core/clues/clue_store.h"
 #include "core/common/file_io.h"
+#include "core/generator/fill_index.h"
 #include "core/generator/fill_words.h"
 #include "core/generator/generation_job.h"
 #include "core/generator/grid_template.h"
 #include "core/wordgraph/dawg.h"
+#include "data/checked_pattern.h"
 #include "data/grid_pattern.h"
 #include "data/leak_filter.h"
 #include "data/media_files.h"
@@ -221,7 +224,9 @@ int CheckTemplates(const std::string& dataFolder, int size, Problems& problems)
         for (std::size_t k = 0; k < area; ++k) {
             pattern.open.push_back(file->bytes[i * area + k] != std::byte{0});
         }
-        for (const std::string& problem : data::PatternProblems(pattern)) {
+        const bool checked = size == 13 || size == 15;
+        for (const std::string& problem :
+             checked ? data::CheckedPatternProblems(pattern) : data::PatternProblems(pattern)) {
             problems.push_back(name + " template " + std::to_string(i + 1) + ": " + problem);
         }
     }
@@ -240,7 +245,8 @@ double Percentile(std::vector<double> values, double share)
 
 // Whole generations as the game runs them, one per fixed seed.
 nlohmann::json MeasureGeneration(const std::string& dataFolder, int size, const Dawg& dawg,
-                                 const ClueStore& clues, Problems& problems)
+                                 const ClueStore& clues, const FillWordList* fillWords,
+                                 Problems& problems)
 {
     int attempts = 0;
     int made = 0;
@@ -249,7 +255,7 @@ nlohmann::json MeasureGeneration(const std::string& dataFolder, int size, const 
         Rng rng(static_cast<std::uint32_t>(seed));
         GenerationJob job(dawg, clues, rng,
                           dataFolder + "/" + std::to_string(size) + "x" + std::to_string(size),
-                          size, kDefaultMaxAttempts);
+                          size, kDefaultMaxAttempts, fillWords);
         const auto start = std::chrono::steady_clock::now();
         job.Run();
         const auto end = std::chrono::steady_clock::now();
@@ -303,8 +309,24 @@ int RunCheckData(std::span<const std::string> args, std::ostream& out, std::ostr
     report["fillWords"] = CheckFillWords(dataFolder, words, clues, problems);
     report["templates"] = {{"9", CheckTemplates(dataFolder, 9, problems)},
                            {"11", CheckTemplates(dataFolder, 11, problems)}};
-    report["fill"] = {{"9", MeasureGeneration(dataFolder, 9, dawg, clues, problems)},
-                      {"11", MeasureGeneration(dataFolder, 11, dawg, clues, problems)}};
+    report["fill"] = {{"9", MeasureGeneration(dataFolder, 9, dawg, clues, nullptr, problems)},
+                      {"11", MeasureGeneration(dataFolder, 11, dawg, clues, nullptr, problems)}};
+    // The fully checked sizes, where their templates are shipped.
+    FillWordList fillWords;
+    for (const int size : {13, 15}) {
+        const std::string name = std::to_string(size);
+        std::error_code error;
+        if (!std::filesystem::exists(dataFolder + "/" + name + "x" + name, error)) {
+            continue;
+        }
+        if (fillWords.words.empty()) {
+            auto read = ReadFillWords(dataFolder + "/eng_fill_words");
+            fillWords = read ? std::move(read.Value()) : FillWordsFromWordGraph(dawg, clues);
+        }
+        report["templates"][name] = CheckTemplates(dataFolder, size, problems);
+        report["fill"][name] =
+            MeasureGeneration(dataFolder, size, dawg, clues, &fillWords, problems);
+    }
     CheckOtherFiles(dataFolder, folder + "/res", clues, problems);
     report["problems"] = problems;
     out << JsonText(report, 2) << "\n";

@@ -16,7 +16,7 @@ namespace quillby::cli {
 namespace {
 
 constexpr const char* kAuditUsage =
-    "usage: quillby-cli clue-audit [--size 9|11] [--count K] [--seed S] [--data DIR] "
+    "usage: quillby-cli clue-audit [--size 9|11|13|15] [--count K] [--seed S] [--data DIR] "
     "[--sample M] [--plain] [--wordnet DIR] [--scowl DIR] [--tools DIR]\n";
 
 struct AuditOptions {
@@ -32,12 +32,11 @@ std::optional<AuditOptions> ParseAuditOptions(std::span<const std::string> args,
 {
     AuditOptions options;
     const std::string sizeText = FlagValue(args, "--size", "");
-    const auto size = ParseNumber(sizeText, 9, 11);
+    const auto size = ParseNumber(sizeText, 9, 15);
     const auto count = ParseNumber(FlagValue(args, "--count", "20"), 1, 100000);
     const auto seed = ParseNumber(FlagValue(args, "--seed", "1"), 0, 0xFFFFFFFFll);
     const auto sample = ParseNumber(FlagValue(args, "--sample", "50"), 0, 100000);
-    if ((!sizeText.empty() && (!size || (*size != 9 && *size != 11))) || !count || !seed ||
-        !sample) {
+    if ((!sizeText.empty() && (!size || !IsPuzzleSize(*size))) || !count || !seed || !sample) {
         err << kAuditUsage;
         return std::nullopt;
     }

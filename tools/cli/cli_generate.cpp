@@ -12,7 +12,7 @@ namespace quillby::cli {
 namespace {
 
 constexpr const char* kGenerateUsage =
-    "usage: quillby-cli generate --size 9|11 [--seed N] [--count K] [--data DIR] "
+    "usage: quillby-cli generate --size 9|11|13|15 [--seed N] [--count K] [--data DIR] "
     "[--out FILE.crs] [--max-attempts M]\n";
 
 struct GenerateOptions {
@@ -26,14 +26,14 @@ struct GenerateOptions {
 std::optional<GenerateOptions> ParseOptions(std::span<const std::string> args, std::ostream& err)
 {
     GenerateOptions options;
-    const auto size = ParseNumber(FlagValue(args, "--size", ""), 9, 11);
+    const auto size = ParseNumber(FlagValue(args, "--size", ""), 9, 15);
     const auto seed = ParseNumber(
         FlagValue(args, "--seed", std::to_string(static_cast<std::uint32_t>(std::time(nullptr)))),
         0, 0xFFFFFFFFll);
     const auto count = ParseNumber(FlagValue(args, "--count", "1"), 1, 1000000);
     const auto attempts = ParseNumber(
         FlagValue(args, "--max-attempts", std::to_string(kDefaultMaxAttempts)), 1, 1000000000);
-    if (!size || (*size != 9 && *size != 11) || !seed || !count || !attempts) {
+    if (!size || !IsPuzzleSize(*size) || !seed || !count || !attempts) {
         err << kGenerateUsage;
         return std::nullopt;
     }

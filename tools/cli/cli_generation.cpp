@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/generator/fill_index.h"
 #include "core/generator/generation_job.h"
 
 namespace quillby::cli {
@@ -12,6 +13,25 @@ namespace quillby::cli {
 std::string GenerationData::Templates(int size) const
 {
     return folder + "/" + std::to_string(size) + "x" + std::to_string(size);
+}
+
+const FillWordList* GenerationData::FillWordsFor(int size)
+{
+    if (size != 13 && size != 15) {
+        return nullptr;
+    }
+    // The shipped fill words when the folder has them, else the graph's clued words.
+    if (!fillWordsMade) {
+        auto read = ReadFillWords(folder + "/eng_fill_words");
+        fillWords = read ? std::move(read.Value()) : FillWordsFromWordGraph(dawg, clues);
+        fillWordsMade = true;
+    }
+    return &fillWords;
+}
+
+bool IsPuzzleSize(std::int64_t size)
+{
+    return size == 9 || size == 11 || size == 13 || size == 15;
 }
 
 bool LoadGenerationData(const std::string& folder, GenerationData& data, std::ostream& err)
@@ -38,7 +58,8 @@ std::optional<GeneratedPuzzle> GenerateOne(GenerationData& data, Rng& rng, int s
                                            int maxAttempts, std::ostream& err)
 {
     const auto start = std::chrono::steady_clock::now();
-    GenerationJob job(data.dawg, data.clues, rng, data.Templates(size), size, maxAttempts);
+    GenerationJob job(data.dawg, data.clues, rng, data.Templates(size), size, maxAttempts,
+                      data.FillWordsFor(size));
     job.Run();
     const std::chrono::duration<double, std::milli> elapsed =
         std::chrono::steady_clock::now() - start;

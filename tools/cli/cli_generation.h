@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/clues/clue_store.h"
+#include "core/generator/fill_words.h"
 #include "core/model/crossword.h"
 #include "core/wordgraph/dawg.h"
 #include "core/wordgraph/rng.h"
@@ -19,9 +20,17 @@ struct GenerationData {
     std::string folder;
     Dawg dawg;
     ClueStore clues;
+    FillWordList fillWords;  // made on first need, for the fully checked sizes
+    bool fillWordsMade = false;
 
     std::string Templates(int size) const;
+    // The words the fully checked sizes (13 and 15) fill from; null for the Original sizes.
+    const FillWordList* FillWordsFor(int size);
 };
+
+// The sizes generate, freshness and clue-audit take: the Original 9 and 11 and the fully
+// checked 13 and 15.
+bool IsPuzzleSize(std::int64_t size);
 
 // Loads folder/eng_dawg and folder/eng_clues.b; false after a message on err.
 bool LoadGenerationData(const std::string& folder, GenerationData& data, std::ostream& err);

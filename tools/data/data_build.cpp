@@ -8,6 +8,7 @@
 #include "core/storage/puzzle_file.h"
 #include "core/wordgraph/dawg_writer.h"
 #include "data/answer_choice.h"
+#include "data/checked_pattern.h"
 #include "data/clue_sources.h"
 #include "data/clue_writer.h"
 #include "data/fill_word_choice.h"
@@ -31,8 +32,11 @@ Status WriteTemplates(const DataSources& sources, const std::string& dataFolder,
     if (!patterns) {
         return Status::Failure(name + ".txt: " + patterns.Error());
     }
+    // 13 and 15 are the fully checked sizes, held to their own rules.
+    const bool checked = size == 13 || size == 15;
     for (std::size_t i = 0; i < patterns->size(); ++i) {
-        const auto problems = PatternProblems(patterns.Value()[i]);
+        const auto problems = checked ? CheckedPatternProblems(patterns.Value()[i])
+                                      : PatternProblems(patterns.Value()[i]);
         if (!problems.empty()) {
             return Status::Failure(name + ".txt pattern " + std::to_string(i + 1) + ": " +
                                    problems.front());

@@ -1,18 +1,38 @@
 #include "core/generator/generation_job.h"
 
+#include "core/generator/checked_filler.h"
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
 
 namespace quillby {
 
+namespace {
+
+bool AllFullyChecked(const TemplateFile& templates)
+{
+    const std::size_t area =
+        static_cast<std::size_t>(templates.width) * static_cast<std::size_t>(templates.height);
+    for (std::size_t i = 0; i < templates.Count(); ++i) {
+        if (!FullyChecked({templates.bytes.data() + i * area, area}, templates.width,
+                          templates.height)) {
+            return false;
+        }
+    }
+    return templates.Count() > 0;
+}
+
+}  // namespace
+
 GenerationJob::GenerationJob(const Dawg& dawg, const ClueStore& clues, Rng& rng,
-                             std::string templatePath, int size, int maxAttempts)
+                             std::string templatePath, int size, int maxAttempts,
+                             const FillWordList* fillWords)
     : dawg(dawg),
       clues(clues),
       rng(rng),
       templatePath(std::move(templatePath)),
       size(size),
-      maxAttempts(maxAttempts)
+      maxAttempts(maxAttempts),
+      fillWords(fillWords)
 {
 }
 
@@ -34,7 +54,7 @@ void GenerationJob::Start()
 void GenerationJob::Run()
 {
     // Without words or clues no fill can ever succeed: say so rather than try forever.
-    if (dawg.Root() == nullptr || dawg.EndNode() == nullptr) {
+    if (fillWords == nullptr && (dawg.Root() == nullptr || dawg.EndNode() == nullptr)) {
         failure = "no word graph is loaded";
         Finish(kFailed);
         return;
@@ -56,6 +76,11 @@ void GenerationJob::Run()
         return;
     }
     crossword.SetGridSize(size, size);
+    if (fillWords != nullptr && AllFullyChecked(templates.Value())) {
+        checkedFill = true;
+        RunChecked(templates.Value());
+        return;
+    }
     ClueCheck clueCheck(clues);
     while (!cancelRequested.load()) {
         if (maxAttempts > 0 && attempts >= maxAttempts) {
@@ -82,6 +107,41 @@ bool GenerationJob::TryOneTemplate(const TemplateFile& templates, ClueCheck& clu
     if (!filler.Fill(budget) || !crossword.AllAnswered()) {
         return false;
     }
+    return KeepIfCluesFit(index);
+}
+
+void GenerationJob::RunChecked(const TemplateFile& templates)
+{
+    const FillWordList& words = *fillWords;
+    const FillIndex index(words);
+    if (index.WordCount() == 0) {
+        failure = "no fill words are loaded";
+        Finish(kFailed);
+        return;
+    }
+    FillClues clueInfo(clues, words);
+    while (!cancelRequested.load()) {
+        if (maxAttempts > 0 && attempts >= maxAttempts) {
+            failure = "no template filled in " + std::to_string(attempts) + " attempts";
+            Finish(kFailed);
+            return;
+        }
+        crossword.ClearSquares();
+        const int chosenIndex = LoadTemplate(crossword, templates, rng);
+        attempts += 1;
+        crossword.BuildAnswerList();
+        CheckedFiller filler(crossword, index, clueInfo, rng);
+        const auto outcome = filler.Fill({kCheckedSteps, &cancelRequested});
+        if (outcome == CheckedFiller::Outcome::kFilled && KeepIfCluesFit(chosenIndex)) {
+            Finish(cancelRequested.load() ? kFailed : kMade);
+            return;
+        }
+    }
+    Finish(kFailed);
+}
+
+bool GenerationJob::KeepIfCluesFit(int index)
+{
     std::vector<std::string> answers;
     for (const AnswerEntry& entry : crossword.answers) {
         answers.emplace_back(entry.AnswerWord());
