@@ -55,6 +55,10 @@ constexpr std::string_view kUsageOpenings[] = {"extended meaning",
 // Numbers that open a gloss of a set: "two items of the same kind".
 constexpr std::string_view kCounts[] = {"two", "three", "four", "five", "six", "pair", "both"};
 
+// Where a short cut leaves a verb without its object: "Bring to", "Wrap in".
+constexpr std::string_view kBarePrepositions[] = {"to", "at",  "in",   "on", "into", "from",
+                                                  "of", "for", "with", "by", "about"};
+
 // Words that open a relative clause.
 constexpr std::string_view kRelatives[] = {"that", "which", "who", "whom", "whose", "where"};
 
@@ -322,7 +326,7 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
             }
             // A cut inside a relative clause leaves it without its verb or object ("Parties
             // whose uniform", "Structure that allows people"), one on a bare preposition leaves
-            // the verb without its object ("Bring to").
+            // the verb without its object ("Bring to", SWADDLE "Wrap in").
             if (variant.cuts > 0 && !words.empty()) {
                 for (std::size_t i = 0; i < words.size(); ++i) {
                     if (std::find(std::begin(kRelatives), std::end(kRelatives), words[i]) !=
@@ -332,7 +336,9 @@ std::vector<ScoredClue> ClueWriter::DefinitionClues(const RankedSense& sense) co
                         break;
                     }
                 }
-                if (words.size() <= 3 && (words.back() == "to" || words.back() == "at")) {
+                if (words.size() <= 3 &&
+                    std::find(std::begin(kBarePrepositions), std::end(kBarePrepositions),
+                              words.back()) != std::end(kBarePrepositions)) {
                     quality *= 0.6;
                 }
             }

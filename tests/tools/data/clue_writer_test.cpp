@@ -404,6 +404,8 @@ TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
         const auto clues = writer.CluesFor(word);
         EXPECT_TRUE(clues.empty() || clues.front() != bad) << word;
     }
+    // "Wrap in" (of "wrap in swaddling clothes") is no clue to lean on.
+    EXPECT_LT(writer.Write("swaddle").Best(), kGoodClue);
     // A count cut from what it counts defines nothing: DUO "Two items", SEMIS "Two competitions".
     EXPECT_FALSE(has("duo", "Two items"));
     const auto semis = writer.CluesFor("semis");
