@@ -10,6 +10,7 @@
 #include "core/clues/clue_store.h"
 #include "core/common/file_io.h"
 #include "core/generator/fill_index.h"
+#include "core/generator/fill_words.h"
 #include "core/generator/generation_job.h"
 #include "core/wordgraph/dawg.h"
 #include "data/checked_pattern.h"
@@ -164,7 +165,7 @@ int main(int argc, char** argv)
     int candidates = 200;
     int keep = 36;
     int longest = 0;
-    int window = 5;
+    int window = 4;
     unsigned seed = 1;
     std::string measure;
     bool verbose = false;
@@ -201,7 +202,16 @@ int main(int argc, char** argv)
     if (longest <= 0) {
         longest = size <= 13 ? 9 : 10;
     }
-    words.list = FillWordsFromWordGraph(dawg, words.clues);
+    // The game fills these sizes from the fill words; the word graph stands in only for a data
+    // folder made before that file existed.
+    auto fillWords = ReadFillWords(app + "/data/eng_fill_words");
+    if (fillWords) {
+        words.list = std::move(fillWords.Value());
+    } else {
+        std::fprintf(stderr, "%s; filling from the word graph's clued words\n",
+                     fillWords.Error().c_str());
+        words.list = FillWordsFromWordGraph(dawg, words.clues);
+    }
     const FillIndex index(words.list);
     if (!measure.empty()) {
         return MeasureFile(measure, size, index, words);

@@ -187,7 +187,7 @@ Status WriteAppData(const DataSources& sources, const std::string& appFolder,
     if (status) {
         status = ClueStore().Save(dataFolder + "/output_user.b");
     }
-    for (int size : {9, 11}) {
+    for (int size : {9, 11, 13, 15}) {
         if (status) {
             status = WriteTemplates(sources, dataFolder, size);
         }
