@@ -11,7 +11,8 @@ namespace quillby::testing {
 
 void CopyShippedData(const std::string& appFolder)
 {
-    for (const char* name : {"eng_dawg", "eng_clues.b", "9x9", "11x11", "eng_default.crs"}) {
+    for (const char* name : {"eng_dawg", "eng_clues.b", "9x9", "11x11", "13x13", "15x15",
+                             "eng_fill_words", "eng_default.crs"}) {
         std::filesystem::copy_file(std::string(QUILLBY_SHIPPED_DIR) + "/data/" + name,
                                    appFolder + "/data/" + name,
                                    std::filesystem::copy_options::overwrite_existing);

@@ -17,6 +17,8 @@ struct AppPaths {
 
     std::string Data(const std::string& name) const { return folder + "/data/" + name; }
     std::string Dawg() const { return Data("eng_dawg"); }
+    // The answers of the fully checked American grids.
+    std::string FillWords() const { return Data("eng_fill_words"); }
     std::string Template(int width, int height) const;
     std::string MainClues() const { return Data("eng_clues.b"); }
     std::string UserClues() const { return Data("output_user.b"); }

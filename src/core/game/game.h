@@ -18,6 +18,7 @@
 #include "core/game/commands.h"
 #include "core/game/history.h"
 #include "core/game/square_look.h"
+#include "core/generator/fill_words.h"
 #include "core/generator/generation_job.h"
 #include "core/model/crossword.h"
 #include "core/model/grid_geometry.h"
@@ -288,16 +289,36 @@ public:
     void SaveClueStores();
 
     // --- New puzzle and generation (game_new_puzzle.cpp) ---------------------------------
-    Dawg dawg;           // the word list, loaded at start-up by LoadWordGraph
-    Rng rng;             // chooses templates and perturbs fills; seeded from the clock at start-up
-    int sizeChoice = 1;  // the size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11"
+    Dawg dawg;  // the word list, loaded at start-up by LoadWordGraph
+    // The American sizes' answers, read by the first generation that needs them (FillWords).
+    FillWordList fillWords;
+    bool fillWordsRead = false;
+    Rng rng;  // chooses templates and perturbs fills; seeded from the clock at start-up
+    // The size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11", 2 "American 13 x 13",
+    // 3 "American 15 x 15".
+    int sizeChoice = 1;
     // Templates a generation tries before it reports failure; 0: until it is cancelled.
     int maxGenerationAttempts = kDefaultMaxAttempts;
 
     // Seeds rng from the clock and loads paths.Dawg(). A missing or damaged word graph leaves
     // it empty (LoadState reports a damaged one; a missing one is among MissingDataFiles).
     Status LoadWordGraph();
-    static int SizeOfChoice(int choice) { return choice == 0 ? 9 : 11; }
+    // Anything else (a number from a newer preferences file) means the Original 11 x 11.
+    static int SizeOfChoice(int choice)
+    {
+        constexpr int kSizes[] = {9, 11, 13, 15};
+        return choice >= 0 && choice < 4 ? kSizes[choice] : 11;
+    }
+    static bool IsAmericanChoice(int choice) { return IsAmericanSize(SizeOfChoice(choice)); }
+    // 13 and 15 are filled as fully checked grids from the fill words, not the word graph.
+    static bool IsAmericanSize(int size) { return size > 11; }
+    // Whether New Puzzle offers the size: the Original sizes always (a missing template file
+    // is said when generating); an American size in play mode, when its templates and the
+    // fill words are in the data folder (an older folder may lack them).
+    bool OffersSize(int size) const;
+    // The fill words, read from paths.FillWords() once; empty when the file is missing or
+    // damaged (the generation then fails and says so).
+    const FillWordList& FillWords();
     // The New Puzzle command: the save prompt, NewPuzzle, a repaint.
     void NewPuzzleCommand();
     // Asks for a size (Host::RunPuzzleSizeDialog), then installs the generated puzzle or, in
@@ -433,7 +454,8 @@ private:
     std::unique_ptr<Generation> generation;
     void AdoptGeneratedPuzzle(Crossword&& made);
     void RestoreAfterGeneration(const Generation& ended, const std::string& failure);
-    std::string GenerationFailureText(const std::string& failure) const;
+    // fullyChecked: the generation was of an American size, filled from the fill words.
+    std::string GenerationFailureText(const std::string& failure, bool fullyChecked) const;
 
     // Creator helpers (game_creator.cpp).
     Square* SelectedRunStart(int& direction);

@@ -1,5 +1,8 @@
 #include "core/game/game.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace quillby {
 
 Game::~Game()
@@ -63,7 +66,8 @@ void Game::BeginGeneration(int size)
     }
     next->autosaved = AutosavePlay();
     next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size,
-                                                maxGenerationAttempts);
+                                                maxGenerationAttempts,
+                                                IsAmericanSize(size) ? &FillWords() : nullptr);
     next->worker = std::thread([job = next->job.get()] {
         try {
             job->Run();
@@ -74,6 +78,29 @@ void Game::BeginGeneration(int size)
         }
     });
     generation = std::move(next);
+}
+
+bool Game::OffersSize(int size) const
+{
+    if (!IsAmericanSize(size)) {
+        return true;
+    }
+    std::error_code error;
+    return !CreateMode() && std::filesystem::is_regular_file(paths.Template(size, size), error) &&
+           std::filesystem::is_regular_file(paths.FillWords(), error);
+}
+
+const FillWordList& Game::FillWords()
+{
+    if (!fillWordsRead) {
+        // Read once: 46,000 entries take a few milliseconds, and a missing file stays missing.
+        fillWordsRead = true;
+        auto read = ReadFillWords(paths.FillWords());
+        if (read) {
+            fillWords = std::move(read.Value());
+        }
+    }
+    return fillWords;
 }
 
 bool Game::GenerationFinished() const
@@ -138,14 +165,17 @@ void Game::RestoreAfterGeneration(const Generation& ended, const std::string& fa
     modified = ended.modified;
     UpdateTitle();
     if (!failure.empty()) {
-        host.ShowMessage(GenerationFailureText(failure), "Attention", Buttons::Ok);
+        host.ShowMessage(GenerationFailureText(failure, ended.job->FullyChecked()), "Attention",
+                         Buttons::Ok);
     }
 }
 
-std::string Game::GenerationFailureText(const std::string& failure) const
+std::string Game::GenerationFailureText(const std::string& failure, bool fullyChecked) const
 {
     std::string text = "A new puzzle cannot be generated: " + failure + ".";
-    if (dawg.Root() == nullptr || dawg.EndNode() == nullptr) {
+    if (fullyChecked && fillWords.words.empty()) {
+        text += "\nThe word list " + paths.FillWords() + " is missing or damaged.";
+    } else if (dawg.Root() == nullptr || dawg.EndNode() == nullptr) {
         text += "\nThe word graph " + paths.Dawg() + " is missing or damaged.";
     } else if (clues.Empty()) {
         text += "\nThe clue file " + paths.MainClues() + " is missing or empty.";

@@ -17,12 +17,15 @@ namespace quillby {
 
 namespace {
 
-// A small crossword with a few letters in, drawn rather than shipped as an image.
-QPixmap PaintPuzzlePicture()
+// A small crossword with a few letters in, drawn rather than shipped as an image: a lattice
+// like the Original sizes', or a block of words that all cross like the American sizes'.
+QPixmap PaintPuzzlePicture(bool fullyChecked)
 {
     constexpr int kCells = 5;
     constexpr int kCell = 13;
-    constexpr const char* kRows[kCells] = {"QUILL", "U#N#A", "IDEAS", "P#A#T", "SLEPT"};
+    constexpr const char* kLattice[kCells] = {"QUILL", "U#N#A", "IDEAS", "P#A#T", "SLEPT"};
+    constexpr const char* kChecked[kCells] = {"#SPA#", "TOTAL", "AREAS", "REMIT", "#EAT#"};
+    const char* const* rows = fullyChecked ? kChecked : kLattice;
     QPixmap picture(kCells * kCell + 1, kCells * kCell + 1);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -33,7 +36,7 @@ QPixmap PaintPuzzlePicture()
     for (int row = 0; row < kCells; ++row) {
         for (int col = 0; col < kCells; ++col) {
             const QRect cell(col * kCell, row * kCell, kCell, kCell);
-            const char letter = kRows[row][col];
+            const char letter = rows[row][col];
             painter.fillRect(cell, letter == '#' ? QColor(30, 30, 30) : QColor(255, 255, 255));
             painter.setPen(QColor(30, 30, 30));
             painter.drawRect(cell);
@@ -59,15 +62,24 @@ PuzzleSizeDialog::PuzzleSizeDialog(Game& game, int choice, QWidget* parent)
     auto* group = new QGroupBox(QStringLiteral("Select a puzzle size"), this);
     quick = new QRadioButton(QStringLiteral("Quick 9 x 9"), group);
     original = new QRadioButton(QStringLiteral("Original 11 x 11"), group);
-    quick->setChecked(choice == 0);
-    original->setChecked(choice == 1);
+    american13 = new QRadioButton(QStringLiteral("American 13 x 13"), group);
+    american15 = new QRadioButton(QStringLiteral("American 15 x 15"), group);
     auto* radios = new QVBoxLayout(group);
-    radios->addWidget(quick);
-    radios->addWidget(original);
+    int number = 0;
+    for (QRadioButton* radio : {quick, original, american13, american15}) {
+        radio->setEnabled(game.OffersSize(Game::SizeOfChoice(number)));
+        radio->setChecked(choice == number++);
+        radios->addWidget(radio);
+        connect(radio, &QRadioButton::toggled, this, &PuzzleSizeDialog::ShowPicture);
+    }
+    // A remembered American size that this folder cannot make falls back to the Original.
+    if (Choice() >= 0 && !game.OffersSize(Game::SizeOfChoice(Choice()))) {
+        original->setChecked(true);
+    }
 
-    auto* picture = new QLabel(this);
-    picture->setPixmap(PaintPuzzlePicture());
+    picture = new QLabel(this);
     picture->setAlignment(Qt::AlignCenter);
+    ShowPicture();
 
     // No default button: Enter ends the dialog without a puzzle.
     auto* create = new QPushButton(QStringLiteral("Create..."), this);
@@ -90,7 +102,19 @@ PuzzleSizeDialog::PuzzleSizeDialog(Game& game, int choice, QWidget* parent)
 
 int PuzzleSizeDialog::Choice() const
 {
-    return quick->isChecked() ? 0 : original->isChecked() ? 1 : -1;
+    int number = 0;
+    for (const QRadioButton* radio : {quick, original, american13, american15}) {
+        if (radio->isChecked()) {
+            return number;
+        }
+        ++number;
+    }
+    return -1;
+}
+
+void PuzzleSizeDialog::ShowPicture()
+{
+    picture->setPixmap(PaintPuzzlePicture(Game::IsAmericanChoice(Choice())));
 }
 
 void PuzzleSizeDialog::Create()

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <optional>
 
+class QLabel;
 class QRadioButton;
 class QPushButton;
 
@@ -10,7 +11,9 @@ namespace quillby {
 
 class Game;
 
-// "Create a puzzle": the choice between "Quick 9 x 9" and "Original 11 x 11". In play mode
+// "Create a puzzle": the choice between "Quick 9 x 9", "Original 11 x 11" and the fully checked
+// "American 13 x 13" and "American 15 x 15" (greyed where Game::OffersSize says no: in Create
+// mode, or without their data); the picture shows the chosen kind. In play mode
 // "Create..." runs the generating dialog and the box ends with kCreated only once a puzzle was
 // made; otherwise it stays open to choose again. In Create mode "Create..." ends it at once.
 // Cancel, Escape, Enter and the close box end it without a puzzle.
@@ -23,7 +26,8 @@ public:
 
     PuzzleSizeDialog(Game& game, int choice, QWidget* parent = nullptr);
 
-    // The radio group: 0 "Quick 9 x 9", 1 "Original 11 x 11", -1 none.
+    // The radio group: 0 "Quick 9 x 9", 1 "Original 11 x 11", 2 "American 13 x 13",
+    // 3 "American 15 x 15", -1 none.
     int Choice() const;
 
     void reject() override { done(kCancelled); }
@@ -33,10 +37,14 @@ protected:
 
 private:
     void Create();
+    void ShowPicture();
 
     Game& game;
     QRadioButton* quick;
     QRadioButton* original;
+    QRadioButton* american13;
+    QRadioButton* american15;
+    QLabel* picture;
 };
 
 // Runs the dialog modally; the confirmed choice, or nullopt when it ended without one.

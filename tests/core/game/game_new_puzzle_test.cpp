@@ -20,6 +20,7 @@ using testing::MakeGenerationsRunUntilCancelled;
 using testing::ScriptedHost;
 using testing::StartOnShippedData;
 using testing::TempAppFolder;
+using testing::WriteBytes;
 using testing::WriteUnfillableTemplate;
 
 // What the player sees of a puzzle: letters, clock, the clue of every answer and the title.
@@ -119,6 +120,55 @@ TEST_F(GameNewPuzzle, GeneratesEachSizeFromItsTemplatesWithEveryAnswerClued)
     EXPECT_EQ(host.sizeDialogsOpenedWith, (std::vector<int>{1, 0}));
     EXPECT_EQ(host.generations, 2);
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(GameNewPuzzle, AmericanSizesAreFullyCheckedAndSayWhenTheirWordsAreMissing)
+{
+    for (const int choice : {2, 3}) {
+        const int size = Game::SizeOfChoice(choice);
+        ASSERT_TRUE(game.OffersSize(size));
+        host.sizePresses = {choice};
+        EXPECT_TRUE(game.RunCommand(CommandId::NewPuzzle));
+
+        const Crossword& made = game.crossword;
+        ASSERT_EQ(made.width, size);
+        EXPECT_TRUE(IsOneOfTemplates(made, game.paths.Template(size, size)));
+        EXPECT_TRUE(made.AllAnswered());
+        // Every open square is in an Across and a Down answer, and every answer has a clue.
+        std::vector<int> entriesOf(made.squares.size());
+        for (const AnswerEntry& entry : made.answers) {
+            EXPECT_NE(game.clues.Find(entry.AnswerWord()), nullptr) << entry.AnswerWord();
+            for (int i = 0; i < entry.length; ++i) {
+                const int col = entry.start->col + (entry.direction == kAcross ? i : 0);
+                const int row = entry.start->row + (entry.direction == kAcross ? 0 : i);
+                ++entriesOf[static_cast<std::size_t>(row * size + col)];
+            }
+        }
+        for (std::size_t i = 0; i < made.squares.size(); ++i) {
+            EXPECT_EQ(entriesOf[i], made.squares[i].open ? 2 : 0) << "square " << i;
+        }
+        EXPECT_EQ(game.sizeChoice, choice);
+    }
+    EXPECT_TRUE(host.messages.empty());
+
+    // A game whose fill words turn out damaged says so, and the puzzle in play stays; a
+    // folder without them does not offer the American sizes at all.
+    ScriptedHost otherHost;
+    Game other{otherHost, folder.Path()};
+    StartOnShippedData(other, 7);
+    ASSERT_FALSE(HasFatalFailure());
+    WriteBytes(other.paths.FillWords(), {std::byte{'Q'}, std::byte{'F'}, std::byte{'W'}});
+    otherHost.messages.clear();
+    const std::vector<AnswerEntry>::size_type answersBefore = other.crossword.answers.size();
+    otherHost.sizePresses = {3, std::nullopt};  // American 15 x 15, then Cancel
+    EXPECT_TRUE(other.RunCommand(CommandId::NewPuzzle));
+    EXPECT_EQ(other.crossword.answers.size(), answersBefore);
+    ASSERT_EQ(otherHost.messages.size(), 1u);
+    EXPECT_NE(otherHost.messages[0].text.find("eng_fill_words"), std::string::npos)
+        << otherHost.messages[0].text;
+    std::filesystem::remove(other.paths.FillWords());
+    EXPECT_FALSE(other.OffersSize(15));
+    EXPECT_TRUE(other.OffersSize(11));
 }
 
 TEST_F(GameNewPuzzle, CancelBringsBackThePreviousPuzzleExactly)
