@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/generator/fill_index.h"
+#include "core/generator/fill_words.h"
 #include "core/generator/generation_job.h"
 #include "shipped_data.h"
 
@@ -36,9 +37,14 @@ double Percentile(std::vector<double> values, double p)
     return values[index];
 }
 
+// The shipped fill words, as the game fills these sizes from; the word graph's clued words
+// stand in when the data has no such file.
 const FillWordList& Words()
 {
-    static const FillWordList words = FillWordsFromWordGraph(Data().dawg, Data().clues);
+    static const FillWordList words = [] {
+        auto read = ReadFillWords(ShippedData::Path("eng_fill_words"));
+        return read ? std::move(read.Value()) : FillWordsFromWordGraph(Data().dawg, Data().clues);
+    }();
     return words;
 }
 
