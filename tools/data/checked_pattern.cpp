@@ -298,18 +298,8 @@ CheckedMeasure MeasureCheckedFill(const GridPattern& pattern, const FillIndex& i
         CheckedFiller filler(crossword, index, clueInfo, rng);
         const bool filled = filler.Fill({steps, nullptr}) == CheckedFiller::Outcome::kFilled;
         const auto end = std::chrono::steady_clock::now();
-        measure.attempts += 1;
-        measure.filled += filled ? 1 : 0;
-        if (filled) {
-            std::set<std::string> answers;
-            for (const AnswerEntry& entry : crossword.answers) {
-                answers.insert(std::string(entry.AnswerWord()));
-            }
-            for (const std::string& answer : answers) {
-                measure.answerFills[answer] += 1;
-            }
-        }
-        measure.totalMillis += std::chrono::duration<double, std::milli>(end - start).count();
+        measure.Count(filled, crossword,
+                      std::chrono::duration<double, std::milli>(end - start).count());
     }
     return measure;
 }

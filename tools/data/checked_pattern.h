@@ -9,6 +9,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/generator/fill_index.h"
+#include "data/fill_measure.h"
 #include "data/grid_pattern.h"
 
 namespace quillby::data {
@@ -39,16 +40,11 @@ GridPattern ProposeCheckedPattern(int size, int longest, int window, int extraPa
 // each change kept only when the pattern stays sound.
 GridPattern VaryCheckedPattern(const GridPattern& pattern, int changes, std::mt19937& random);
 
+// The same figures as the Original templates' measure.
+using CheckedMeasure = FillMeasure;
+
 // How the fully checked fill does on one pattern: one generation attempt per seed (the
 // CheckedFiller with steps placements), as the game makes it.
-struct CheckedMeasure {
-    int attempts = 0;
-    int filled = 0;
-    double totalMillis = 0;
-    std::map<std::string, int> answerFills;
-
-    double Rate() const { return attempts == 0 ? 0.0 : static_cast<double>(filled) / attempts; }
-};
 CheckedMeasure MeasureCheckedFill(const GridPattern& pattern, const FillIndex& index,
                                   const FillWordList& words, const ClueStore& clues,
                                   std::span<const std::uint32_t> seeds, std::int64_t steps);

@@ -35,6 +35,22 @@ bool FillOnce(const GridPattern& pattern, const Dawg& dawg, const ClueStore& clu
     return filler.Fill(budget) && crossword.AllAnswered();
 }
 
+void FillMeasure::Count(bool wasFilled, const Crossword& crossword, double millis)
+{
+    attempts += 1;
+    filled += wasFilled ? 1 : 0;
+    if (wasFilled) {
+        std::set<std::string> answers;
+        for (const AnswerEntry& entry : crossword.answers) {
+            answers.insert(std::string(entry.AnswerWord()));
+        }
+        for (const std::string& answer : answers) {
+            answerFills[answer] += 1;
+        }
+    }
+    totalMillis += millis;
+}
+
 FillMeasure MeasureFill(const GridPattern& pattern, const Dawg& dawg, const ClueStore& clues,
                         std::span<const std::uint32_t> seeds)
 {
@@ -44,18 +60,8 @@ FillMeasure MeasureFill(const GridPattern& pattern, const Dawg& dawg, const Clue
         const auto start = std::chrono::steady_clock::now();
         const bool filled = FillOnce(pattern, dawg, clues, seed, crossword);
         const auto end = std::chrono::steady_clock::now();
-        measure.attempts += 1;
-        measure.filled += filled ? 1 : 0;
-        if (filled) {
-            std::set<std::string> answers;
-            for (const AnswerEntry& entry : crossword.answers) {
-                answers.insert(std::string(entry.AnswerWord()));
-            }
-            for (const std::string& answer : answers) {
-                measure.answerFills[answer] += 1;
-            }
-        }
-        measure.totalMillis += std::chrono::duration<double, std::milli>(end - start).count();
+        measure.Count(filled, crossword,
+                      std::chrono::duration<double, std::milli>(end - start).count());
     }
     return measure;
 }

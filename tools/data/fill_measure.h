@@ -21,6 +21,8 @@ struct FillMeasure {
     std::map<std::string, int> answerFills;  // in how many whole fills each answer appears
 
     double Rate() const { return attempts == 0 ? 0.0 : static_cast<double>(filled) / attempts; }
+    // Counts one attempt that took millis; a whole fill's answers are counted once each.
+    void Count(bool wasFilled, const Crossword& crossword, double millis);
 };
 
 // Seeds 1..count: the fixed seeds that template selection and the shipped-template test use.

@@ -47,26 +47,6 @@ std::vector<std::string> InflectionStems(const std::string& word)
     return stems;
 }
 
-// The letter runs of a text, lower case.
-std::vector<std::string> Words(std::string_view text)
-{
-    std::vector<std::string> words;
-    std::string current;
-    for (char c : text) {
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower >= 'a' && lower <= 'z') {
-            current.push_back(lower);
-        } else if (!current.empty()) {
-            words.push_back(std::move(current));
-            current.clear();
-        }
-    }
-    if (!current.empty()) {
-        words.push_back(std::move(current));
-    }
-    return words;
-}
-
 // Where the records of one word stand in the turn order, in store order, as the store would
 // move them: Retire and Find on a copy of the rotations.
 struct TurnOrder {
@@ -132,7 +112,7 @@ bool SameStem(std::string_view a, std::string_view b)
 
 bool ClueHoldsWord(std::string_view clue, std::string_view word)
 {
-    const std::vector<std::string> words = Words(clue);
+    const std::vector<std::string> words = LowerLetterRuns(clue);
     return std::any_of(words.begin(), words.end(),
                        [&](const std::string& w) { return SameStem(w, word); });
 }

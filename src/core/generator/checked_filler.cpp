@@ -38,25 +38,6 @@ constexpr std::size_t kCandidatePool = 48;
 // Score (familiarity and noise) worth one bit of choice left to the crossings.
 constexpr double kScorePerBit = 20;
 
-std::vector<std::string> LetterRuns(std::string_view text)
-{
-    std::vector<std::string> runs;
-    std::string current;
-    for (const char c : text) {
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower >= 'a' && lower <= 'z') {
-            current.push_back(lower);
-        } else if (!current.empty()) {
-            runs.push_back(std::move(current));
-            current.clear();
-        }
-    }
-    if (!current.empty()) {
-        runs.push_back(std::move(current));
-    }
-    return runs;
-}
-
 }  // namespace
 
 FillClues::FillClues(const ClueStore& clues, const FillWordList& list)
@@ -73,7 +54,7 @@ FillClues::Known& FillClues::Look(int word)
         entry.lower = AsciiLower(text);
         if (const ClueRecord* record = clues.Find(text)) {
             entry.usable = record->solved == 0;
-            entry.tokens = LetterRuns(record->question);
+            entry.tokens = LowerLetterRuns(record->question);
         }
     }
     return entry;
