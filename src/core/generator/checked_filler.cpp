@@ -643,7 +643,12 @@ CheckedFiller::Outcome CheckedFiller::Fill(const CheckedFillLimits& limits)
     const Search::State start = search.state;
     double restartSteps = kFirstRestartSteps;
     for (;;) {
-        search.budget = std::min(limits.steps, steps + static_cast<std::int64_t>(restartSteps));
+        // The growing run length is compared before it is turned into a count: after many
+        // restarts it passes what a 64-bit count can hold.
+        const std::int64_t left = limits.steps - steps;
+        search.budget = steps + (restartSteps >= static_cast<double>(left)
+                                     ? left
+                                     : static_cast<std::int64_t>(restartSteps));
         Depths conflict;
         const int result = search.Level(0, conflict);
         if (result == Search::kFound) {
