@@ -22,7 +22,6 @@ constexpr std::size_t kCluesPerSense = 2;
 constexpr double kFreeGap = 2.0;
 constexpr double kGapCost = 0.08;
 constexpr double kLeastGapFactor = 0.55;
-constexpr std::size_t kLongestBlankExample = 7;
 // A noun with this many senses says little on its own.
 constexpr std::size_t kBroadNounSenses = 8;
 
@@ -92,11 +91,6 @@ bool GradedWithMore(std::string_view adjective)
     return syllables > 2 || !shortEnding;
 }
 
-bool HasCapital(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 // The sense is a proper noun's when the synset writes this lemma with a capital ("Bill").
 bool ProperSense(const Synset& synset, std::string_view lemma)
 {
@@ -127,11 +121,6 @@ bool Delicate(std::string_view definition)
         }
     }
     return false;
-}
-
-std::size_t WordCount(std::string_view text)
-{
-    return SplitSpaces(text).size();
 }
 
 // Share of a synset's other single words that players know well.
@@ -434,127 +423,6 @@ std::vector<ScoredClue> ClueWriter::SynonymClues(const RankedSense& sense) const
         }
     }
     return clues;
-}
-
-std::vector<ScoredClue> ClueWriter::AntonymClues(const RankedSense& sense) const
-{
-    const Reading& reading = sense.reading;
-    // "Not old", and for the degrees "Less noisy", "Least noisy".
-    const std::string lead = reading.inflection == Inflection::None          ? "not "
-                             : reading.inflection == Inflection::Comparative ? "less "
-                             : reading.inflection == Inflection::Superlative ? "least "
-                                                                             : "";
-    if (lead.empty() || (reading.pos != Pos::Adjective && reading.pos != Pos::Adverb)) {
-        return {};
-    }
-    std::vector<ScoredClue> clues;
-    for (const Link& link : sense.synset->links) {
-        if (link.kind != LinkKind::Antonym || link.sourceWord != sense.wordIndex + 1 ||
-            link.targetWord == 0 || link.targetWord > link.target->words.size()) {
-            continue;
-        }
-        const std::string opposite = PlainLemma(link.target->words[link.targetWord - 1u].lemma);
-        if (IsLowerAlpha(opposite) && Common(opposite)) {
-            clues.push_back({Capitalised(lead) + opposite, familiarity.WordFactor(opposite),
-                             ClueKind::Antonym});
-        }
-    }
-    return clues;
-}
-
-std::vector<ScoredClue> ClueWriter::FieldClues(const RankedSense& sense) const
-{
-    const Reading& reading = sense.reading;
-    const bool noun = reading.pos == Pos::Noun && (reading.inflection == Inflection::None ||
-                                                   reading.inflection == Inflection::Plural);
-    const std::string field = FieldOf(*sense.synset);
-    if (!noun || field.empty() || WordCount(field) > 1 || !Common(field)) {
-        return {};
-    }
-    // What the sense is, in one word: its definition's head ("a hit that flies..." -> hit),
-    // else its broader term's name ("score" for par).
-    std::vector<std::string> heads;
-    const std::vector<std::string> tokens =
-        Tokens(DropArticle(SplitDomainMarker(sense.synset->definition).rest));
-    const std::size_t boundary = HeadBoundary(tokens, &morphology);
-    if (boundary == 1) {
-        heads.push_back(Lower(tokens.front()));
-    }
-    if (!sense.synset->broader.empty()) {
-        for (const SynsetWord& broader : sense.synset->broader.front()->words) {
-            if (!HasCapital(broader.lemma)) {
-                heads.push_back(PlainLemma(broader.lemma));
-            }
-        }
-    }
-    for (const std::string& head : heads) {
-        if (!IsLowerAlpha(head) || VagueClass(head) || head == field || !Common(head)) {
-            continue;
-        }
-        auto form = morphology.Inflect(head, Pos::Noun, reading.inflection);
-        if (!form) {
-            continue;
-        }
-        // A specialist's field before a class reads as jargon: "Biology diffusion".
-        const double quality = (EverydayField(field) ? 0.8 : 0.5) * familiarity.WordFactor(head);
-        return {{Capitalised(field + " " + *form), quality, ClueKind::Field}};
-    }
-    return {};
-}
-
-std::vector<ScoredClue> ClueWriter::BlankClues(const RankedSense& sense,
-                                               std::string_view word) const
-{
-    // A sentence must be made of common words, which only SCOWL's sizes can tell.
-    if (!familiarity.Graded()) {
-        return {};
-    }
-    std::vector<ScoredClue> clues;
-    for (const std::string& example : sense.synset->examples) {
-        std::vector<std::string> tokens = Tokens(example);
-        std::size_t found = 0;
-        std::size_t at = 0;
-        for (std::size_t i = 0; i < tokens.size(); ++i) {
-            const std::vector<std::string> letters = LetterWords(tokens[i]);
-            if (letters.size() == 1 && letters.front() == word) {
-                ++found;
-                at = i;
-            }
-        }
-        // Three words or fewer ("A ___ life", "Several Republicans ___") leave too many
-        // answers open.
-        if (found != 1 || tokens.size() > kLongestBlankExample || tokens.size() < 4) {
-            continue;
-        }
-        std::string& blank = tokens[at];
-        const auto start = Lower(blank).find(word);
-        blank = blank.substr(0, start) + "___" + blank.substr(start + word.size());
-        std::string text = JoinTokens(tokens);
-        while (!text.empty() &&
-               std::string_view(".!,;:?- ").find(text.back()) != std::string::npos) {
-            text.pop_back();
-        }
-        std::string rest = text;
-        rest.replace(rest.find("___"), 3, "");
-        if (!Common(rest) || text.find('"') != std::string::npos) {
-            continue;
-        }
-        // A sentence with a gap seldom pins one word down ("Two ___ later they left"): it
-        // may follow a definition, and leads only where nothing else reads well.
-        const double quality = 0.58 * (tokens.size() <= 5 ? 1.0 : tokens.size() == 6 ? 0.95 : 0.9);
-        clues.push_back({Capitalised(text), quality, ClueKind::Blank});
-    }
-    return clues;
-}
-
-bool ClueWriter::Common(std::string_view phrase) const
-{
-    for (const std::string& word : LetterWords(phrase)) {
-        if (commonWords.count(word) == 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::vector<std::string> ClueWriter::CluesFor(std::string_view word) const

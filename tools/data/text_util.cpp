@@ -64,20 +64,17 @@ std::vector<std::string_view> SplitSpaces(std::string_view text)
 
 std::vector<std::string> LetterWords(std::string_view text)
 {
-    std::vector<std::string> words;
-    std::string current;
-    for (char c : text) {
-        if (IsLetter(c)) {
-            current.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
-        } else if (!current.empty()) {
-            words.push_back(std::move(current));
-            current.clear();
-        }
-    }
-    if (!current.empty()) {
-        words.push_back(std::move(current));
-    }
-    return words;
+    return LowerLetterRuns(text);
+}
+
+bool HasCapital(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+std::size_t WordCount(std::string_view text)
+{
+    return SplitSpaces(text).size();
 }
 
 bool ContainsWord(std::string_view text, std::string_view word)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ std::vector<std::string> LetterWords(std::string_view text);
 // Whether a lower-case text holds word as a whole word (letters on neither side).
 bool ContainsWord(std::string_view text, std::string_view word);
 bool IsLowerAlpha(std::string_view text);
+bool HasCapital(std::string_view text);
+// Words as spaces separate them.
+std::size_t WordCount(std::string_view text);
 bool IsVowel(char letter);
 
 }  // namespace quillby::data
