@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "data/clue_text.h"
+#include "data/gloss_text.h"
 #include "data/text_util.h"
 
 namespace quillby::data {

@@ -366,22 +366,6 @@ std::string JoinTokens(const std::vector<std::string>& tokens)
     return out;
 }
 
-MarkedGloss SplitDomainMarker(std::string_view definition)
-{
-    definition = Trim(definition);
-    if (definition.empty() || definition.front() != '(') {
-        return {"", std::string(definition)};
-    }
-    const auto close = definition.find(')');
-    // "(of a tire) having an inner tube" says what the sense applies to, not its field.
-    if (close == std::string_view::npos || definition.substr(1, 3) == "of " ||
-        definition.substr(1, 5) == "used " || definition.substr(1, 8) == "usually ") {
-        return {"", std::string(definition)};
-    }
-    return {Lower(Trim(definition.substr(1, close - 1))),
-            std::string(Trim(definition.substr(close + 1)))};
-}
-
 namespace {
 
 // Builds the variants of one definition, each a whole phrase.

@@ -10,14 +10,6 @@
 
 namespace quillby::data {
 
-// A gloss that opens with its field in parentheses: "(golf) the standard number of strokes"
-// gives "golf" and "the standard number of strokes". No field: domain is empty.
-struct MarkedGloss {
-    std::string domain;
-    std::string rest;
-};
-MarkedGloss SplitDomainMarker(std::string_view definition);
-
 // One way to say a definition as a clue, in the gloss's own case (the writer capitalises).
 struct DefinitionVariant {
     std::string text;

@@ -11,6 +11,14 @@ namespace quillby::data {
 
 inline constexpr std::size_t kClueLengthLimit = 60;
 
+// A gloss that opens with its field in parentheses: "(golf) the standard number of strokes"
+// gives "golf" and "the standard number of strokes". No field: domain is empty.
+struct MarkedGloss {
+    std::string domain;
+    std::string rest;
+};
+MarkedGloss SplitDomainMarker(std::string_view definition);
+
 // A WordNet definition made into a clue: asides in parentheses dropped, cut at its first ';'
 // and, when still longer than limit, at the last comma or "or" that leaves a whole phrase; a
 // leading article dropped and the first letter capitalised. None when no natural break fits.
