@@ -43,13 +43,14 @@ Result<std::unique_ptr<ClueSources>> ClueSources::Load(const DataSources& source
     auto blocklist = ReadTextFile(sources.toolsFolder + "/data/blocklist.txt");
     auto breakfast = ReadTextFile(sources.toolsFolder + "/data/breakfast.txt");
     auto handClues = ReadTextFile(sources.toolsFolder + "/data/function_words.txt");
+    auto editorClues = ReadTextFile(sources.toolsFolder + "/data/editor_clues.txt");
     auto rare = ReadTextFile(sources.toolsFolder + "/data/rare_answers.txt");
     for (const std::string* error :
          {!words ? &words.Error() : nullptr, !dictionary ? &dictionary.Error() : nullptr,
           !wordNet ? &wordNet.Error() : nullptr, !blocklist ? &blocklist.Error() : nullptr,
-          !handClues ? &handClues.Error() : nullptr, !common ? &common.Error() : nullptr,
-          !levels ? &levels.Error() : nullptr, !breakfast ? &breakfast.Error() : nullptr,
-          !rare ? &rare.Error() : nullptr}) {
+          !handClues ? &handClues.Error() : nullptr, !editorClues ? &editorClues.Error() : nullptr,
+          !common ? &common.Error() : nullptr, !levels ? &levels.Error() : nullptr,
+          !breakfast ? &breakfast.Error() : nullptr, !rare ? &rare.Error() : nullptr}) {
         if (error != nullptr) {
             return Loaded::Failure(*error);
         }
@@ -71,8 +72,9 @@ Result<std::unique_ptr<ClueSources>> ClueSources::Load(const DataSources& source
         s.rareAnswers.insert(std::move(word));
     }
     s.leakCheck = std::make_unique<LeakCheck>(s.wordNet, *s.morphology);
-    s.writer = std::make_unique<ClueWriter>(s.wordNet, *s.morphology, s.unfit,
-                                            ParseClueTable(handClues.Value()), s.common, &s.levels);
+    s.writer = std::make_unique<ClueWriter>(
+        s.wordNet, *s.morphology, s.unfit,
+        ParseClueTable(handClues.Value() + "\n" + editorClues.Value()), s.common, &s.levels);
     return loaded;
 }
 

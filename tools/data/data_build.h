@@ -14,8 +14,8 @@ namespace quillby::data {
 struct DataSources {
     std::string scowlFolder = "/usr/share/dict/scowl";
     std::string wordNetFolder = "/usr/share/wordnet";
-    // holds data/blocklist.txt, data/breakfast.txt, data/function_words.txt, data/rare_answers.txt,
-    // templates/
+    // holds data/blocklist.txt, data/breakfast.txt, data/function_words.txt,
+    // data/editor_clues.txt, data/rare_answers.txt, templates/
     std::string toolsFolder;
     // SCOWL size: 50 is the "common words" size; larger ones add rarities WordNet cannot clue.
     int scowlLevel = 50;
