@@ -2,6 +2,7 @@
 // those the game's fully checked fill completes most often and fastest. Its output is what
 // tools/templates/13x13.txt and 15x15.txt hold.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <set>
@@ -65,6 +66,27 @@ std::vector<std::uint32_t> Seeds(std::uint32_t first, int count)
     return seeds;
 }
 
+// Measures one seed at a time and stops once the pattern has failed more often than a kept
+// one may: most candidates fail, and a failing attempt runs the whole budget.
+CheckedMeasure MeasureUntilWeak(const GridPattern& pattern, const FillIndex& index,
+                                const Words& words, std::span<const std::uint32_t> seeds)
+{
+    const int failuresAllowed =
+        static_cast<int>(seeds.size()) -
+        static_cast<int>(std::ceil(kLeastRate * static_cast<double>(seeds.size())));
+    CheckedMeasure total;
+    for (std::size_t i = 0; i < seeds.size() && total.attempts - total.filled <= failuresAllowed;
+         ++i) {
+        const CheckedMeasure one =
+            MeasureCheckedFill(pattern, index, words.list, words.clues, seeds.subspan(i, 1),
+                               GenerationJob::kCheckedSteps);
+        total.attempts += one.attempts;
+        total.filled += one.filled;
+        total.totalMillis += one.totalMillis;
+    }
+    return total;
+}
+
 bool Better(const Scored& a, const Scored& b)
 {
     if (a.measure.filled != b.measure.filled) {
@@ -95,13 +117,13 @@ std::vector<Scored> Design(const DesignPlan& plan, const FillIndex& index, const
         if (!KeepsGrowthLimits(pattern, plan.limits) || !seen.insert(ShapeKey(pattern)).second) {
             return false;
         }
-        screened.push_back({pattern, MeasureCheckedFill(pattern, index, words.list, words.clues,
-                                                        seeds, GenerationJob::kCheckedSteps)});
+        screened.push_back({pattern, MeasureUntilWeak(pattern, index, words, seeds)});
         if (plan.verbose) {
             std::fprintf(stderr, "; screened %d of %d, %.1f ms, %d answers, %d of 3 letters\n%s\n",
-                         screened.back().measure.filled, kScreenSeeds,
-                         screened.back().measure.totalMillis / kScreenSeeds, CountEntries(pattern),
-                         CountThreeLetterEntries(pattern), PatternText(pattern).c_str());
+                         screened.back().measure.filled, screened.back().measure.attempts,
+                         screened.back().measure.totalMillis / screened.back().measure.attempts,
+                         CountEntries(pattern), CountThreeLetterEntries(pattern),
+                         PatternText(pattern).c_str());
         }
         return true;
     };
@@ -134,13 +156,11 @@ std::vector<Scored> Select(const std::vector<Scored>& screened, int keep, const 
     std::vector<Scored> kept;
     for (const Scored& candidate : screened) {
         if (kept.size() >= static_cast<std::size_t>(keep) ||
-            candidate.measure.Rate() < kLeastRate) {
+            candidate.measure.attempts < kScreenSeeds || candidate.measure.Rate() < kLeastRate) {
             break;
         }
-        Scored scored{candidate.pattern,
-                      MeasureCheckedFill(candidate.pattern, index, words.list, words.clues, seeds,
-                                         GenerationJob::kCheckedSteps)};
-        if (scored.measure.Rate() >= kLeastRate) {
+        Scored scored{candidate.pattern, MeasureUntilWeak(candidate.pattern, index, words, seeds)};
+        if (scored.measure.attempts == kFinalSeeds && scored.measure.Rate() >= kLeastRate) {
             kept.push_back(std::move(scored));
         }
     }
