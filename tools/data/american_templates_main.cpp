@@ -88,7 +88,7 @@ CheckedMeasure MeasureUntilWeak(const GridPattern& pattern, const FillIndex& ind
 }
 
 // More fills first, then fewer 3-letter entries; never the time taken, which varies from run
-// to run, so that a seed gives the same set on any machine.
+// to run, so that a seed gives the same set again.
 bool Better(const Scored& a, const Scored& b)
 {
     if (a.measure.filled != b.measure.filled) {

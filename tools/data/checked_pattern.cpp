@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <optional>
 
 #include "core/generator/checked_filler.h"
 #include "core/generator/grid_template.h"
