@@ -73,6 +73,8 @@ TEST(CheckedPattern, GrowsSoundPatternsWithinTheLimitsAndVariesThem)
             shapes.insert(ShapeKey(pattern));
             EXPECT_EQ(CheckedPatternProblems(pattern), std::vector<std::string>{});
             EXPECT_LE(LongestEntry(pattern), limits.longest);
+            // A limit one below its longest entry rules it out.
+            EXPECT_FALSE(KeepsGrowthLimits(pattern, {LongestEntry(pattern) - 1, 4, 12}));
             const GridPattern varied = VaryCheckedPattern(pattern, 3, limits, random);
             EXPECT_NE(varied, pattern);
             EXPECT_TRUE(KeepsGrowthLimits(varied, limits)) << PatternText(varied);
