@@ -58,8 +58,12 @@ std::optional<GeneratedPuzzle> GenerateOne(GenerationData& data, Rng& rng, int s
                                            int maxAttempts, std::ostream& err)
 {
     const auto start = std::chrono::steady_clock::now();
+    const FillWordList* fillWords = data.FillWordsFor(size);
     GenerationJob job(data.dawg, data.clues, rng, data.Templates(size), size, maxAttempts,
-                      data.FillWordsFor(size));
+                      fillWords);
+    if (fillWords != nullptr) {
+        job.AvoidRecent(data.recent);
+    }
     job.Run();
     const std::chrono::duration<double, std::milli> elapsed =
         std::chrono::steady_clock::now() - start;
@@ -72,6 +76,9 @@ std::optional<GeneratedPuzzle> GenerateOne(GenerationData& data, Rng& rng, int s
     GeneratedPuzzle puzzle;
     puzzle.crossword = std::move(job.Puzzle());
     puzzle.crossword.NumberSquares();
+    if (job.FullyChecked()) {
+        data.recent.Add(puzzle.crossword.AnswerWords());
+    }
     puzzle.attempts = job.Attempts();
     puzzle.templateIndex = job.TemplateIndex();
     puzzle.millis = elapsed.count();

@@ -8,6 +8,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/generator/fill_words.h"
+#include "core/generator/recent_answers.h"
 #include "core/model/crossword.h"
 #include "core/wordgraph/dawg.h"
 #include "core/wordgraph/rng.h"
@@ -22,6 +23,9 @@ struct GenerationData {
     ClueStore clues;
     FillWordList fillWords;  // made on first need, for the fully checked sizes
     bool fillWordsMade = false;
+    // The answers of the fully checked puzzles made so far, left out of the next as the game
+    // does.
+    RecentAnswers recent;
 
     std::string Templates(int size) const;
     // The words the fully checked sizes (13 and 15) fill from; null for the Original sizes.

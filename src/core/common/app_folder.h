@@ -19,6 +19,8 @@ struct AppPaths {
     std::string Dawg() const { return Data("eng_dawg"); }
     // The answers of the fully checked American grids.
     std::string FillWords() const { return Data("eng_fill_words"); }
+    // The answers of the last American puzzles, which the next leaves out.
+    std::string RecentAnswers() const { return Data("recent_answers"); }
     std::string Template(int width, int height) const;
     std::string MainClues() const { return Data("eng_clues.b"); }
     std::string UserClues() const { return Data("output_user.b"); }

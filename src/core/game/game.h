@@ -293,6 +293,11 @@ public:
     // The American sizes' answers, read by the first generation that needs them (FillWords).
     FillWordList fillWords;
     bool fillWordsRead = false;
+    // The answers of the last American puzzles (paths.RecentAnswers()), read by the first
+    // American generation; why the file was refused, until that generation ends and says so.
+    RecentAnswers recentAnswers;
+    bool recentAnswersRead = false;
+    std::string recentAnswersRefusal;
     Rng rng;  // chooses templates and perturbs fills; seeded from the clock at start-up
     // The size last confirmed: 0 "Quick 9 x 9", 1 "Original 11 x 11", 2 "American 13 x 13",
     // 3 "American 15 x 15".
@@ -319,6 +324,12 @@ public:
     // The fill words, read from paths.FillWords() once; empty when the file is missing or
     // damaged (the generation then fails and says so).
     const FillWordList& FillWords();
+    // The recent answers, read from paths.RecentAnswers() once; a damaged file is set aside
+    // (recentAnswersRefusal) and the list starts empty.
+    const RecentAnswers& Recent();
+    // Remembers an American puzzle's answers and writes the list back; a file that cannot be
+    // written only costs the next session its memory.
+    void RememberAnswers(const Crossword& made);
     // The New Puzzle command: the save prompt, NewPuzzle, a repaint.
     void NewPuzzleCommand();
     // Asks for a size (Host::RunPuzzleSizeDialog), then installs the generated puzzle or, in

@@ -1,9 +1,19 @@
 #include "core/game/game.h"
 
+#include "core/common/file_io.h"
+
 #include <filesystem>
+#include <span>
 #include <system_error>
 
 namespace quillby {
+
+namespace {
+
+// Twenty puzzles of 78 answers of up to 15 letters take under 30 KB.
+constexpr std::size_t kMaxRecentAnswersBytes = 256 * 1024;
+
+}  // namespace
 
 Game::~Game()
 {
@@ -68,6 +78,9 @@ void Game::BeginGeneration(int size)
     next->job = std::make_unique<GenerationJob>(dawg, clues, rng, paths.Template(size, size), size,
                                                 maxGenerationAttempts,
                                                 IsAmericanSize(size) ? &FillWords() : nullptr);
+    if (IsAmericanSize(size)) {
+        next->job->AvoidRecent(Recent());
+    }
     next->worker = std::thread([job = next->job.get()] {
         try {
             job->Run();
@@ -103,6 +116,35 @@ const FillWordList& Game::FillWords()
     return fillWords;
 }
 
+const RecentAnswers& Game::Recent()
+{
+    if (!recentAnswersRead) {
+        recentAnswersRead = true;
+        std::error_code error;
+        if (std::filesystem::exists(paths.RecentAnswers(), error)) {
+            const auto bytes = ReadWholeFile(paths.RecentAnswers(), kMaxRecentAnswersBytes);
+            const auto read =
+                bytes ? ParseRecentAnswers({reinterpret_cast<const char*>(bytes.Value().data()),
+                                            bytes.Value().size()})
+                      : Result<RecentAnswers>::Failure(bytes.Error());
+            if (read) {
+                recentAnswers = read.Value();
+            } else {
+                recentAnswersRefusal = read.Error();
+            }
+        }
+    }
+    return recentAnswers;
+}
+
+void Game::RememberAnswers(const Crossword& made)
+{
+    (void)Recent();
+    recentAnswers.Add(made.AnswerWords());
+    const std::string text = SerializeRecentAnswers(recentAnswers);
+    (void)WriteFileAtomically(paths.RecentAnswers(), std::as_bytes(std::span(text)));
+}
+
 bool Game::GenerationFinished() const
 {
     return generation && generation->job->finished.load();
@@ -123,14 +165,25 @@ bool Game::EndGeneration()
     std::unique_ptr<Generation> ended = std::move(generation);
     ended->worker.join();
     GenerationJob& job = *ended->job;
-    if (job.result.load() == GenerationJob::kMade) {
+    const bool made = job.result.load() == GenerationJob::kMade;
+    if (made) {
         // The worker only read the store; the clues the puzzle shows move on here.
         ApplyClueTurns(job.ClueTurns(), clues);
+        if (job.FullyChecked()) {
+            RememberAnswers(job.Puzzle());
+        }
         AdoptGeneratedPuzzle(std::move(job.Puzzle()));
-        return true;
+    } else {
+        RestoreAfterGeneration(*ended, job.Failure());
     }
-    RestoreAfterGeneration(*ended, job.Failure());
-    return false;
+    if (!recentAnswersRefusal.empty()) {
+        host.ShowMessage("The list of recent answers " + paths.RecentAnswers() +
+                             " could not be read, so it starts again: " + recentAnswersRefusal +
+                             ".",
+                         "Attention", Buttons::Ok);
+        recentAnswersRefusal.clear();
+    }
+    return made;
 }
 
 void Game::AdoptGeneratedPuzzle(Crossword&& made)

@@ -24,6 +24,10 @@ constexpr double kFillNoise = 40;
 // Short words are few and recur most; a second draw of noise for them alone spreads them.
 constexpr int kShortWordLength = 4;
 constexpr double kShortWordNoise = 30;
+// Taken off a word's score for each recent puzzle that held it: about a third of the
+// familiarity range, enough to move the letter-friendly short words (SEE, ERA) aside without
+// making grids that need them much slower to fill.
+constexpr double kRecentUsePenalty = 80;
 // The candidate order is shaken by this much more at each restart.
 constexpr double kRestartShake = 6;
 // Placements before the first restart, and how much longer each next search may run.
@@ -41,8 +45,41 @@ constexpr double kScorePerBit = 20;
 }  // namespace
 
 FillClues::FillClues(const ClueStore& clues, const FillWordList& list)
-    : clues(clues), list(list), known(list.words.size())
+    : clues(clues),
+      list(list),
+      known(list.words.size()),
+      leftOut(list.words.size()),
+      recentUses(list.words.size())
 {
+}
+
+int FillClues::Find(const std::string& answer) const
+{
+    const auto found = std::lower_bound(
+        list.words.begin(), list.words.end(), answer,
+        [](const FillWord& word, const std::string& text) { return word.text < text; });
+    return found != list.words.end() && found->text == answer
+               ? static_cast<int>(found - list.words.begin())
+               : -1;
+}
+
+void FillClues::CountRecent(std::span<const std::string> answers)
+{
+    for (const std::string& answer : answers) {
+        if (const int word = Find(answer); word >= 0) {
+            recentUses[static_cast<std::size_t>(word)] += 1;
+        }
+    }
+}
+
+void FillClues::LeaveOut(std::span<const std::string> answers)
+{
+    std::fill(leftOut.begin(), leftOut.end(), false);
+    for (const std::string& answer : answers) {
+        if (const int word = Find(answer); word >= 0) {
+            leftOut[static_cast<std::size_t>(word)] = true;
+        }
+    }
 }
 
 FillClues::Known& FillClues::Look(int word)
@@ -62,7 +99,7 @@ FillClues::Known& FillClues::Look(int word)
 
 bool FillClues::Usable(int word)
 {
-    return Look(word).usable;
+    return !leftOut[static_cast<std::size_t>(word)] && Look(word).usable;
 }
 
 // Two words of one stem share their first three letters (a stem keeps at least three of the
@@ -240,7 +277,8 @@ void CheckedFiller::Search::DrawScores()
         auto& scores = score[static_cast<std::size_t>(length)];
         scores.resize(words->Count());
         for (std::size_t w = 0; w < words->Count(); ++w) {
-            double value = words->familiarity[w] + kFillNoise * owner.rng.NextUnit();
+            double value = words->familiarity[w] + kFillNoise * owner.rng.NextUnit() -
+                           kRecentUsePenalty * owner.clues.RecentUses(words->listIndex[w]);
             if (length <= kShortWordLength) {
                 value += kShortWordNoise * owner.rng.NextUnit();
             }

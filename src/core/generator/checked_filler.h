@@ -3,6 +3,7 @@
 #include <atomic>
 #include <bitset>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,16 @@ class FillClues {
 public:
     FillClues(const ClueStore& clues, const FillWordList& list);
 
-    // The word (by its place in the list) has a current clue that is not solved.
+    // The word (by its place in the list) has a current clue that is not solved and is not
+    // one of the answers to leave out.
     bool Usable(int word);
+    // Leaves these answers out of the fill instead of those left out before (words not in the
+    // list are ignored).
+    void LeaveOut(std::span<const std::string> answers);
+    // Counts each time an answer is given (words not in the list are ignored); the fill
+    // scores a word lower for each.
+    void CountRecent(std::span<const std::string> answers);
+    int RecentUses(int word) const { return recentUses[static_cast<std::size_t>(word)]; }
     // a's current clue holds b or a word of b's stem, or b's holds a: one of the two would
     // give the other away, so they never share a puzzle.
     bool Clash(int a, int b);
@@ -34,11 +43,14 @@ private:
         std::vector<std::string> tokens;  // the letter runs of its clue, lower case
     };
     Known& Look(int word);
+    int Find(const std::string& answer) const;
     bool Holds(const Known& clue, const Known& word) const;
 
     const ClueStore& clues;
     const FillWordList& list;
     std::vector<Known> known;
+    std::vector<bool> leftOut;
+    std::vector<int> recentUses;
 };
 
 // Where a fully checked fill stops when it has not filled: after this many placements in all

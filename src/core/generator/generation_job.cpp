@@ -8,6 +8,11 @@ namespace quillby {
 
 namespace {
 
+// Recent puzzles whose answers the fill leaves out, and the failed attempts after which it
+// takes them back.
+constexpr std::size_t kPuzzlesLeftOut = 1;
+constexpr int kAttemptsBeforeForgiving = 3;
+
 bool AllFullyChecked(const TemplateFile& templates)
 {
     const std::size_t area =
@@ -120,6 +125,11 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
         return;
     }
     FillClues clueInfo(clues, words);
+    // The last puzzle's answers never come straight back; older ones only score lower.
+    bool leavingOut = recent.Size() > 0;
+    clueInfo.LeaveOut(recent.Newest(kPuzzlesLeftOut));
+    clueInfo.CountRecent(recent.Newest(recent.Size()));
+    int failedInARow = 0;
     while (!cancelRequested.load()) {
         if (maxAttempts > 0 && attempts >= maxAttempts) {
             failure = "no template filled in " + std::to_string(attempts) + " attempts";
@@ -136,16 +146,19 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
             Finish(cancelRequested.load() ? kFailed : kMade);
             return;
         }
+        // Fewer words make some grids hard to fill: the left-out answers come back rather
+        // than the generation failing.
+        if (++failedInARow == kAttemptsBeforeForgiving && leavingOut) {
+            leavingOut = false;
+            clueInfo.LeaveOut({});
+        }
     }
     Finish(kFailed);
 }
 
 bool GenerationJob::KeepIfCluesFit(int index)
 {
-    std::vector<std::string> answers;
-    for (const AnswerEntry& entry : crossword.answers) {
-        answers.emplace_back(entry.AnswerWord());
-    }
+    const std::vector<std::string> answers = crossword.AnswerWords();
     // A puzzle whose clues clash (one holds another's answer, two read alike) and cannot show
     // others is not shown: the next template is tried.
     auto turns = ChooseClueTurns(answers, clues);

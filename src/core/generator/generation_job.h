@@ -7,6 +7,7 @@
 #include "core/clues/clue_clash.h"
 #include "core/clues/clue_store.h"
 #include "core/generator/fill_words.h"
+#include "core/generator/recent_answers.h"
 #include "core/model/crossword.h"
 #include "core/wordgraph/dawg.h"
 #include "core/wordgraph/rng.h"
@@ -60,6 +61,12 @@ public:
     // Cancels and waits for a worker started with Start.
     ~GenerationJob();
 
+    // The answers of the last fully checked puzzles, so a run of puzzles does not keep
+    // showing the same words; set before Run. The fill leaves out the newest puzzle's answers
+    // (until a few attempts in a row have failed without them) and scores a word lower for
+    // each recent puzzle that held it.
+    void AvoidRecent(RecentAnswers answers) { recent = std::move(answers); }
+
     // The worker's body. Sets result (kMade or kFailed) and then finished.
     void Run();
     // Runs Run on a new thread owned by the job; the caller polls finished.
@@ -93,6 +100,7 @@ private:
     int size;
     int maxAttempts;
     const FillWordList* fillWords;
+    RecentAnswers recent;
     bool checkedFill = false;
     Crossword crossword;
     std::vector<ClueTurn> clueTurns;

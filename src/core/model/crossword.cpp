@@ -359,6 +359,15 @@ bool Crossword::AllAnswered() const
     return true;
 }
 
+std::vector<std::string> Crossword::AnswerWords() const
+{
+    std::vector<std::string> words;
+    for (const AnswerEntry& entry : answers) {
+        words.emplace_back(entry.AnswerWord());
+    }
+    return words;
+}
+
 void Crossword::PlaceAnswer(AnswerEntry& entry, int candidateIndex)
 {
     const std::string& word = entry.candidates[static_cast<std::size_t>(candidateIndex)].word;

@@ -86,6 +86,8 @@ public:
     AnswerEntry* FindEntryAt(int col, int row, int direction);
     AnswerEntry* FindEntryByItemId(std::uint32_t itemId);
     bool AllAnswered() const;
+    // The placed answers' words, in answer-list order.
+    std::vector<std::string> AnswerWords() const;
 
     // Writes the candidate's letters into the run, counting each square's use.
     void PlaceAnswer(AnswerEntry& entry, int candidateIndex);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 #include <thread>
 
+#include "core/common/file_io.h"
 #include "core/game/game.h"
 #include "support/scripted_host.h"
 #include "support/shipped_data.h"
@@ -169,6 +172,72 @@ TEST_F(GameNewPuzzle, AmericanSizesAreFullyCheckedAndSayWhenTheirWordsAreMissing
     std::filesystem::remove(other.paths.FillWords());
     EXPECT_FALSE(other.OffersSize(15));
     EXPECT_TRUE(other.OffersSize(11));
+}
+
+std::set<std::string> AnswersOf(const Crossword& crossword)
+{
+    std::set<std::string> answers;
+    for (const AnswerEntry& entry : crossword.answers) {
+        answers.emplace(entry.AnswerWord());
+    }
+    return answers;
+}
+
+bool Disjoint(const std::set<std::string>& a, const std::set<std::string>& b)
+{
+    return std::none_of(a.begin(), a.end(), [&](const std::string& w) { return b.contains(w); });
+}
+
+// Each American puzzle leaves out the last one's answers, across sessions too; a damaged list
+// of them is said and started again.
+TEST_F(GameNewPuzzle, AmericanPuzzlesInARowNeverRepeatTheLastOnesAnswers)
+{
+    host.sizePresses = {2};
+    ASSERT_TRUE(game.RunCommand(CommandId::NewPuzzle));
+    const std::set<std::string> first = AnswersOf(game.crossword);
+    host.sizePresses = {3};
+    ASSERT_TRUE(game.RunCommand(CommandId::NewPuzzle));
+    const std::set<std::string> second = AnswersOf(game.crossword);
+    EXPECT_TRUE(Disjoint(first, second));
+    const auto file = ReadWholeFile(game.paths.RecentAnswers());
+    ASSERT_TRUE(file.Ok());
+    const auto kept = ParseRecentAnswers(
+        {reinterpret_cast<const char*>(file.Value().data()), file.Value().size()});
+    ASSERT_TRUE(kept.Ok()) << kept.Error();
+    ASSERT_EQ(kept.Value().Size(), 2u);
+    const auto& newest = kept.Value().Puzzle(0);
+    EXPECT_EQ(std::set<std::string>(newest.begin(), newest.end()), second);
+
+    ScriptedHost laterHost;
+    Game later{laterHost, folder.Path()};
+    StartOnShippedData(later, 2026);
+    ASSERT_FALSE(HasFatalFailure());
+    laterHost.messages.clear();
+    laterHost.sizePresses = {3};
+    ASSERT_TRUE(later.RunCommand(CommandId::NewPuzzle));
+    EXPECT_TRUE(Disjoint(second, AnswersOf(later.crossword)));
+    EXPECT_TRUE(laterHost.messages.empty());
+
+    WriteBytes(later.paths.RecentAnswers(), {std::byte{'x'}});
+    ScriptedHost thirdHost;
+    Game third{thirdHost, folder.Path()};
+    StartOnShippedData(third, 5);
+    ASSERT_FALSE(HasFatalFailure());
+    thirdHost.messages.clear();
+    thirdHost.sizePresses = {2};
+    ASSERT_TRUE(third.RunCommand(CommandId::NewPuzzle));
+    EXPECT_EQ(third.crossword.width, 13);
+    ASSERT_EQ(thirdHost.messages.size(), 1u);
+    EXPECT_NE(thirdHost.messages[0].text.find("recent_answers could not be read"),
+              std::string::npos)
+        << thirdHost.messages[0].text;
+    const auto rewritten = ReadWholeFile(third.paths.RecentAnswers());
+    ASSERT_TRUE(rewritten.Ok());
+    EXPECT_EQ(ParseRecentAnswers({reinterpret_cast<const char*>(rewritten.Value().data()),
+                                  rewritten.Value().size()})
+                  .Value()
+                  .Size(),
+              1u);
 }
 
 TEST_F(GameNewPuzzle, CancelBringsBackThePreviousPuzzleExactly)

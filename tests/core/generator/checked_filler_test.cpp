@@ -204,6 +204,43 @@ TEST(GenerationJob, FillsFullyCheckedTemplatesFromTheFillWords)
     EXPECT_FALSE(latticeJob.FullyChecked());
 }
 
+// The last puzzle's answers stay out of the fill, older ones do not; when the fill keeps
+// failing without them, they come back.
+TEST(GenerationJob, LeavesOutTheLastPuzzlesAnswersUntilStuck)
+{
+    // Two word squares of six different words each: either fills the open 3 x 3.
+    const std::vector<std::string> words{"CAT", "ORE", "WED", "COW", "ARE", "TED",
+                                         "XYZ", "QRS", "JKL", "XQJ", "YRK", "ZSL"};
+    CheckedWorld world;
+    testing::WriteWorldFiles(world.folder.Path(), words, 3, {kOpen3});
+    testing::BuildWorld(world.words, words);
+    const FillWordList list = ListOf(words);
+    Dawg noGraph;
+    auto run = [&](const RecentAnswers& recent, int& attempts) {
+        Rng rng(5);
+        GenerationJob job(noGraph, world.words.clues, rng, world.folder.Data("3x3"), 3, 20, &list);
+        job.AvoidRecent(recent);
+        job.Run();
+        EXPECT_EQ(job.result.load(), GenerationJob::kMade) << job.Failure();
+        attempts = job.Attempts();
+        return Answers(job.Puzzle());
+    };
+    const std::vector<std::string> first{"ARE", "CAT", "COW", "ORE", "TED", "WED"};
+    const std::vector<std::string> second{"JKL", "QRS", "XQJ", "XYZ", "YRK", "ZSL"};
+    RecentAnswers recent;
+    recent.Add({"CAT"});
+    int attempts = 0;
+    EXPECT_EQ(run(recent, attempts), second);
+    EXPECT_EQ(attempts, 1);
+    recent.Add({"NOTAWORD", "QRS"});
+    EXPECT_EQ(run(recent, attempts), first);
+    EXPECT_EQ(attempts, 1);
+    // Both squares left out: three attempts fail, then the words come back.
+    recent.Add({"CAT", "XYZ"});
+    run(recent, attempts);
+    EXPECT_EQ(attempts, 4);
+}
+
 // A grid its words cannot fill keeps the job searching until a cancel, which ends it.
 TEST(GenerationJob, ACancelStopsAFullyCheckedSearch)
 {

@@ -1,0 +1,22 @@
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/generator/recent_answers.h"
+
+// Any accepted file is one the writer gives back character for character, except that a
+// trailing space after a line's last answer is not written again.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto recent = quillby::ParseRecentAnswers(text);
+    if (!recent) {
+        return 0;
+    }
+    const auto again = quillby::ParseRecentAnswers(quillby::SerializeRecentAnswers(recent.Value()));
+    if (!again || !(again.Value() == recent.Value()) ||
+        recent.Value().Size() > quillby::RecentAnswers::kPuzzles) {
+        __builtin_trap();
+    }
+    return 0;
+}

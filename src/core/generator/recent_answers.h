@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/result.h"
+
+namespace quillby {
+
+// The answers of the last fully checked puzzles made, newest first. A fully checked grid
+// crosses every letter, so its fill keeps reaching for the same few letter-friendly short
+// words (SEE, ERA, LED); leaving out what the last puzzles used is what keeps a run of
+// puzzles fresh. The game keeps it in data/recent_answers between sessions.
+class RecentAnswers {
+public:
+    // Puzzles remembered: a word then returns at most once in this many puzzles and one.
+    static constexpr std::size_t kPuzzles = 20;
+    // The most answers one remembered puzzle may have (a 15 x 15 has at most 78).
+    static constexpr std::size_t kMostAnswers = 120;
+
+    // Remembers a new puzzle's answers, forgetting the oldest beyond kPuzzles.
+    void Add(std::vector<std::string> answers);
+    // The answers of the newest count puzzles (all of them when count is larger).
+    std::vector<std::string> Newest(std::size_t count) const;
+    std::size_t Size() const { return puzzles.size(); }
+    // The answers of one puzzle, 0 the newest.
+    const std::vector<std::string>& Puzzle(std::size_t index) const { return puzzles[index]; }
+    bool operator==(const RecentAnswers&) const = default;
+
+private:
+    std::deque<std::vector<std::string>> puzzles;
+};
+
+// The file: a first line "quillby recent answers 1", then one line per puzzle, newest first,
+// its answers (3 to 15 capital letters) separated by single spaces. Anything else is refused
+// whole with a message that says which line is wrong.
+Result<RecentAnswers> ParseRecentAnswers(std::string_view text);
+std::string SerializeRecentAnswers(const RecentAnswers& recent);
+
+}  // namespace quillby
