@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <set>
+#include <cmath>
 
 #include "core/generator/checked_filler.h"
 #include "core/generator/grid_template.h"
@@ -40,39 +40,6 @@ int RunThrough(const GridPattern& pattern, int col, int row, int dc, int dr)
     return length;
 }
 
-bool Linked(const GridPattern& pattern)
-{
-    std::vector<bool> reached(pattern.open.size(), false);
-    std::vector<Cell> pending;
-    int open = 0;
-    for (int row = 0; row < pattern.size; ++row) {
-        for (int col = 0; col < pattern.size; ++col) {
-            if (pattern.Open(col, row)) {
-                ++open;
-                if (pending.empty()) {
-                    pending.push_back({col, row});
-                    reached[At(pattern, col, row)] = true;
-                }
-            }
-        }
-    }
-    int count = 0;
-    while (!pending.empty()) {
-        const Cell cell = pending.back();
-        pending.pop_back();
-        ++count;
-        for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-            const int c = cell.col + dc;
-            const int r = cell.row + dr;
-            if (pattern.Open(c, r) && !reached[At(pattern, c, r)]) {
-                reached[At(pattern, c, r)] = true;
-                pending.push_back({c, r});
-            }
-        }
-    }
-    return count == open && open > 0;
-}
-
 int Blocks(const GridPattern& pattern)
 {
     int blocks = 0;
@@ -82,42 +49,194 @@ int Blocks(const GridPattern& pattern)
     return blocks;
 }
 
-// Sets a square and its partner, then blocks every open square left in a run shorter than 3
-// (a block beside the edge takes the two squares between it and the edge with it), and keeps
-// the result only when it is sound; with cutting, blocks and answers may still be over the
-// limits, while long entries are being cut.
-bool TrySet(GridPattern& pattern, Cell cell, bool open, bool cutting)
-{
-    GridPattern trial = pattern;
-    const Cell partner = Partner(pattern, cell);
-    trial.open[At(trial, cell.col, cell.row)] = open;
-    trial.open[At(trial, partner.col, partner.row)] = open;
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int row = 0; row < trial.size; ++row) {
-            for (int col = 0; col < trial.size; ++col) {
-                if (trial.Open(col, row) && (RunThrough(trial, col, row, 1, 0) < 3 ||
-                                             RunThrough(trial, col, row, 0, 1) < 3)) {
-                    const Cell other = Partner(trial, {col, row});
-                    trial.open[At(trial, col, row)] = false;
-                    trial.open[At(trial, other.col, other.row)] = false;
-                    changed = true;
-                }
-            }
-        }
-    }
-    const bool sound = Linked(trial) && Blocks(trial) <= MaxCheckedBlocks(trial.size) &&
-                       (cutting || CountEntries(trial) <= MaxCheckedAnswers(trial.size));
-    if (sound) {
-        pattern = std::move(trial);
-    }
-    return sound;
-}
-
 Cell RandomCell(int size, std::mt19937& random)
 {
     const auto n = static_cast<unsigned>(size);
     return {static_cast<int>(random() % n), static_cast<int>(random() % n)};
+}
+
+void Toggle(GridPattern& pattern, Cell cell)
+{
+    const Cell partner = Partner(pattern, cell);
+    const bool open = !pattern.Open(cell.col, cell.row);
+    pattern.open[At(pattern, cell.col, cell.row)] = open;
+    pattern.open[At(pattern, partner.col, partner.row)] = open;
+}
+
+// Open squares outside the largest linked group.
+int Unlinked(const GridPattern& pattern)
+{
+    std::vector<bool> reached(pattern.open.size(), false);
+    int open = 0;
+    int largest = 0;
+    std::vector<Cell> pending;
+    for (int row = 0; row < pattern.size; ++row) {
+        for (int col = 0; col < pattern.size; ++col) {
+            if (!pattern.Open(col, row) || reached[At(pattern, col, row)]) {
+                continue;
+            }
+            int group = 0;
+            reached[At(pattern, col, row)] = true;
+            pending.push_back({col, row});
+            while (!pending.empty()) {
+                const Cell cell = pending.back();
+                pending.pop_back();
+                ++group;
+                for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                    const int c = cell.col + dc;
+                    const int r = cell.row + dr;
+                    if (pattern.Open(c, r) && !reached[At(pattern, c, r)]) {
+                        reached[At(pattern, c, r)] = true;
+                        pending.push_back({c, r});
+                    }
+                }
+            }
+            open += group;
+            largest = std::max(largest, group);
+        }
+    }
+    return open - largest;
+}
+
+// The runs of open squares across and down, counted against the limits.
+struct RunTally {
+    int shortSquares = 0;  // squares in a run shorter than 3 (unchecked or in a 2-letter run)
+    int longExcess = 0;    // letters past the longest allowed, over all entries
+    int entries = 0;
+    int threes = 0;
+};
+
+RunTally TallyRuns(const GridPattern& pattern, int longest)
+{
+    RunTally tally;
+    auto count = [&](int length) {
+        if (length == 0) {
+            return;
+        }
+        if (length < 3) {
+            tally.shortSquares += length;
+            tally.entries += length == 2 ? 1 : 0;
+            return;
+        }
+        ++tally.entries;
+        tally.threes += length == 3 ? 1 : 0;
+        tally.longExcess += std::max(0, length - longest);
+    };
+    for (int line = 0; line < pattern.size; ++line) {
+        int across = 0;
+        int down = 0;
+        for (int k = 0; k < pattern.size; ++k) {
+            across = pattern.Open(k, line) ? across + 1 : (count(across), 0);
+            down = pattern.Open(line, k) ? down + 1 : (count(down), 0);
+        }
+        count(across);
+        count(down);
+    }
+    return tally;
+}
+
+int OpenWindows(const GridPattern& pattern, int window)
+{
+    int windows = 0;
+    for (int row = 0; row + window <= pattern.size; ++row) {
+        for (int col = 0; col + window <= pattern.size; ++col) {
+            bool open = true;
+            for (int r = row; r < row + window && open; ++r) {
+                for (int c = col; c < col + window && open; ++c) {
+                    open = pattern.Open(c, r);
+                }
+            }
+            windows += open ? 1 : 0;
+        }
+    }
+    return windows;
+}
+
+// What the hill climb lowers. Broken rules weigh most; 3-letter entries past the aim weigh
+// least, so the climb trades them away only once the shape is sound.
+int Penalty(const GridPattern& pattern, const GrowthLimits& limits)
+{
+    const RunTally runs = TallyRuns(pattern, limits.longest);
+    return 10 * runs.shortSquares + 10 * runs.longExcess +
+           10 * OpenWindows(pattern, limits.window) + 10 * Unlinked(pattern) +
+           10 * std::max(0, Blocks(pattern) - MaxCheckedBlocks(pattern.size)) +
+           10 * std::max(0, runs.entries - MaxCheckedAnswers(pattern.size)) +
+           2 * std::max(0, runs.threes - limits.threes);
+}
+
+// One square of each symmetric pair (the centre of an odd grid is its own partner).
+std::vector<Cell> PairSquares(int size)
+{
+    std::vector<Cell> squares;
+    for (int row = 0; row < size; ++row) {
+        for (int col = 0; col < size; ++col) {
+            if (row * size + col <= (size - 1 - row) * size + (size - 1 - col)) {
+                squares.push_back({col, row});
+            }
+        }
+    }
+    return squares;
+}
+
+// Fisher-Yates with the generator's raw output, so a seed gives the same order with any
+// standard library (std::shuffle's use of the generator is not fixed by the standard).
+void Shuffle(std::vector<Cell>& cells, std::mt19937& random)
+{
+    for (std::size_t i = cells.size(); i > 1; --i) {
+        std::swap(cells[i - 1], cells[random() % i]);
+    }
+}
+
+// A climb may stop short of the limits; this many are tried before giving up.
+constexpr int kClimbs = 8;
+
+// Toggles random symmetric block pairs, keeping every toggle that lowers the penalty and, while
+// the temperature is high, some that raise it (a lone toggle nearly always leaves a short run
+// somewhere, so a climb that only went down would stop at the first); then, cold, takes in
+// random order the first toggle that still lowers it until none does.
+GridPattern Climb(GridPattern pattern, const GrowthLimits& limits, double hot, int steps,
+                  std::mt19937& random)
+{
+    constexpr double kCold = 0.2;
+    int penalty = Penalty(pattern, limits);
+    for (int step = 0; step < steps && penalty > 0; ++step) {
+        const double temperature = hot * std::pow(kCold / hot, static_cast<double>(step) / steps);
+        const Cell cell = RandomCell(pattern.size, random);
+        Toggle(pattern, cell);
+        const int trial = Penalty(pattern, limits);
+        const double chance = static_cast<double>(random()) / std::mt19937::max();
+        if (trial <= penalty || chance < std::exp((penalty - trial) / temperature)) {
+            penalty = trial;
+        } else {
+            Toggle(pattern, cell);
+        }
+    }
+    // Cold: the first toggle in random order that lowers the penalty, and where none does, the
+    // first two toggles together that do (a block moved, or a pair added beside another).
+    std::vector<Cell> squares = PairSquares(pattern.size);
+    auto lowers = [&](Cell cell) {
+        Toggle(pattern, cell);
+        const int trial = Penalty(pattern, limits);
+        if (trial < penalty) {
+            penalty = trial;
+            return true;
+        }
+        Toggle(pattern, cell);
+        return false;
+    };
+    for (bool lowered = true; lowered && penalty > 0;) {
+        Shuffle(squares, random);
+        lowered = std::ranges::any_of(squares, lowers);
+        for (std::size_t i = 0; i < squares.size() && !lowered; ++i) {
+            Toggle(pattern, squares[i]);
+            lowered = std::any_of(squares.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                  squares.end(), lowers);
+            if (!lowered) {
+                Toggle(pattern, squares[i]);
+            }
+        }
+    }
+    return pattern;
 }
 
 }  // namespace
@@ -203,7 +322,7 @@ std::vector<std::string> CheckedPatternProblems(const GridPattern& pattern)
             }
         }
     }
-    if (!Linked(pattern)) {
+    if (Unlinked(pattern) > 0 || Blocks(pattern) == size * size) {
         problems.push_back("its open squares are not all linked");
     }
     if (CountEntries(pattern) > MaxCheckedAnswers(size)) {
@@ -217,67 +336,65 @@ std::vector<std::string> CheckedPatternProblems(const GridPattern& pattern)
     return problems;
 }
 
-GridPattern ProposeCheckedPattern(int size, int longest, int window, int extraPairs,
-                                  std::mt19937& random)
+int CountThreeLetterEntries(const GridPattern& pattern)
 {
-    GridPattern pattern{size, std::vector<bool>(static_cast<std::size_t>(size * size), true)};
-    for (int guard = 0; guard < 4000; ++guard) {
-        std::vector<Cell> inWindow;
-        for (int row = 0; row + window <= size; ++row) {
-            for (int col = 0; col + window <= size; ++col) {
-                bool open = true;
-                for (int r = row; r < row + window && open; ++r) {
-                    for (int c = col; c < col + window && open; ++c) {
-                        open = pattern.Open(c, r);
-                    }
-                }
-                if (open) {
-                    inWindow.push_back(
-                        {col + static_cast<int>(random() % static_cast<unsigned>(window)),
-                         row + static_cast<int>(random() % static_cast<unsigned>(window))});
-                }
-            }
-        }
-        if (!inWindow.empty()) {
-            TrySet(pattern, inWindow[random() % inWindow.size()], false, true);
-            continue;
-        }
-        std::vector<Cell> inLong;
-        for (int row = 0; row < size; ++row) {
-            for (int col = 0; col < size; ++col) {
-                if (pattern.Open(col, row) && (RunThrough(pattern, col, row, 1, 0) > longest ||
-                                               RunThrough(pattern, col, row, 0, 1) > longest)) {
-                    inLong.push_back({col, row});
-                }
-            }
-        }
-        if (inLong.empty()) {
-            break;
-        }
-        TrySet(pattern, inLong[random() % inLong.size()], false, true);
-    }
-    for (int added = 0, guard = 0; added < extraPairs && guard < 400; ++guard) {
-        const Cell cell = RandomCell(size, random);
-        if (pattern.Open(cell.col, cell.row) && TrySet(pattern, cell, false, false)) {
-            ++added;
-        }
+    return TallyRuns(pattern, pattern.size).threes;
+}
+
+bool KeepsGrowthLimits(const GridPattern& pattern, const GrowthLimits& limits)
+{
+    return CheckedPatternProblems(pattern).empty() && LongestEntry(pattern) <= limits.longest &&
+           OpenWindows(pattern, limits.window) == 0;
+}
+
+GridPattern GrowCheckedPattern(int size, const GrowthLimits& limits, std::mt19937& random)
+{
+    constexpr double kHot = 12.0;  // about a short run's weight: early on most toggles pass
+    GridPattern pattern;
+    for (int climb = 0; climb < kClimbs && !KeepsGrowthLimits(pattern, limits); ++climb) {
+        pattern =
+            Climb(GridPattern{size, std::vector<bool>(static_cast<std::size_t>(size * size), true)},
+                  limits, kHot, 100 * size * size, random);
     }
     return pattern;
 }
 
-GridPattern VaryCheckedPattern(const GridPattern& pattern, int changes, std::mt19937& random)
+GridPattern VaryCheckedPattern(const GridPattern& pattern, int changes, const GrowthLimits& limits,
+                               std::mt19937& random)
 {
+    // Warm enough to mend what the changes broke, not to wander far from the pattern.
+    constexpr double kWarm = 3.0;
     GridPattern varied = pattern;
-    for (int done = 0, guard = 0; done < changes && guard < 400; ++guard) {
-        const Cell cell = RandomCell(pattern.size, random);
-        const bool open = varied.Open(cell.col, cell.row);
-        // Opening a block and closing a square near it moves the block; either alone adds or
-        // takes away blocks.
-        if (TrySet(varied, cell, !open, false)) {
-            ++done;
+    // The climb may well lead straight back to the pattern; that is no variation.
+    for (int climb = 0;
+         climb < kClimbs && (varied == pattern || !KeepsGrowthLimits(varied, limits)); ++climb) {
+        varied = pattern;
+        for (int k = 0; k < changes; ++k) {
+            Toggle(varied, RandomCell(pattern.size, random));
         }
+        varied = Climb(std::move(varied), limits, kWarm, 40 * pattern.size * pattern.size, random);
     }
     return varied;
+}
+
+std::vector<bool> ShapeKey(const GridPattern& pattern)
+{
+    const int last = pattern.size - 1;
+    std::vector<bool> least;
+    for (int turn = 0; turn < 8; ++turn) {
+        std::vector<bool> key;
+        for (int row = 0; row <= last; ++row) {
+            for (int col = 0; col <= last; ++col) {
+                const int c = (turn & 1) != 0 ? last - col : col;
+                const int r = (turn & 2) != 0 ? last - row : row;
+                key.push_back((turn & 4) != 0 ? pattern.Open(r, c) : pattern.Open(c, r));
+            }
+        }
+        if (least.empty() || key < least) {
+            least = std::move(key);
+        }
+    }
+    return least;
 }
 
 CheckedMeasure MeasureCheckedFill(const GridPattern& pattern, const FillIndex& index,

@@ -30,15 +30,37 @@ std::vector<std::string> CheckedPatternProblems(const GridPattern& pattern);
 int CountEntries(const GridPattern& pattern);
 int LongestEntry(const GridPattern& pattern);
 
-// A candidate grown from an open grid: symmetric pairs of blocks put into every open window of
-// window x window squares and into the entries longer than longest until none is left (wide
-// open corners and long entries are what make a fill fail), then extraPairs more where they
-// keep the pattern sound.
-GridPattern ProposeCheckedPattern(int size, int longest, int window, int extraPairs,
-                                  std::mt19937& random);
-// A variation of a sound pattern: a few symmetric block pairs moved, added or taken away,
-// each change kept only when the pattern stays sound.
-GridPattern VaryCheckedPattern(const GridPattern& pattern, int changes, std::mt19937& random);
+// Answers of 3 letters.
+int CountThreeLetterEntries(const GridPattern& pattern);
+
+// The shape a fully checked template is grown to, beyond the rules above: wide open corners
+// and long entries are what make a fill fail, and fewer 3-letter entries give the fill more
+// words to choose from (the short ones it has are few and keep coming back).
+struct GrowthLimits {
+    int longest = 8;  // no entry longer
+    int window = 4;   // no open window x window square
+    int threes = 12;  // 3-letter entries past this count against a shape, but do not rule it out
+};
+
+// True when the pattern keeps every rule of CheckedPatternProblems, no entry is longer than
+// limits.longest and no window x window square is open.
+bool KeepsGrowthLimits(const GridPattern& pattern, const GrowthLimits& limits);
+
+// A candidate grown by a hill climb: from a random scatter of symmetric block pairs, a pair is
+// toggled while that lowers a penalty for squares in runs shorter than 3, letters past
+// limits.longest, open windows, unlinked squares, blocks and answers past the limits, and
+// 3-letter entries past limits.threes; a climb that stops short of the limits is begun again, a
+// few times. The same generator state grows the same pattern. It may still miss the limits;
+// KeepsGrowthLimits tells.
+GridPattern GrowCheckedPattern(int size, const GrowthLimits& limits, std::mt19937& random);
+// A variation: a few random symmetric pairs toggled, then the same climb from there, kept
+// near the pattern; it too may miss the limits.
+GridPattern VaryCheckedPattern(const GridPattern& pattern, int changes, const GrowthLimits& limits,
+                               std::mt19937& random);
+
+// The same for a pattern and its mirror images, transposes and quarter turns (the least of
+// the eight), so a set can keep one of each shape.
+std::vector<bool> ShapeKey(const GridPattern& pattern);
 
 // The same figures as the Original templates' measure.
 using CheckedMeasure = FillMeasure;

@@ -330,6 +330,7 @@ public:
     // Remembers an American puzzle's answers and writes the list back; a file that cannot be
     // written only costs the next session its memory.
     void RememberAnswers(const Crossword& made);
+    void SayRecentAnswersRefusal();
     // The New Puzzle command: the save prompt, NewPuzzle, a repaint.
     void NewPuzzleCommand();
     // Asks for a size (Host::RunPuzzleSizeDialog), then installs the generated puzzle or, in

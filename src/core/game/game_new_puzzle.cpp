@@ -43,6 +43,7 @@ void Game::NewPuzzle()
 {
     const std::optional<int> choice = host.RunPuzzleSizeDialog(*this, sizeChoice);
     if (!choice) {
+        SayRecentAnswersRefusal();
         return;
     }
     if (CreateMode()) {
@@ -60,6 +61,18 @@ void Game::NewPuzzle()
     sizeChoice = *choice;
     host.SetStatusText(StatusPane::Prompt, kClickASquare);
     host.Repaint(true);
+    SayRecentAnswersRefusal();
+}
+
+// Said once the new puzzle shows (or the old one is back), not over a half-drawn one.
+void Game::SayRecentAnswersRefusal()
+{
+    if (!recentAnswersRefusal.empty()) {
+        host.ShowMessage(recentAnswersRefusal + ".\nThe list of recent answers in " +
+                             paths.RecentAnswers() + " starts again.",
+                         "Attention", Buttons::Ok);
+        recentAnswersRefusal.clear();
+    }
 }
 
 void Game::BeginGeneration(int size)
@@ -175,13 +188,6 @@ bool Game::EndGeneration()
         AdoptGeneratedPuzzle(std::move(job.Puzzle()));
     } else {
         RestoreAfterGeneration(*ended, job.Failure());
-    }
-    if (!recentAnswersRefusal.empty()) {
-        host.ShowMessage("The list of recent answers " + paths.RecentAnswers() +
-                             " could not be read, so it starts again: " + recentAnswersRefusal +
-                             ".",
-                         "Attention", Buttons::Ok);
-        recentAnswersRefusal.clear();
     }
     return made;
 }

@@ -228,7 +228,7 @@ TEST_F(GameNewPuzzle, AmericanPuzzlesInARowNeverRepeatTheLastOnesAnswers)
     ASSERT_TRUE(third.RunCommand(CommandId::NewPuzzle));
     EXPECT_EQ(third.crossword.width, 13);
     ASSERT_EQ(thirdHost.messages.size(), 1u);
-    EXPECT_NE(thirdHost.messages[0].text.find("recent_answers could not be read"),
+    EXPECT_NE(thirdHost.messages[0].text.find("line 1 does not end with a line break"),
               std::string::npos)
         << thirdHost.messages[0].text;
     const auto rewritten = ReadWholeFile(third.paths.RecentAnswers());

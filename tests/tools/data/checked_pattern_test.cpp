@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 #include "data/checked_pattern.h"
 
@@ -52,28 +53,51 @@ TEST(CheckedPattern, NamesEachBrokenRule)
                          "blocks, more than"));
 }
 
-// Designed and varied candidates keep every rule, and the same seed designs the same one.
-TEST(CheckedPattern, DesignsSoundPatternsAndVariesThemSoundly)
+// Grown and varied candidates keep every rule and the shape limits, the same seed grows the
+// same one, and different seeds grow different shapes.
+TEST(CheckedPattern, GrowsSoundPatternsWithinTheLimitsAndVariesThem)
 {
     for (const int size : {13, 15}) {
-        int sound = 0;
+        const GrowthLimits limits{8, 4, size == 13 ? 12 : 14};
+        std::set<std::vector<bool>> shapes;
+        int kept = 0;
         for (unsigned seed = 1; seed <= 6; ++seed) {
             std::mt19937 random(seed);
-            const GridPattern pattern = ProposeCheckedPattern(size, 11, 5, 2, random);
+            const GridPattern pattern = GrowCheckedPattern(size, limits, random);
             std::mt19937 again(seed);
-            EXPECT_EQ(ProposeCheckedPattern(size, 11, 5, 2, again), pattern);
-            // A candidate may miss the limits or keep a long entry; the designer passes it over.
-            if (!CheckedPatternProblems(pattern).empty()) {
+            EXPECT_EQ(GrowCheckedPattern(size, limits, again), pattern);
+            if (!KeepsGrowthLimits(pattern, limits)) {
                 continue;
             }
-            sound += 1;
-            EXPECT_LE(CountEntries(pattern), MaxCheckedAnswers(size));
-            const GridPattern varied = VaryCheckedPattern(pattern, 3, random);
-            EXPECT_EQ(CheckedPatternProblems(varied), std::vector<std::string>{})
-                << PatternText(varied);
+            ++kept;
+            shapes.insert(ShapeKey(pattern));
+            EXPECT_EQ(CheckedPatternProblems(pattern), std::vector<std::string>{});
+            EXPECT_LE(LongestEntry(pattern), limits.longest);
+            // A limit one below its longest entry rules it out.
+            EXPECT_FALSE(KeepsGrowthLimits(pattern, {LongestEntry(pattern) - 1, 4, 12}));
+            const GridPattern varied = VaryCheckedPattern(pattern, 3, limits, random);
+            EXPECT_NE(varied, pattern);
+            EXPECT_TRUE(KeepsGrowthLimits(varied, limits)) << PatternText(varied);
         }
-        EXPECT_GT(sound, 0) << size;
+        EXPECT_GE(kept, 5) << size;
+        EXPECT_EQ(shapes.size(), static_cast<std::size_t>(kept)) << size;
     }
+}
+
+// A pattern's mirror images, transposes and turns are one shape; another pattern is not.
+TEST(CheckedPattern, ShapeKeyIsTheSameHoweverTurned)
+{
+    const GridPattern pattern =
+        PatternOf({"..#....", ".......", "......#", "#.....#", "#......", ".......", "....#.."});
+    const GridPattern mirrored =
+        PatternOf({"....#..", ".......", "#......", "#.....#", "......#", ".......", "..#...."});
+    const GridPattern transposed =
+        PatternOf({"...##..", ".......", "#......", ".......", "......#", ".......", "..##..."});
+    EXPECT_EQ(ShapeKey(mirrored), ShapeKey(pattern));
+    EXPECT_EQ(ShapeKey(transposed), ShapeKey(pattern));
+    EXPECT_NE(ShapeKey(PatternOf(
+                  {"#......", ".......", ".......", ".......", ".......", ".......", "......#"})),
+              ShapeKey(pattern));
 }
 
 }  // namespace

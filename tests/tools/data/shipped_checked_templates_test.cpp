@@ -1,7 +1,9 @@
 // Samples the fully checked templates the build shipped and checks that every one keeps the
-// American-style rules and that the fully checked fill completes the sampled ones from the
-// shipped fill words.
+// American-style rules, no two are one shape turned or reflected, and that the fully checked fill
+// completes the sampled ones from the shipped fill words.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "core/clues/clue_store.h"
 #include "core/generator/fill_index.h"
@@ -16,7 +18,7 @@ namespace {
 
 constexpr int kSampled = 3;
 constexpr int kSeeds = 12;
-// Selection keeps templates that fill in at least 90 % of 20 attempts; a sample of 12 may
+// Selection keeps templates that fill in at least 90 % of 40 attempts; a sample of 12 may
 // fall a little short of that by chance.
 constexpr double kLeastRate = 0.75;
 
@@ -29,6 +31,7 @@ void CheckCheckedTemplates(int size, std::size_t least, const FillIndex& index,
     ASSERT_GE(file->Count(), least) << name;
     const std::size_t area = static_cast<std::size_t>(size * size);
     std::vector<GridPattern> patterns;
+    std::set<std::vector<bool>> shapes;
     for (std::size_t k = 0; k < file->Count(); ++k) {
         GridPattern pattern{size, {}};
         for (std::size_t i = 0; i < area; ++i) {
@@ -36,6 +39,9 @@ void CheckCheckedTemplates(int size, std::size_t least, const FillIndex& index,
         }
         const auto problems = CheckedPatternProblems(pattern);
         EXPECT_TRUE(problems.empty()) << name << " template " << k + 1 << ": " << problems[0];
+        // A turned or reflected copy would count twice towards the set's variety.
+        EXPECT_TRUE(shapes.insert(ShapeKey(pattern)).second)
+            << name << " template " << k + 1 << " is another's shape turned or reflected";
         patterns.push_back(std::move(pattern));
     }
     std::vector<std::uint32_t> seeds;
@@ -60,8 +66,9 @@ TEST(ShippedCheckedTemplates, AreSoundAndSampledOnesFill)
     auto words = ReadFillWords(std::string(QUILLBY_SHIPPED_DIR) + "/data/eng_fill_words");
     ASSERT_TRUE(words.Ok()) << words.Error();
     const FillIndex index(words.Value());
-    CheckCheckedTemplates(13, 20, index, words.Value(), clues);
-    CheckCheckedTemplates(15, 16, index, words.Value(), clues);
+    // At least 30 of each size, so that a player meets the same grid seldom.
+    CheckCheckedTemplates(13, 30, index, words.Value(), clues);
+    CheckCheckedTemplates(15, 30, index, words.Value(), clues);
 }
 
 }  // namespace quillby::data
