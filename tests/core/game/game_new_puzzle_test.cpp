@@ -188,6 +188,27 @@ bool Disjoint(const std::set<std::string>& a, const std::set<std::string>& b)
     return std::none_of(a.begin(), a.end(), [&](const std::string& w) { return b.contains(w); });
 }
 
+RecentAnswers KeptAnswers(const std::string& path)
+{
+    const auto file = ReadWholeFile(path);
+    EXPECT_TRUE(file.Ok());
+    const auto kept =
+        file ? ParseRecentAnswers({reinterpret_cast<const char*>(file->data()), file->size()})
+             : Result<RecentAnswers>::Failure(file.Error());
+    EXPECT_TRUE(kept.Ok()) << kept.Error();
+    return kept ? kept.Value() : RecentAnswers{};
+}
+
+// A later session in the same folder, asked for one more puzzle of the size choice.
+void StartAndGenerate(Game& game, ScriptedHost& host, std::uint32_t seed, int choice)
+{
+    StartOnShippedData(game, seed);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    host.messages.clear();
+    host.sizePresses = {choice};
+    ASSERT_TRUE(game.RunCommand(CommandId::NewPuzzle));
+}
+
 // Each American puzzle leaves out the last one's answers, across sessions too; a damaged list
 // of them is said and started again.
 TEST_F(GameNewPuzzle, AmericanPuzzlesInARowNeverRepeatTheLastOnesAnswers)
@@ -199,45 +220,28 @@ TEST_F(GameNewPuzzle, AmericanPuzzlesInARowNeverRepeatTheLastOnesAnswers)
     ASSERT_TRUE(game.RunCommand(CommandId::NewPuzzle));
     const std::set<std::string> second = AnswersOf(game.crossword);
     EXPECT_TRUE(Disjoint(first, second));
-    const auto file = ReadWholeFile(game.paths.RecentAnswers());
-    ASSERT_TRUE(file.Ok());
-    const auto kept = ParseRecentAnswers(
-        {reinterpret_cast<const char*>(file.Value().data()), file.Value().size()});
-    ASSERT_TRUE(kept.Ok()) << kept.Error();
-    ASSERT_EQ(kept.Value().Size(), 2u);
-    const auto& newest = kept.Value().Puzzle(0);
-    EXPECT_EQ(std::set<std::string>(newest.begin(), newest.end()), second);
+    const RecentAnswers kept = KeptAnswers(game.paths.RecentAnswers());
+    ASSERT_EQ(kept.Size(), 2u);
+    EXPECT_EQ(std::set<std::string>(kept.Puzzle(0).begin(), kept.Puzzle(0).end()), second);
 
     ScriptedHost laterHost;
     Game later{laterHost, folder.Path()};
-    StartOnShippedData(later, 2026);
+    StartAndGenerate(later, laterHost, 2026, 3);
     ASSERT_FALSE(HasFatalFailure());
-    laterHost.messages.clear();
-    laterHost.sizePresses = {3};
-    ASSERT_TRUE(later.RunCommand(CommandId::NewPuzzle));
     EXPECT_TRUE(Disjoint(second, AnswersOf(later.crossword)));
     EXPECT_TRUE(laterHost.messages.empty());
 
     WriteBytes(later.paths.RecentAnswers(), {std::byte{'x'}});
     ScriptedHost thirdHost;
     Game third{thirdHost, folder.Path()};
-    StartOnShippedData(third, 5);
+    StartAndGenerate(third, thirdHost, 5, 2);
     ASSERT_FALSE(HasFatalFailure());
-    thirdHost.messages.clear();
-    thirdHost.sizePresses = {2};
-    ASSERT_TRUE(third.RunCommand(CommandId::NewPuzzle));
     EXPECT_EQ(third.crossword.width, 13);
     ASSERT_EQ(thirdHost.messages.size(), 1u);
     EXPECT_NE(thirdHost.messages[0].text.find("line 1 does not end with a line break"),
               std::string::npos)
         << thirdHost.messages[0].text;
-    const auto rewritten = ReadWholeFile(third.paths.RecentAnswers());
-    ASSERT_TRUE(rewritten.Ok());
-    EXPECT_EQ(ParseRecentAnswers({reinterpret_cast<const char*>(rewritten.Value().data()),
-                                  rewritten.Value().size()})
-                  .Value()
-                  .Size(),
-              1u);
+    EXPECT_EQ(KeptAnswers(third.paths.RecentAnswers()).Size(), 1u);
 }
 
 TEST_F(GameNewPuzzle, CancelBringsBackThePreviousPuzzleExactly)
