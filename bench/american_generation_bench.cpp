@@ -23,20 +23,11 @@ using namespace quillby;
 
 using bench::Data;
 using bench::HaveShippedData;
+using bench::Percentile;
 using bench::ShippedData;
 
 constexpr int kSeeds = 200;
 constexpr double kLimitMillis = 10000;
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty()) {
-        return 0;
-    }
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
-}
 
 // The shipped fill words, as the game fills these sizes from; the word graph's clued words
 // stand in when the data has no such file.

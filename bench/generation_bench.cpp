@@ -21,6 +21,7 @@ using namespace quillby;
 
 using bench::Data;
 using bench::HaveShippedData;
+using bench::Percentile;
 using bench::ShippedData;
 
 void BM_OneFill(benchmark::State& state)
@@ -47,13 +48,6 @@ void BM_OneFill(benchmark::State& state)
     state.counters["success"] = benchmark::Counter(filled, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_OneFill)->Arg(9)->Arg(11)->Unit(benchmark::kMillisecond);
-
-double Percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
-}
 
 // One iteration is the hundred generations; the counters are the figures that matter.
 void BM_GenerateSeeds1To100(benchmark::State& state)

@@ -2,7 +2,9 @@
 
 // The shipped word graph and main clue store (build/shipped/data), loaded once per benchmark
 // program; `ok` is false when the data has not been built.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -47,6 +49,17 @@ inline bool HaveShippedData(benchmark::State& state, bool alsoLoaded = true)
         return false;
     }
     return true;
+}
+
+// The p-quantile (0..1) of values by the nearest rank; 0 for none.
+inline double Percentile(std::vector<double> values, double p)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    return values[index];
 }
 
 }  // namespace quillby::bench

@@ -295,15 +295,10 @@ std::vector<std::string> CheckedPatternProblems(const GridPattern& pattern)
 {
     std::vector<std::string> problems;
     const int size = pattern.size;
-    for (int row = 0; row < size; ++row) {
-        for (int col = 0; col < size; ++col) {
-            if (pattern.Open(col, row) != pattern.Open(size - 1 - col, size - 1 - row)) {
-                problems.push_back("it is not the same turned half way round, at column " +
-                                   std::to_string(col) + ", row " + std::to_string(row));
-                row = size;
-                break;
-            }
-        }
+    if (const auto square = FirstUnturnedSquare(pattern)) {
+        problems.push_back("it is not the same turned half way round, at column " +
+                           std::to_string(square->first) + ", row " +
+                           std::to_string(square->second));
     }
     for (int row = 0; row < size; ++row) {
         for (int col = 0; col < size; ++col) {

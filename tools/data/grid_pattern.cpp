@@ -142,18 +142,25 @@ std::string PatternText(const GridPattern& pattern)
     return text;
 }
 
-std::vector<std::string> PatternProblems(const GridPattern& pattern)
+std::optional<std::pair<int, int>> FirstUnturnedSquare(const GridPattern& pattern)
 {
-    std::vector<std::string> problems;
     const int n = pattern.size;
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col < n; ++col) {
             if (pattern.Open(col, row) != pattern.Open(n - 1 - col, n - 1 - row)) {
-                problems.push_back("not rotationally symmetric");
-                row = n;
-                break;
+                return std::pair{col, row};
             }
         }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> PatternProblems(const GridPattern& pattern)
+{
+    std::vector<std::string> problems;
+    const int n = pattern.size;
+    if (FirstUnturnedSquare(pattern)) {
+        problems.push_back("not rotationally symmetric");
     }
     const std::vector<Run> runs = Runs(pattern);
     if (runs.empty()) {

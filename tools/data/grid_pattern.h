@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/common/result.h"
@@ -34,6 +36,8 @@ std::string PatternText(const GridPattern& pattern);
 // in an entry, every entry reached through crossings from the first, and no entry with two
 // unchecked squares side by side.
 std::vector<std::string> PatternProblems(const GridPattern& pattern);
+// The first square (reading row by row) that differs from its partner half a turn away, if any.
+std::optional<std::pair<int, int>> FirstUnturnedSquare(const GridPattern& pattern);
 
 // The template file's bytes: one byte a square, 1 open and 0 block, pattern after pattern.
 std::vector<std::byte> PatternBytes(const std::vector<GridPattern>& patterns);

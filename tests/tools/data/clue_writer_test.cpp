@@ -30,6 +30,22 @@ const Sources& Loaded()
     return sources;
 }
 
+// The writer over the loaded sources with no hand clues and nothing held offensive.
+const ClueWriter& PlainWriter()
+{
+    static const Morphology morphology(Loaded().wordNet, Loaded().dictionary);
+    static const OffensiveWords offensive = OffensiveWords::Build(Loaded().wordNet, "");
+    static const ClueWriter writer(Loaded().wordNet, morphology, offensive, {},
+                                   Loaded().dictionary);
+    return writer;
+}
+
+bool Offers(std::string_view word, std::string_view clue)
+{
+    const auto clues = PlainWriter().CluesFor(word);
+    return std::find(clues.begin(), clues.end(), clue) != clues.end();
+}
+
 bool HasReading(const std::vector<Reading>& readings, std::string_view lemma, Inflection how)
 {
     for (const Reading& reading : readings) {
@@ -202,7 +218,8 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     };
     // A verb's definition may end on its particle; an adjective's not on "to".
     EXPECT_TRUE(has(verbTexts("to come or go into"), "go into"));
-    EXPECT_TRUE(has(verbTexts("express gratitude or show appreciation to"), "express gratitude"));
+    EXPECT_TRUE(
+        has(verbTexts("express gratitude or show appreciation to"), "express gratitude"));
     EXPECT_TRUE(has(verbTexts("form a queue, form a line, stand in line"), "stand in line"));
     EXPECT_FALSE(has(texts("of or relating to hearing or the ear", false), "relating to"));
     const auto auk =
@@ -210,9 +227,11 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_TRUE(has(auk, "diving bird"));
     EXPECT_TRUE(has(auk, "web-footed diving bird"));
     EXPECT_TRUE(has(texts("the 7th letter of the Greek alphabet", true), "Greek letter"));
-    EXPECT_TRUE(has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
+    EXPECT_TRUE(
+        has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
     // A noun's definition ends on a noun: "field of cultivated" is no clue.
-    EXPECT_FALSE(has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
+    EXPECT_FALSE(
+        has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
     // A dash ended no clause: "creep up -- used" was a variant, and the cut before "especially"
     // trimmed the last token to nothing, which the check for a trailing comma then read at
     // position -1 (UndefinedBehaviorSanitizer stopped the data build).
@@ -225,15 +244,15 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_FALSE(
         has(texts("lasting, open, or operating through the whole night", false), "lasting, open"));
     EXPECT_FALSE(has(verbTexts("publicize in an exaggerated and often misleading manner"),
-                     "publicize in an exaggerated"));
+                        "publicize in an exaggerated"));
     EXPECT_TRUE(has(verbTexts("take a walk"), "take a walk"));
     EXPECT_TRUE(has(verbTexts("cut with or as if with scissors"), "cut with scissors"));
     EXPECT_FALSE(has(verbTexts("cut with or as if with scissors"), "cut with or as if"));
     EXPECT_FALSE(has(verbTexts("making or shaping as with an axe"), "making or shaping as"));
     EXPECT_FALSE(has(texts("a joint that holds two parts together so that one can swing", true),
-                     "joint that holds two parts together so"));
+                        "joint that holds two parts together so"));
     EXPECT_TRUE(has(texts("a usually soluble substance for staining or coloring", true),
-                    "soluble substance"));
+                       "soluble substance"));
     // A comparison after a comma is no alternative ("Like a paddle" was SLAP's first clue), and
     // a verb after "or" opens a phrase of its own ("Place in express doubtful speculation").
     for (const std::string& text :
@@ -274,10 +293,7 @@ TEST(PluralDefinition, MakesTheHeadAndItsClauseAgree)
 
 TEST(ClueWriter, PutsTheBestClueFirstAndNeverABareBroaderTerm)
 {
-    const Sources& sources = Loaded();
-    const Morphology morphology(sources.wordNet, sources.dictionary);
-    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
-    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    const ClueWriter& writer = PlainWriter();
     for (const char* word : {"stag", "ire", "lawyer", "baritones", "tea", "new", "dryers", "ski",
                              "gifts", "ticks", "opals"}) {
         const WordClues clues = writer.Write(word);
@@ -333,18 +349,11 @@ TEST(ClueWriter, ReadsRarePluralsAndKeepsBreakfastWordsOut)
 
 TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
 {
-    const Sources& sources = Loaded();
-    const Morphology morphology(sources.wordNet, sources.dictionary);
-    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
-    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
+    const ClueWriter& writer = PlainWriter();
     // "Recentest", "Painfuller", "Thorougher" were clues, and AWFULLER an answer.
-    auto has = [&](std::string_view word, std::string_view clue) {
-        const auto clues = writer.CluesFor(word);
-        return std::find(clues.begin(), clues.end(), clue) != clues.end();
-    };
-    EXPECT_FALSE(has("latest", "Recentest"));
-    EXPECT_FALSE(has("carefuller", "Thorougher"));
-    EXPECT_FALSE(has("sorer", "Painfuller"));
+    EXPECT_FALSE(Offers("latest", "Recentest"));
+    EXPECT_FALSE(Offers("carefuller", "Thorougher"));
+    EXPECT_FALSE(Offers("sorer", "Painfuller"));
     EXPECT_TRUE(writer.Write("awfuller").rareForm);
     EXPECT_TRUE(writer.Write("carefullest").rareForm);
     EXPECT_TRUE(writer.Write("eagerer").rareForm);
@@ -363,17 +372,10 @@ TEST(ClueWriter, GradesLongAdjectivesWithMoreAndCutsNoDefinitionToABroadHead)
 
 TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
 {
-    const Sources& sources = Loaded();
-    const Morphology morphology(sources.wordNet, sources.dictionary);
-    const OffensiveWords offensive = OffensiveWords::Build(sources.wordNet, "");
-    const ClueWriter writer(sources.wordNet, morphology, offensive, {}, sources.dictionary);
-    auto has = [&](std::string_view word, std::string_view clue) {
-        const auto clues = writer.CluesFor(word);
-        return std::find(clues.begin(), clues.end(), clue) != clues.end();
-    };
+    const ClueWriter& writer = PlainWriter();
     // A synonym that is a form of the answer's own lemma, and a participle graded with "more".
-    EXPECT_FALSE(has("mare", "Maria"));
-    EXPECT_FALSE(has("freer", "More escaped"));
+    EXPECT_FALSE(Offers("mare", "Maria"));
+    EXPECT_FALSE(Offers("freer", "More escaped"));
     // Openings that say nothing go: "general term for", "important".
     for (const char* word : {"lager", "haddock"}) {
         for (const std::string& clue : writer.CluesFor(word)) {
@@ -407,7 +409,7 @@ TEST(ClueWriter, LeadsWithAPuzzleClueRatherThanADictionaryFragment)
     // "Wrap in" (of "wrap in swaddling clothes") is no clue to lean on.
     EXPECT_LT(writer.Write("swaddle").Best(), kGoodClue);
     // A count cut from what it counts defines nothing: DUO "Two items", SEMIS "Two competitions".
-    EXPECT_FALSE(has("duo", "Two items"));
+    EXPECT_FALSE(Offers("duo", "Two items"));
     const auto semis = writer.CluesFor("semis");
     EXPECT_TRUE(semis.empty() || semis.front() != "Two competitions");
     // "Superlative of 'little'" speaks about the word, not its meaning.
