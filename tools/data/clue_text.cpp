@@ -595,7 +595,13 @@ private:
             pair = pair || before == "between" || before == "both" || before == "either";
             // Inside a relative clause an "and" or a "with" is the clause's: "craftsman who
             // works with stone" is no "craftsman who works".
-            const bool join = !clause && ((word == "and" && !pair) || word == "with");
+            // A "with" after an adjective or a verb carries the sense ("appropriate for people
+            // with good incomes"), and an "and" after "a high-pitched" joins two modifiers of a
+            // noun still to come: cut there, neither defines.
+            const bool modifierPair = In(kDeterminers, Plain(tokens[i - 2])) &&
+                                      MainPosIndex(before) != static_cast<int>(Pos::Noun);
+            const bool join =
+                !clause && ((word == "and" && !pair && !modifierPair) || (word == "with" && noun));
             const bool participle = !clause && IsParticipleAfterNoun(tokens, i, morphology);
             if (tokens[i - 1].back() == ',' || In(kRelativeWords, word) || (join && i >= 3) ||
                 word == "used" || participle) {

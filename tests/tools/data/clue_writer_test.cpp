@@ -245,6 +245,13 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
         has(texts("lasting, open, or operating through the whole night", false), "lasting, open"));
     EXPECT_FALSE(has(verbTexts("publicize in an exaggerated and often misleading manner"),
                         "publicize in an exaggerated"));
+    // Readers found both as clues: SHRILL "Emitting a high-pitched", UPSCALE "Appropriate for
+    // people".
+    EXPECT_FALSE(has(texts("having or emitting a high-pitched and sharp tone or tones", false),
+                     "emitting a high-pitched"));
+    EXPECT_FALSE(
+        has(texts("appropriate for people with good incomes", false), "appropriate for people"));
+    EXPECT_TRUE(has(texts("a small wooden house with a thatched roof", true), "small wooden house"));
     EXPECT_TRUE(has(verbTexts("take a walk"), "take a walk"));
     EXPECT_TRUE(has(verbTexts("cut with or as if with scissors"), "cut with scissors"));
     EXPECT_FALSE(has(verbTexts("cut with or as if with scissors"), "cut with or as if"));
