@@ -86,6 +86,7 @@ struct CheckedFiller::Search {
 
     bool Build();
     void DrawScores();
+    void StrikeWords();
     std::int64_t Restart(std::int64_t budget);
     int Level(int depth, Depths& conflict);
     int ChooseSlot() const;
@@ -214,6 +215,33 @@ void CheckedFiller::Search::DrawScores()
         std::stable_sort(best.begin(), best.end(), [&](int a, int b) {
             return scores[static_cast<std::size_t>(a)] > scores[static_cast<std::size_t>(b)];
         });
+    }
+}
+
+// Left-out words go from every entry's words before the first propagation, so the letters
+// they alone could give are struck at once rather than found out by failing placements.
+void CheckedFiller::Search::StrikeWords()
+{
+    for (int length = kMinFillWordLength; length <= kMaxFillWordLength; ++length) {
+        const LengthIndex* words = owner.index.OfLength(length);
+        if (words == nullptr) {
+            continue;
+        }
+        std::vector<bool> struck(words->Count());
+        for (std::size_t w = 0; w < struck.size(); ++w) {
+            struck[w] = owner.clues.LeftOut(words->listIndex[w]);
+        }
+        for (std::size_t s = 0; s < slots.size(); ++s) {
+            if (slots[s].words != words) {
+                continue;
+            }
+            for (std::size_t w = 0; w < struck.size(); ++w) {
+                if (struck[w]) {
+                    state.domains[slots[s].offset + w / 64] &= ~(std::uint64_t{1} << (w % 64));
+                    state.counts[s] -= 1;
+                }
+            }
+        }
     }
 }
 
@@ -588,6 +616,7 @@ CheckedFiller::Outcome CheckedFiller::Fill(const CheckedFillLimits& limits)
     search.cancel = limits.cancel;
     search.placedAt.assign(index.ListSize(), -1);
     search.DrawScores();
+    search.StrikeWords();
     // Letters no word of an entry's length has at a position are struck out before anything.
     for (std::size_t s = 0; s < search.slots.size(); ++s) {
         search.queued[s] = 1;

@@ -22,6 +22,7 @@ public:
     // Leaves these answers out of the fill instead of those left out before (words not in the
     // list are ignored).
     void LeaveOut(std::span<const std::string> answers);
+    bool LeftOut(int word) const { return leftOut[static_cast<std::size_t>(word)]; }
     // Counts each time an answer is given (words not in the list are ignored); the fill
     // scores a word lower for each.
     void CountRecent(std::span<const std::string> answers);

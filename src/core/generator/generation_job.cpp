@@ -8,10 +8,18 @@ namespace quillby {
 
 namespace {
 
-// Recent puzzles whose answers the fill leaves out, and the failed attempts after which it
-// takes them back.
+// Over a run of remembered puzzles no answer may be in more than one in twenty, and no two
+// puzzles may share more than a quarter of their answers: an answer one use short of its share
+// rests until its oldest use is forgotten (the use to spare is for a grid that had to take it
+// back), the last puzzle's answers never come straight back, and a fill too like a remembered
+// puzzle is not kept. A grid that cannot be filled so gives them back a step at a time after
+// a few failed attempts rather than failing.
+constexpr std::size_t kUsesPerAnswer = RecentAnswers::kPuzzles / 20 - 1;
+constexpr double kMostShared = 0.25;
 constexpr std::size_t kPuzzlesLeftOut = 1;
-constexpr int kAttemptsBeforeForgiving = 3;
+constexpr int kAttemptsBeforeForgiving = 4;
+// Recent puzzles whose answers score lower in the fill.
+constexpr std::size_t kPuzzlesScored = 20;
 
 bool AllFullyChecked(const TemplateFile& templates)
 {
@@ -125,10 +133,14 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
         return;
     }
     FillClues clueInfo(clues, words);
-    // The last puzzle's answers never come straight back; older ones only score lower.
-    bool leavingOut = recent.Size() > 0;
-    clueInfo.LeaveOut(recent.Newest(kPuzzlesLeftOut));
-    clueInfo.CountRecent(recent.Newest(recent.Size()));
+    // Each step back after kAttemptsBeforeForgiving failed attempts: first the last puzzle's
+    // answers and the check for a puzzle too like another come back, then the resting ones.
+    const std::vector<std::string> resting = recent.UsedAtLeast(kUsesPerAnswer);
+    std::vector<std::string> leftOut = recent.Newest(kPuzzlesLeftOut);
+    leftOut.insert(leftOut.end(), resting.begin(), resting.end());
+    int strictness = recent.Size() > 0 ? 2 : 0;
+    clueInfo.LeaveOut(leftOut);
+    clueInfo.CountRecent(recent.Newest(kPuzzlesScored));
     int failedInARow = 0;
     while (!cancelRequested.load()) {
         if (maxAttempts > 0 && attempts >= maxAttempts) {
@@ -142,15 +154,17 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
         crossword.BuildAnswerList();
         CheckedFiller filler(crossword, index, clueInfo, rng);
         const auto outcome = filler.Fill({kCheckedSteps, &cancelRequested});
-        if (outcome == CheckedFiller::Outcome::kFilled && KeepIfCluesFit(chosenIndex)) {
+        if (outcome == CheckedFiller::Outcome::kFilled &&
+            (strictness < 2 || recent.LargestShare(crossword.AnswerWords()) <= kMostShared) &&
+            KeepIfCluesFit(chosenIndex)) {
             Finish(cancelRequested.load() ? kFailed : kMade);
             return;
         }
         // Fewer words make some grids hard to fill: the left-out answers come back rather
         // than the generation failing.
-        if (++failedInARow == kAttemptsBeforeForgiving && leavingOut) {
-            leavingOut = false;
-            clueInfo.LeaveOut({});
+        if (++failedInARow % kAttemptsBeforeForgiving == 0 && strictness > 0) {
+            strictness -= 1;
+            clueInfo.LeaveOut(strictness == 1 ? resting : std::vector<std::string>{});
         }
     }
     Finish(kFailed);

@@ -1,5 +1,9 @@
 #include "core/generator/recent_answers.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
 #include "core/generator/fill_words.h"
 
 namespace quillby {
@@ -44,6 +48,41 @@ std::vector<std::string> RecentAnswers::Newest(std::size_t count) const
         words.insert(words.end(), puzzles[i].begin(), puzzles[i].end());
     }
     return words;
+}
+
+std::vector<std::string> RecentAnswers::UsedAtLeast(std::size_t times) const
+{
+    std::unordered_map<std::string, std::size_t> uses;
+    for (const auto& puzzle : puzzles) {
+        for (const std::string& answer : puzzle) {
+            uses[answer] += 1;
+        }
+    }
+    std::vector<std::string> words;
+    for (const auto& [word, count] : uses) {
+        if (count >= times) {
+            words.push_back(word);
+        }
+    }
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
+double RecentAnswers::LargestShare(const std::vector<std::string>& answers) const
+{
+    const std::unordered_set<std::string> mine(answers.begin(), answers.end());
+    double largest = 0;
+    for (const auto& puzzle : puzzles) {
+        const std::size_t smaller = std::min(mine.size(), puzzle.size());
+        if (smaller == 0) {
+            continue;
+        }
+        const auto shared = static_cast<std::size_t>(
+            std::count_if(puzzle.begin(), puzzle.end(),
+                          [&](const std::string& word) { return mine.contains(word); }));
+        largest = std::max(largest, static_cast<double>(shared) / static_cast<double>(smaller));
+    }
+    return largest;
 }
 
 Result<RecentAnswers> ParseRecentAnswers(std::string_view text)

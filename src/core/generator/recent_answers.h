@@ -16,8 +16,9 @@ namespace quillby {
 // puzzles fresh. The game keeps it in data/recent_answers between sessions.
 class RecentAnswers {
 public:
-    // Puzzles remembered: a word then returns at most once in this many puzzles and one.
-    static constexpr std::size_t kPuzzles = 20;
+    // Puzzles remembered: the run over which no answer may recur too often and no two puzzles
+    // may share too much.
+    static constexpr std::size_t kPuzzles = 200;
     // The most answers one remembered puzzle may have (a 15 x 15 has at most 78).
     static constexpr std::size_t kMostAnswers = 120;
 
@@ -26,6 +27,11 @@ public:
     // The answers of the newest count puzzles (all of them when count is larger).
     std::vector<std::string> Newest(std::size_t count) const;
     std::size_t Size() const { return puzzles.size(); }
+    // The answers in at least times of the remembered puzzles.
+    std::vector<std::string> UsedAtLeast(std::size_t times) const;
+    // The largest share of answers that these answers and one remembered puzzle have in
+    // common, out of the smaller of the two (0 with nothing remembered).
+    double LargestShare(const std::vector<std::string>& answers) const;
     // The answers of one puzzle, 0 the newest.
     const std::vector<std::string>& Puzzle(std::size_t index) const { return puzzles[index]; }
     bool operator==(const RecentAnswers&) const = default;

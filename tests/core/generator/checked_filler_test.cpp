@@ -204,9 +204,11 @@ TEST(GenerationJob, FillsFullyCheckedTemplatesFromTheFillWords)
     EXPECT_FALSE(latticeJob.FullyChecked());
 }
 
-// The last puzzle's answers stay out of the fill, older ones do not; when the fill keeps
-// failing without them, they come back.
-TEST(GenerationJob, LeavesOutTheLastPuzzlesAnswersUntilStuck)
+// The last puzzle's answers stay out of the fill, and so does an answer in nine of the
+// remembered puzzles; a fill sharing over a quarter of its answers with a remembered puzzle,
+// however old, is not kept. When the fill keeps failing so, the last puzzle's answers and the
+// likeness check give way first, then the resting answers.
+TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
 {
     // Two word squares of six different words each: either fills the open 3 x 3.
     const std::vector<std::string> words{"CAT", "ORE", "WED", "COW", "ARE", "TED",
@@ -227,18 +229,48 @@ TEST(GenerationJob, LeavesOutTheLastPuzzlesAnswersUntilStuck)
     };
     const std::vector<std::string> first{"ARE", "CAT", "COW", "ORE", "TED", "WED"};
     const std::vector<std::string> second{"JKL", "QRS", "XQJ", "XYZ", "YRK", "ZSL"};
+    // Remembered puzzles are as long as these, so only the named words count toward a likeness.
+    auto puzzle = [](std::vector<std::string> named) {
+        named.resize(6, "NOTAWORD");
+        return named;
+    };
     RecentAnswers recent;
-    recent.Add({"CAT"});
+    recent.Add(puzzle({"CAT"}));
     int attempts = 0;
     EXPECT_EQ(run(recent, attempts), second);
     EXPECT_EQ(attempts, 1);
-    recent.Add({"NOTAWORD", "QRS"});
+    recent.Add(puzzle({"QRS"}));
     EXPECT_EQ(run(recent, attempts), first);
     EXPECT_EQ(attempts, 1);
-    // Both squares left out: three attempts fail, then the words come back.
-    recent.Add({"CAT", "XYZ"});
+    // Both squares left out: four attempts fail, then the words come back.
+    recent.Add(puzzle({"CAT", "XYZ"}));
     run(recent, attempts);
-    EXPECT_EQ(attempts, 4);
+    EXPECT_EQ(attempts, 5);
+
+    RecentAnswers resting;
+    for (int i = 0; i < 9; ++i) {
+        resting.Add(puzzle({"TED"}));
+    }
+    resting.Add(puzzle({}));
+    EXPECT_EQ(run(resting, attempts), second);
+    EXPECT_EQ(attempts, 1);
+    // TED still rests when the last puzzle's QRS comes back.
+    resting.Add(puzzle({"QRS"}));
+    EXPECT_EQ(run(resting, attempts), second);
+    EXPECT_EQ(attempts, 5);
+
+    // The first square was made long ago, past the puzzles that score words lower.
+    RecentAnswers likeness;
+    likeness.Add(first);
+    for (int i = 0; i < 20; ++i) {
+        likeness.Add(puzzle({}));
+    }
+    EXPECT_DOUBLE_EQ(likeness.LargestShare(first), 1.0);
+    EXPECT_DOUBLE_EQ(likeness.LargestShare({"CAT", "XYZ"}), 0.5);
+    EXPECT_EQ(run(likeness, attempts), second);
+    likeness.Add(second);
+    run(likeness, attempts);
+    EXPECT_EQ(attempts, 5);
 }
 
 // A grid its words cannot fill keeps the job searching until a cancel, which ends it.

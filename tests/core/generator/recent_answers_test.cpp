@@ -14,19 +14,24 @@ std::string RefusalOf(const std::string& text)
 TEST(RecentAnswers, KeepsTheNewestPuzzlesAndReadsBackAsWritten)
 {
     RecentAnswers recent;
+    auto longWord = [](std::size_t i) {
+        return std::string(3 + i % 13, static_cast<char>('A' + i % 26));
+    };
     for (std::size_t i = 0; i < RecentAnswers::kPuzzles + 3; ++i) {
-        recent.Add({"SEE", std::string(3 + i % 13, static_cast<char>('A' + i))});
+        recent.Add({"SEE", longWord(i)});
     }
     ASSERT_EQ(recent.Size(), RecentAnswers::kPuzzles);
     // Newest first; the three oldest are forgotten.
-    EXPECT_EQ(recent.Puzzle(0)[1][0], 'A' + RecentAnswers::kPuzzles + 2);
-    EXPECT_EQ(recent.Puzzle(RecentAnswers::kPuzzles - 1)[1][0], 'D');
+    EXPECT_EQ(recent.Puzzle(0)[1], longWord(RecentAnswers::kPuzzles + 2));
+    EXPECT_EQ(recent.Puzzle(RecentAnswers::kPuzzles - 1)[1], longWord(3));
     EXPECT_EQ(recent.Newest(2).size(), 4u);
-    EXPECT_EQ(recent.Newest(100).size(), 2 * RecentAnswers::kPuzzles);
+    EXPECT_EQ(recent.Newest(RecentAnswers::kPuzzles + 100).size(), 2 * RecentAnswers::kPuzzles);
+    EXPECT_EQ(recent.UsedAtLeast(RecentAnswers::kPuzzles), std::vector<std::string>{"SEE"});
     recent.Add({});
 
     const std::string text = SerializeRecentAnswers(recent);
-    EXPECT_EQ(text.rfind("quillby recent answers 1\n\nSEE WWWWWWWWWWWW\n", 0), 0u) << text;
+    const std::string newest = "SEE " + longWord(RecentAnswers::kPuzzles + 2);
+    EXPECT_EQ(text.rfind("quillby recent answers 1\n\n" + newest + "\n", 0), 0u) << text;
     const auto parsed = ParseRecentAnswers(text);
     ASSERT_TRUE(parsed.Ok()) << parsed.Error();
     EXPECT_TRUE(parsed.Value() == recent);
@@ -53,7 +58,9 @@ TEST(RecentAnswers, RefusesDamagedFilesSayingWhichLine)
     for (std::size_t i = 0; i <= RecentAnswers::kPuzzles; ++i) {
         tooMany += "SEE\n";
     }
-    EXPECT_NE(RefusalOf(tooMany).find("line 22 is one puzzle more"), std::string::npos);
+    EXPECT_NE(RefusalOf(tooMany).find("line " + std::to_string(RecentAnswers::kPuzzles + 2) +
+                                      " is one puzzle more"),
+              std::string::npos);
     EXPECT_EQ(RefusalOf(header + "SEE\n").rfind("accepted", 0), 0u);
     EXPECT_EQ(RefusalOf("x").rfind("recent_answers: line 1", 0), 0u);
 }
