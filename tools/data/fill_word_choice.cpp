@@ -192,8 +192,10 @@ FillWordChoice ChooseFillWords(const ClueSources& inputs, const CluedWords& clue
         for (const std::string& part : candidate.parts) {
             letters += Upper(part);
         }
+        // A phrase on the rare list ("eat_on") is one no solver would write in.
         if ((tags == 0 && candidate.glossUses < kFamiliarGlossUses) ||
-            answers.count(letters) != 0 || inputs.Unfit().ClueUsesOffensive(spaced)) {
+            answers.count(letters) != 0 || inputs.Unfit().ClueUsesOffensive(spaced) ||
+            inputs.RareAnswers().count(lemma) != 0) {
             continue;
         }
         WordClues clues = CluesOf(inputs, lemma, letters);

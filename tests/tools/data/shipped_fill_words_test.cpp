@@ -89,6 +89,9 @@ TEST(ShippedFillWords, PhrasesAreCluedWithoutTheirOwnWords)
     // Half a phrase, a biologist's name and a word of the graph standing as a phrase are not.
     EXPECT_EQ(FamiliarityOf("OUTOF"), -1);
     EXPECT_EQ(FamiliarityOf("ORCHIDFAMILY"), -1);
+    // A reader took EATON for a name; it was "eat on", clued as "eat at". Rare phrases stay out.
+    EXPECT_EQ(FamiliarityOf("EATON"), -1);
+    EXPECT_EQ(FamiliarityOf("BEDUE"), -1);
 }
 
 TEST(ShippedFillWords, EverydayWordsAreMoreFamiliarThanRareOnes)
