@@ -18,5 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         recent.Value().Size() > quillby::RecentAnswers::kPuzzles) {
         __builtin_trap();
     }
+    // What the fill asks of a memory: which answers rest, and how like it a new puzzle is.
+    const double share = recent.Value().LargestShare(recent.Value().Newest(1));
+    if (share < 0 || share > 1 || recent.Value().UsedAtLeast(1).size() > size) {
+        __builtin_trap();
+    }
     return 0;
 }

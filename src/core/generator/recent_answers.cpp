@@ -70,15 +70,17 @@ std::vector<std::string> RecentAnswers::UsedAtLeast(std::size_t times) const
 
 double RecentAnswers::LargestShare(const std::vector<std::string>& answers) const
 {
+    // As sets: a hand-edited file may name an answer twice in one puzzle.
     const std::unordered_set<std::string> mine(answers.begin(), answers.end());
     double largest = 0;
     for (const auto& puzzle : puzzles) {
-        const std::size_t smaller = std::min(mine.size(), puzzle.size());
+        const std::unordered_set<std::string> theirs(puzzle.begin(), puzzle.end());
+        const std::size_t smaller = std::min(mine.size(), theirs.size());
         if (smaller == 0) {
             continue;
         }
         const auto shared = static_cast<std::size_t>(
-            std::count_if(puzzle.begin(), puzzle.end(),
+            std::count_if(theirs.begin(), theirs.end(),
                           [&](const std::string& word) { return mine.contains(word); }));
         largest = std::max(largest, static_cast<double>(shared) / static_cast<double>(smaller));
     }

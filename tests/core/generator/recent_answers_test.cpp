@@ -28,6 +28,13 @@ TEST(RecentAnswers, KeepsTheNewestPuzzlesAndReadsBackAsWritten)
     EXPECT_EQ(recent.Newest(RecentAnswers::kPuzzles + 100).size(), 2 * RecentAnswers::kPuzzles);
     EXPECT_EQ(recent.UsedAtLeast(RecentAnswers::kPuzzles), std::vector<std::string>{"SEE"});
     recent.Add({});
+    // A hand-edited file may name an answer twice in a puzzle: a likeness is still a share
+    // (the fuzzer found 2.0).
+    RecentAnswers twice;
+    twice.Add({"OOO", "OOO"});
+    EXPECT_DOUBLE_EQ(twice.LargestShare({"OOO"}), 1.0);
+    EXPECT_DOUBLE_EQ(twice.LargestShare({"OOO", "SEE"}), 1.0);
+    EXPECT_DOUBLE_EQ(twice.LargestShare({"SEE"}), 0.0);
 
     const std::string text = SerializeRecentAnswers(recent);
     const std::string newest = "SEE " + longWord(RecentAnswers::kPuzzles + 2);
