@@ -231,7 +231,9 @@ TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
     const std::vector<std::string> second{"JKL", "QRS", "XQJ", "XYZ", "YRK", "ZSL"};
     // Remembered puzzles are as long as these, so only the named words count toward a likeness.
     auto puzzle = [](std::vector<std::string> named) {
-        named.resize(6, "NOTAWORD");
+        for (char pad = 'A'; named.size() < 6; ++pad) {
+            named.push_back(std::string("PAD") + pad);
+        }
         return named;
     };
     RecentAnswers recent;
