@@ -218,8 +218,7 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     };
     // A verb's definition may end on its particle; an adjective's not on "to".
     EXPECT_TRUE(has(verbTexts("to come or go into"), "go into"));
-    EXPECT_TRUE(
-        has(verbTexts("express gratitude or show appreciation to"), "express gratitude"));
+    EXPECT_TRUE(has(verbTexts("express gratitude or show appreciation to"), "express gratitude"));
     EXPECT_TRUE(has(verbTexts("form a queue, form a line, stand in line"), "stand in line"));
     EXPECT_FALSE(has(texts("of or relating to hearing or the ear", false), "relating to"));
     const auto auk =
@@ -227,11 +226,9 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_TRUE(has(auk, "diving bird"));
     EXPECT_TRUE(has(auk, "web-footed diving bird"));
     EXPECT_TRUE(has(texts("the 7th letter of the Greek alphabet", true), "Greek letter"));
-    EXPECT_TRUE(
-        has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
+    EXPECT_TRUE(has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
     // A noun's definition ends on a noun: "field of cultivated" is no clue.
-    EXPECT_FALSE(
-        has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
+    EXPECT_FALSE(has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
     // A dash ended no clause: "creep up -- used" was a variant, and the cut before "especially"
     // trimmed the last token to nothing, which the check for a trailing comma then read at
     // position -1 (UndefinedBehaviorSanitizer stopped the data build).
@@ -244,22 +241,23 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_FALSE(
         has(texts("lasting, open, or operating through the whole night", false), "lasting, open"));
     EXPECT_FALSE(has(verbTexts("publicize in an exaggerated and often misleading manner"),
-                        "publicize in an exaggerated"));
+                     "publicize in an exaggerated"));
     // Readers found both as clues: SHRILL "Emitting a high-pitched", UPSCALE "Appropriate for
     // people".
     EXPECT_FALSE(has(texts("having or emitting a high-pitched and sharp tone or tones", false),
                      "emitting a high-pitched"));
     EXPECT_FALSE(
         has(texts("appropriate for people with good incomes", false), "appropriate for people"));
-    EXPECT_TRUE(has(texts("a small wooden house with a thatched roof", true), "small wooden house"));
+    EXPECT_TRUE(
+        has(texts("a small wooden house with a thatched roof", true), "small wooden house"));
     EXPECT_TRUE(has(verbTexts("take a walk"), "take a walk"));
     EXPECT_TRUE(has(verbTexts("cut with or as if with scissors"), "cut with scissors"));
     EXPECT_FALSE(has(verbTexts("cut with or as if with scissors"), "cut with or as if"));
     EXPECT_FALSE(has(verbTexts("making or shaping as with an axe"), "making or shaping as"));
     EXPECT_FALSE(has(texts("a joint that holds two parts together so that one can swing", true),
-                        "joint that holds two parts together so"));
+                     "joint that holds two parts together so"));
     EXPECT_TRUE(has(texts("a usually soluble substance for staining or coloring", true),
-                       "soluble substance"));
+                    "soluble substance"));
     // A comparison after a comma is no alternative ("Like a paddle" was SLAP's first clue), and
     // a verb after "or" opens a phrase of its own ("Place in express doubtful speculation").
     for (const std::string& text :
