@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kUsesPerAnswer = RecentAnswers::kPuzzles / 20 - 1;
 constexpr double kMostShared = 0.25;
 constexpr std::size_t kPuzzlesLeftOut = 1;
-constexpr int kAttemptsBeforeForgiving = 4;
+constexpr int kAttemptsBeforeForgiving = 3;
 // Recent puzzles whose answers score lower in the fill.
 constexpr std::size_t kPuzzlesScored = 20;
 
