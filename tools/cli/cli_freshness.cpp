@@ -12,6 +12,7 @@
 #include "core/generator/generation_job.h"
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
+#include "core/generator/recent_answers.h"
 
 namespace quillby::cli {
 
@@ -127,16 +128,8 @@ nlohmann::json RepeatReport(const Survey& survey, int size)
     bool identical = false;
     for (std::size_t i = 0; i < survey.puzzles.size(); ++i) {
         for (std::size_t j = i + 1; j < survey.puzzles.size(); ++j) {
-            std::size_t shared = 0;
-            for (const std::string& word : survey.puzzles[i]) {
-                shared += survey.puzzles[j].count(word);
-            }
-            const std::size_t smaller =
-                std::min(survey.puzzles[i].size(), survey.puzzles[j].size());
-            if (smaller > 0) {
-                largestShared = std::max(
-                    largestShared, static_cast<double>(shared) / static_cast<double>(smaller));
-            }
+            largestShared =
+                std::max(largestShared, SharedShare(survey.puzzles[i], survey.puzzles[j]));
             identical = identical || survey.grids[i] == survey.grids[j];
         }
     }

@@ -75,14 +75,7 @@ double RecentAnswers::LargestShare(const std::vector<std::string>& answers) cons
     double largest = 0;
     for (const auto& puzzle : puzzles) {
         const std::unordered_set<std::string> theirs(puzzle.begin(), puzzle.end());
-        const std::size_t smaller = std::min(mine.size(), theirs.size());
-        if (smaller == 0) {
-            continue;
-        }
-        const auto shared = static_cast<std::size_t>(
-            std::count_if(theirs.begin(), theirs.end(),
-                          [&](const std::string& word) { return mine.contains(word); }));
-        largest = std::max(largest, static_cast<double>(shared) / static_cast<double>(smaller));
+        largest = std::max(largest, SharedShare(mine, theirs));
     }
     return largest;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -39,6 +40,22 @@ public:
 private:
     std::deque<std::vector<std::string>> puzzles;
 };
+
+// The share of answers two puzzles (each a set of answers) have in common, out of the smaller
+// one's; 0 when either has none.
+template <typename Answers>
+double SharedShare(const Answers& a, const Answers& b)
+{
+    const std::size_t smaller = std::min(a.size(), b.size());
+    if (smaller == 0) {
+        return 0;
+    }
+    std::size_t shared = 0;
+    for (const auto& word : a) {
+        shared += b.count(word);
+    }
+    return static_cast<double>(shared) / static_cast<double>(smaller);
+}
 
 // The file: a first line "quillby recent answers 1", then one line per puzzle, newest first,
 // its answers (3 to 15 capital letters) separated by single spaces. Anything else is refused
