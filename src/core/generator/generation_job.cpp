@@ -9,15 +9,17 @@ namespace quillby {
 namespace {
 
 // Over a run of remembered puzzles no answer may be in more than one in twenty, and no two
-// puzzles may share more than a quarter of their answers: an answer one use short of its share
-// rests until its oldest use is forgotten (the use to spare is for a grid that had to take it
-// back), the last puzzle's answers never come straight back, and a fill too like a remembered
-// puzzle is not kept. A grid that cannot be filled so gives them back a step at a time after
-// a few failed attempts rather than failing.
-constexpr std::size_t kUsesPerAnswer = RecentAnswers::kPuzzles / 20 - 1;
+// puzzles may share more than a quarter of their answers: an answer at its share rests until
+// its oldest use is forgotten, the last puzzle's answers never come straight back, and a fill
+// too like a remembered puzzle is not kept. A grid that cannot be filled so first gets the
+// last puzzle's answers back and the likeness check dropped, after a few failed attempts;
+// only when even that keeps failing do the resting answers come back, since a late puzzle
+// is better than none.
+constexpr std::size_t kUsesPerAnswer = RecentAnswers::kPuzzles / 20;
 constexpr double kMostShared = 0.25;
 constexpr std::size_t kPuzzlesLeftOut = 1;
 constexpr int kAttemptsBeforeForgiving = 3;
+constexpr int kAttemptsBeforeLastResort = 9;
 // Recent puzzles whose answers score lower in the fill.
 constexpr std::size_t kPuzzlesScored = 20;
 
@@ -133,15 +135,13 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
         return;
     }
     FillClues clueInfo(clues, words);
-    // Each step back after kAttemptsBeforeForgiving failed attempts: first the last puzzle's
-    // answers and the check for a puzzle too like another come back, then the resting ones.
     const std::vector<std::string> resting = recent.UsedAtLeast(kUsesPerAnswer);
     std::vector<std::string> leftOut = recent.Newest(kPuzzlesLeftOut);
     leftOut.insert(leftOut.end(), resting.begin(), resting.end());
-    int strictness = recent.Size() > 0 ? 2 : 0;
     clueInfo.LeaveOut(leftOut);
     clueInfo.CountRecent(recent.Newest(kPuzzlesScored));
-    int failedInARow = 0;
+    bool strict = recent.Size() > 0;
+    int failed = 0;
     while (!cancelRequested.load()) {
         if (maxAttempts > 0 && attempts >= maxAttempts) {
             failure = "no template filled in " + std::to_string(attempts) + " attempts";
@@ -155,16 +155,17 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
         CheckedFiller filler(crossword, index, clueInfo, rng);
         const auto outcome = filler.Fill({kCheckedSteps, &cancelRequested});
         if (outcome == CheckedFiller::Outcome::kFilled &&
-            (strictness < 2 || recent.LargestShare(crossword.AnswerWords()) <= kMostShared) &&
+            (!strict || recent.LargestShare(crossword.AnswerWords()) <= kMostShared) &&
             KeepIfCluesFit(chosenIndex)) {
             Finish(cancelRequested.load() ? kFailed : kMade);
             return;
         }
-        // Fewer words make some grids hard to fill: the left-out answers come back rather
-        // than the generation failing.
-        if (++failedInARow % kAttemptsBeforeForgiving == 0 && strictness > 0) {
-            strictness -= 1;
-            clueInfo.LeaveOut(strictness == 1 ? resting : std::vector<std::string>{});
+        failed += 1;
+        if (failed == kAttemptsBeforeForgiving) {
+            strict = false;
+            clueInfo.LeaveOut(resting);
+        } else if (failed == kAttemptsBeforeLastResort) {
+            clueInfo.LeaveOut({});
         }
     }
     Finish(kFailed);

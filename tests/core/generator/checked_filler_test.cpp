@@ -204,10 +204,10 @@ TEST(GenerationJob, FillsFullyCheckedTemplatesFromTheFillWords)
     EXPECT_FALSE(latticeJob.FullyChecked());
 }
 
-// The last puzzle's answers stay out of the fill, and so does an answer in nine of the
+// The last puzzle's answers stay out of the fill, and so does an answer in ten of the
 // remembered puzzles; a fill sharing over a quarter of its answers with a remembered puzzle,
 // however old, is not kept. When the fill keeps failing so, the last puzzle's answers and the
-// likeness check give way first, then the resting answers.
+// likeness check give way after three attempts; the resting answers only after nine.
 TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
 {
     // Two word squares of six different words each: either fills the open 3 x 3.
@@ -253,6 +253,13 @@ TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
     for (int i = 0; i < 9; ++i) {
         resting.Add(puzzle({"TED"}));
     }
+    // Nine uses, past the puzzles that score words lower, leave TED in the fill.
+    for (int i = 0; i < 20; ++i) {
+        resting.Add(puzzle({}));
+    }
+    EXPECT_EQ(run(resting, attempts), first);
+    EXPECT_EQ(attempts, 1);
+    resting.Add(puzzle({"TED"}));
     resting.Add(puzzle({}));
     EXPECT_EQ(run(resting, attempts), second);
     EXPECT_EQ(attempts, 1);
@@ -260,6 +267,13 @@ TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
     resting.Add(puzzle({"QRS"}));
     EXPECT_EQ(run(resting, attempts), second);
     EXPECT_EQ(attempts, 4);
+    // Both squares resting: the fill takes them back as a last resort.
+    for (int i = 0; i < 9; ++i) {
+        resting.Add(puzzle({"QRS"}));
+    }
+    resting.Add(puzzle({}));
+    run(resting, attempts);
+    EXPECT_EQ(attempts, 10);
 
     // The first square was made long ago, past the puzzles that score words lower.
     RecentAnswers likeness;
