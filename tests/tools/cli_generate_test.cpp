@@ -153,6 +153,26 @@ TEST(CliFreshness, ReportsVarietyOverManyPuzzles)
     EXPECT_TRUE(report["initialsOverReferenceFill"].is_array());
     // The clue file is only read.
     EXPECT_EQ(testing::ReadBytes(folder.Data("eng_clues.b")), before);
+
+    // A run surveyed after puzzles made first: a different run of the same seed's puzzles.
+    ASSERT_EQ(RunCli({"freshness", "--size", "9", "--count", "20", "--after", "20", "--data",
+                      folder.Path() + "/data"},
+                     out, err),
+              0)
+        << err;
+    const auto after = nlohmann::json::parse(out);
+    EXPECT_EQ(after["after"], 20);
+    std::vector<double> shares;
+    std::vector<double> sharesAfter;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        shares.push_back(report["initials"][std::string(1, letter)]["puzzles"]);
+        sharesAfter.push_back(after["initials"][std::string(1, letter)]["puzzles"]);
+    }
+    EXPECT_NE(shares, sharesAfter);
+    EXPECT_EQ(
+        RunCli({"freshness", "--size", "9", "--after", "-1", "--data", folder.Path() + "/data"},
+               out, err),
+        2);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ namespace {
 
 constexpr const char* kFreshnessUsage =
     "usage: quillby-cli freshness --size 9|11|13|15 [--count N] [--seed S] [--data DIR] "
-    "[--max-attempts M] [--reference]\n";
+    "[--max-attempts M] [--after A] [--reference]\n";
 
 using Answers = std::set<std::string>;
 using LetterShares = std::array<double, 26>;
@@ -268,7 +268,8 @@ int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostr
     const auto count = ParseNumber(FlagValue(args, "--count", "200"), 2, 100000);
     const auto seed = ParseNumber(FlagValue(args, "--seed", "1"), 0, 0xFFFFFFFFll);
     const auto attempts = ParseNumber(FlagValue(args, "--max-attempts", "500"), 1, 1000000000);
-    if (!size || !IsPuzzleSize(*size) || !count || !seed || !attempts) {
+    const auto after = ParseNumber(FlagValue(args, "--after", "0"), 0, 100000);
+    if (!size || !IsPuzzleSize(*size) || !count || !seed || !attempts || !after) {
         err << kFreshnessUsage;
         return 2;
     }
@@ -279,6 +280,15 @@ int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostr
     const int side = static_cast<int>(*size);
     const LetterShares listShares = WordListInitials(data, side);
     Rng rng(static_cast<std::uint32_t>(*seed));
+    // Puzzles made first and not surveyed: a game that has remembered a full run of puzzles
+    // fills under more constraint than a new one.
+    for (std::int64_t k = 0; k < *after; ++k) {
+        auto puzzle = GenerateOne(data, rng, side, static_cast<int>(*attempts), err);
+        if (!puzzle) {
+            return 1;
+        }
+        RetireAnswerClues(puzzle->crossword, data.clues);
+    }
     Survey game;
     for (std::int64_t k = 0; k < *count; ++k) {
         auto puzzle = GenerateOne(data, rng, side, static_cast<int>(*attempts), err);
@@ -301,6 +311,7 @@ int RunFreshness(std::span<const std::string> args, std::ostream& out, std::ostr
     report["size"] = *size;
     report["count"] = *count;
     report["seed"] = *seed;
+    report["after"] = *after;
     report["initials"] = initials;
     report["initialsOverTarget"] = LettersOver(gameShares, listShares);
     if (HasFlag(args, "--reference")) {
