@@ -610,6 +610,11 @@ private:
         }
     }
 
+    static bool OpensCapital(const std::string& token)
+    {
+        return !token.empty() && token.front() >= 'A' && token.front() <= 'Z';
+    }
+
     // A noun definition's head phrase up to what qualifies it ("deciduous tree of the genus
     // Quercus" -> "deciduous tree"), and its head with its last one or two modifiers
     // ("black-and-white short-necked web-footed diving bird" -> "web-footed diving bird",
@@ -636,8 +641,11 @@ private:
             Add(phrase, cuts + 1);
         }
         for (std::size_t keep : {std::size_t{3}, std::size_t{2}}) {
-            // "excessive but superficial compliments": no tail that opens on "but".
-            if (phrase.size() > keep && !In(kDanglingWords, Plain(phrase[phrase.size() - keep]))) {
+            // "excessive but superficial compliments": no tail that opens on "but"; "United
+            // States youth subculture": none that opens inside a name.
+            const std::size_t first = phrase.size() - keep;
+            if (phrase.size() > keep && !In(kDanglingWords, Plain(phrase[first])) &&
+                !(OpensCapital(phrase[first]) && OpensCapital(phrase[first - 1]))) {
                 Add({phrase.end() - static_cast<long>(keep), phrase.end()},
                     cuts + (keep == 3 ? 1 : 2));
             }

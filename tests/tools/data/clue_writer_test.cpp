@@ -226,6 +226,10 @@ TEST(DefinitionVariants, CutsToShortWholePhrases)
     EXPECT_TRUE(has(auk, "diving bird"));
     EXPECT_TRUE(has(auk, "web-footed diving bird"));
     EXPECT_TRUE(has(texts("the 7th letter of the Greek alphabet", true), "Greek letter"));
+    // BEATNIKS was clued "States youth subculture": no tail opens inside a name.
+    const auto beats = texts("a United States youth subculture of the 1950s", true);
+    EXPECT_FALSE(has(beats, "States youth subculture"));
+    EXPECT_TRUE(has(beats, "youth subculture"));
     EXPECT_TRUE(has(texts("of or relating to hearing or the ear", false), "relating to hearing"));
     // A noun's definition ends on a noun: "field of cultivated" is no clue.
     EXPECT_FALSE(has(texts("a field of cultivated and mowed grass", true), "field of cultivated"));
