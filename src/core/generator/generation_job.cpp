@@ -1,5 +1,7 @@
 #include "core/generator/generation_job.h"
 
+#include <algorithm>
+
 #include "core/generator/checked_filler.h"
 #include "core/generator/grid_template.h"
 #include "core/generator/puzzle_filler.h"
@@ -15,7 +17,17 @@ namespace {
 // last puzzle's answers back and the likeness check dropped, after a few failed attempts;
 // only when even that keeps failing do the resting answers come back, since a late puzzle
 // is better than none.
-constexpr std::size_t kUsesPerAnswer = RecentAnswers::kPuzzles / 20;
+//
+// While fewer puzzles are remembered the share is one in twenty of those, rounded up, but
+// never below kLeastUses: a new game's memory then spreads the friendliest short words over
+// its first puzzles, instead of letting them reach the full share early and all rest at once,
+// which left the puzzles near the two-hundredth hard to fill without them.
+constexpr std::size_t kLeastUses = 5;
+std::size_t UsesAllowed(std::size_t remembered)
+{
+    return std::max(kLeastUses, (remembered + 19) / 20);
+}
+
 constexpr double kMostShared = 0.25;
 constexpr std::size_t kPuzzlesLeftOut = 1;
 constexpr int kAttemptsBeforeForgiving = 3;
@@ -135,7 +147,7 @@ void GenerationJob::RunChecked(const TemplateFile& templates)
         return;
     }
     FillClues clueInfo(clues, words);
-    const std::vector<std::string> resting = recent.UsedAtLeast(kUsesPerAnswer);
+    const std::vector<std::string> resting = recent.UsedAtLeast(UsesAllowed(recent.Size()));
     std::vector<std::string> leftOut = recent.Newest(kPuzzlesLeftOut);
     leftOut.insert(leftOut.end(), resting.begin(), resting.end());
     clueInfo.LeaveOut(leftOut);

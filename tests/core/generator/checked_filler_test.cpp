@@ -204,10 +204,11 @@ TEST(GenerationJob, FillsFullyCheckedTemplatesFromTheFillWords)
     EXPECT_FALSE(latticeJob.FullyChecked());
 }
 
-// The last puzzle's answers stay out of the fill, and so does an answer in ten of the
-// remembered puzzles; a fill sharing over a quarter of its answers with a remembered puzzle,
-// however old, is not kept. When the fill keeps failing so, the last puzzle's answers and the
-// likeness check give way after three attempts; the resting answers only after nine.
+// The last puzzle's answers stay out of the fill, and so does an answer in one in twenty of the
+// remembered puzzles (10 of 200; while fewer are remembered, one in twenty rounded up, at least
+// 5); a fill sharing over a quarter of its answers with a remembered puzzle, however old, is not
+// kept. When the fill keeps failing so, the last puzzle's answers and the likeness check give
+// way after three attempts; the resting answers only after nine.
 TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
 {
     // Two word squares of six different words each: either fills the open 3 x 3.
@@ -249,21 +250,34 @@ TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
     run(recent, attempts);
     EXPECT_EQ(attempts, 4);
 
+    // A memory of 100 puzzles allows five uses: TED's four, past the puzzles that score words
+    // lower, leave it in the fill; a fifth rests it, so the last puzzle's QRS has to come back.
     RecentAnswers resting;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 74; ++i) {
+        resting.Add(puzzle({}));
+    }
+    for (int i = 0; i < 4; ++i) {
         resting.Add(puzzle({"TED"}));
     }
-    // Nine uses, past the puzzles that score words lower, leave TED in the fill.
     for (int i = 0; i < 20; ++i) {
         resting.Add(puzzle({}));
     }
     EXPECT_EQ(run(resting, attempts), first);
     EXPECT_EQ(attempts, 1);
     resting.Add(puzzle({"TED"}));
-    resting.Add(puzzle({}));
+    resting.Add(puzzle({"QRS"}));
     EXPECT_EQ(run(resting, attempts), second);
+    EXPECT_EQ(attempts, 4);
+    // A full memory allows ten: nine leave TED in the fill, the tenth rests it.
+    for (int i = 0; i < 4; ++i) {
+        resting.Add(puzzle({"TED"}));
+    }
+    for (int i = 0; i < 100; ++i) {
+        resting.Add(puzzle({}));
+    }
+    EXPECT_EQ(run(resting, attempts), first);
     EXPECT_EQ(attempts, 1);
-    // TED still rests when the last puzzle's QRS comes back.
+    resting.Add(puzzle({"TED"}));
     resting.Add(puzzle({"QRS"}));
     EXPECT_EQ(run(resting, attempts), second);
     EXPECT_EQ(attempts, 4);
