@@ -250,41 +250,34 @@ TEST(GenerationJob, KeepsRecentAnswersAndLikePuzzlesOutUntilStuck)
     run(recent, attempts);
     EXPECT_EQ(attempts, 4);
 
-    // A memory of 100 puzzles allows five uses: TED's four, past the puzzles that score words
-    // lower, leave it in the fill; a fifth rests it, so the last puzzle's QRS has to come back.
+    // A memory of 100 puzzles allows five uses (TED's four are past the puzzles that score
+    // words lower).
     RecentAnswers resting;
-    for (int i = 0; i < 74; ++i) {
-        resting.Add(puzzle({}));
-    }
-    for (int i = 0; i < 4; ++i) {
+    auto remember = [&](int times, const std::vector<std::string>& named) {
+        for (int i = 0; i < times; ++i) {
+            resting.Add(puzzle(named));
+        }
+    };
+    // TED, one use short of its share, is used; one more use rests it, so the last puzzle's
+    // QRS has to come back.
+    auto restsAtTheNextUse = [&] {
+        EXPECT_EQ(run(resting, attempts), first);
+        EXPECT_EQ(attempts, 1);
         resting.Add(puzzle({"TED"}));
-    }
-    for (int i = 0; i < 20; ++i) {
-        resting.Add(puzzle({}));
-    }
-    EXPECT_EQ(run(resting, attempts), first);
-    EXPECT_EQ(attempts, 1);
-    resting.Add(puzzle({"TED"}));
-    resting.Add(puzzle({"QRS"}));
-    EXPECT_EQ(run(resting, attempts), second);
-    EXPECT_EQ(attempts, 4);
-    // A full memory allows ten: nine leave TED in the fill, the tenth rests it.
-    for (int i = 0; i < 4; ++i) {
-        resting.Add(puzzle({"TED"}));
-    }
-    for (int i = 0; i < 100; ++i) {
-        resting.Add(puzzle({}));
-    }
-    EXPECT_EQ(run(resting, attempts), first);
-    EXPECT_EQ(attempts, 1);
-    resting.Add(puzzle({"TED"}));
-    resting.Add(puzzle({"QRS"}));
-    EXPECT_EQ(run(resting, attempts), second);
-    EXPECT_EQ(attempts, 4);
-    // Both squares resting: the fill takes them back as a last resort.
-    for (int i = 0; i < 9; ++i) {
         resting.Add(puzzle({"QRS"}));
-    }
+        EXPECT_EQ(run(resting, attempts), second);
+        EXPECT_EQ(attempts, 4);
+    };
+    remember(74, {});
+    remember(4, {"TED"});
+    remember(20, {});
+    restsAtTheNextUse();
+    // A full memory allows ten.
+    remember(4, {"TED"});
+    remember(100, {});
+    restsAtTheNextUse();
+    // Both squares resting: the fill takes them back as a last resort.
+    remember(9, {"QRS"});
     resting.Add(puzzle({}));
     run(resting, attempts);
     EXPECT_EQ(attempts, 10);
