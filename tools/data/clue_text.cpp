@@ -170,89 +170,6 @@ bool EndsWhole(const std::vector<std::string>& tokens, bool verb)
     return !In(kDanglingWords, last) || (verb && last != "as" && In(kPrepositions, last));
 }
 
-// Adjective glosses open with a hedge of near-synonyms that reads badly in a clue.
-constexpr std::pair<std::string_view, std::string_view> kOpenings[] = {
-    {"of or relating to or characteristic of ", "relating to "},
-    {"of, relating to, or characteristic of ", "relating to "},
-    {"of or relating to or supporting ", "relating to "},
-    {"of or relating to ", "relating to "},
-    {"of or pertaining to ", "relating to "},
-    {"pertaining to or characteristic of ", "relating to "},
-    {"relating to or characteristic of ", "relating to "},
-    {"relating to or characterized by ", "relating to "},
-    {"of or relating or belonging to ", "belonging to "},
-    {"of or belonging to ", "belonging to "},
-    {"of or involving ", "involving "},
-    {"pertaining to ", "relating to "},
-    {"of or concerning ", "concerning "},
-    // "any of various small insects": the writer makes the head agree with the answer.
-    {"any of various ", ""},
-    {"any of several ", ""},
-    {"any of numerous ", ""},
-    {"any of a number of ", ""},
-    {"any of many ", ""},
-    {"any of the ", ""},
-    {"one of the ", ""},
-    {"either of two ", ""},
-    {"either of the two ", ""},
-    {"either of ", ""},
-    {"informal terms for ", ""},
-    {"informal term for ", ""},
-    {"an informal term for ", ""},
-    {"a term for ", ""},
-    {"term for ", ""},
-    {"a general name for ", ""},
-    {"general name for ", ""},
-    {"a general term for ", ""},
-    {"general term for ", ""},
-    // "important food fish": a food fish is what it is.
-    {"important ", ""},
-    {"the shape of ", ""},
-    {"shape of ", ""},
-    {"mostly ", ""},
-    {"chiefly ", ""},
-    {"usually ", ""},
-    {"typically ", ""},
-    {"often ", ""},
-    {"especially ", ""},
-    // "any of various kinds of wheeled vehicles": the vehicles are what it is.
-    {"kinds of ", ""},
-    {"types of ", ""},
-    {"sorts of ", ""},
-    {"any ", ""}};
-
-std::string DropLeading(std::string_view text)
-{
-    // Openings may follow one another: "any of various usually white herons".
-    for (bool again = true; again;) {
-        again = false;
-        for (const auto& [opening, plain] : kOpenings) {
-            if (text.substr(0, opening.size()) == opening) {
-                if (plain.empty()) {
-                    text.remove_prefix(opening.size());
-                    again = true;
-                    break;
-                }
-                return std::string(plain) + std::string(text.substr(opening.size()));
-            }
-        }
-    }
-    for (std::string_view lead : {"a ", "an ", "the ", "to "}) {
-        if (text.substr(0, lead.size()) == lead) {
-            text.remove_prefix(lead.size());
-            break;
-        }
-    }
-    // "a usually soluble substance": a hedge cannot open a clue.
-    for (std::string_view hedge : {"usually ", "often ", "typically ", "sometimes "}) {
-        if (text.substr(0, hedge.size()) == hedge) {
-            text.remove_prefix(hedge.size());
-            break;
-        }
-    }
-    return std::string(text);
-}
-
 // The text before the earliest aside marker, when that leaves at least two words.
 std::string CutAsides(std::string text, int& cuts)
 {
@@ -643,8 +560,11 @@ private:
         for (std::size_t keep : {std::size_t{3}, std::size_t{2}}) {
             // "excessive but superficial compliments": no tail that opens on "but"; "United
             // States youth subculture": none that opens inside a name.
+            if (phrase.size() <= keep) {
+                continue;
+            }
             const std::size_t first = phrase.size() - keep;
-            if (phrase.size() > keep && !In(kDanglingWords, Plain(phrase[first])) &&
+            if (!In(kDanglingWords, Plain(phrase[first])) &&
                 !(OpensCapital(phrase[first]) && OpensCapital(phrase[first - 1]))) {
                 Add({phrase.end() - static_cast<long>(keep), phrase.end()},
                     cuts + (keep == 3 ? 1 : 2));

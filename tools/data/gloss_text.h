@@ -33,6 +33,10 @@ std::optional<std::string> InflectDefinition(std::string_view clue, Inflection i
 
 std::string Capitalised(std::string_view text);
 
+// A gloss without its opening hedge: "of or relating to" becomes "relating to", "any of various"
+// and the like go, then a leading article or "to", then a leading "usually" or "often".
+std::string DropLeading(std::string_view text);
+
 // A gloss with its asides in parentheses dropped, spaces collapsed and backquotes made quotes.
 std::string WithoutAsides(std::string_view text);
 
